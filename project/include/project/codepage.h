@@ -1,0 +1,16 @@
+#pragma once
+// Text in project, users and error files is stored in the Windows-1252 code
+// page, one byte per character; the program works in UTF-8.
+#include <string>
+#include <string_view>
+
+namespace virano {
+
+// UTF-8 to Windows-1252. A character the code page lacks becomes "?";
+// invalid UTF-8 bytes become "?" as well.
+std::string Utf8ToAnsi(std::string_view utf8);
+
+// Windows-1252 to UTF-8. The five unassigned bytes become U+FFFD.
+std::string AnsiToUtf8(std::string_view ansi);
+
+}  // namespace virano

@@ -1,0 +1,90 @@
+#pragma once
+// Files of fixed-size records without header or trailer. Every operation
+// opens the file, does its work and closes it again; nothing is kept open.
+#include <cstddef>
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "project/record.h"
+
+namespace virano {
+
+// An input/output error: the system's error text and the file's path.
+class FileError : public std::runtime_error {
+ public:
+  FileError(const std::string& message, std::filesystem::path path)
+      : std::runtime_error(message), path_(std::move(path)) {}
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// A read at or past the last whole record.
+class ReadPastEndError : public FileError {
+ public:
+  using FileError::FileError;
+};
+
+// Untyped operations on records of `size` bytes.
+namespace rawrecords {
+void Read(const std::filesystem::path& path, std::size_t size, long long index, void* into);
+void Write(const std::filesystem::path& path, std::size_t size, long long index, const void* from);
+void Append(const std::filesystem::path& path, std::size_t size, const void* from);
+long long Count(const std::filesystem::path& path, std::size_t size);
+void Create(const std::filesystem::path& path);
+void Truncate(const std::filesystem::path& path, std::size_t size, long long index);
+std::vector<char> ReadAllBytes(const std::filesystem::path& path, std::size_t size);
+}  // namespace rawrecords
+
+// A file of records of type Record.
+template <typename Record>
+class RecordFile {
+ public:
+  static constexpr std::size_t kRecordSize = sizeof(Record);
+
+  explicit RecordFile(std::filesystem::path path) : path_(std::move(path)) {}
+  const std::filesystem::path& path() const { return path_; }
+
+  // Reads record k; ReadPastEndError when the file has no whole record k.
+  void Read(long long k, Record& into) const { rawrecords::Read(path_, kRecordSize, k, &into); }
+  Record Read(long long k) const {
+    Record r;
+    Read(k, r);
+    return r;
+  }
+  // Writes record k; k equal to the count appends. The file must exist.
+  void Write(long long k, const Record& from) const {
+    rawrecords::Write(path_, kRecordSize, k, &from);
+  }
+  void Append(const Record& from) const { rawrecords::Append(path_, kRecordSize, &from); }
+  // Whole records in the file; a trailing partial record is not counted.
+  long long Count() const { return rawrecords::Count(path_, kRecordSize); }
+  // Creates the file, or empties an existing one.
+  void Create() const { rawrecords::Create(path_); }
+  // Removes records k and after.
+  void Truncate(long long k) const { rawrecords::Truncate(path_, kRecordSize, k); }
+  // Every whole record, in file order.
+  std::vector<Record> ReadAll() const {
+    std::vector<char> bytes = rawrecords::ReadAllBytes(path_, kRecordSize);
+    std::vector<Record> records(bytes.size() / kRecordSize);
+    for (std::size_t i = 0; i < records.size(); ++i)
+      std::memcpy(&records[i], bytes.data() + i * kRecordSize, kRecordSize);
+    return records;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+using ProjectFile = RecordFile<TRoomRecord>;
+using UserFile = RecordFile<TUserRecord>;
+using ErrorFile = RecordFile<TErrorRecord>;
+
+// Creates the users file with one empty record, as a first start does.
+void CreateUserFile(const std::filesystem::path& path);
+
+}  // namespace virano

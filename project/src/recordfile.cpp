@@ -1,0 +1,147 @@
+#include "project/recordfile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace virano::rawrecords {
+namespace {
+
+[[noreturn]] void Fail(const std::filesystem::path& path, int error) {
+  throw FileError(std::string(std::strerror(error)) + ": " + path.string(), path);
+}
+
+// An open file descriptor, closed when the operation ends.
+class Fd {
+ public:
+  Fd(const std::filesystem::path& path, int flags) : path_(path) {
+    fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+    if (fd_ < 0) Fail(path, errno);
+  }
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+
+  long long Size() const {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) Fail(path_, errno);
+    return static_cast<long long>(st.st_size);
+  }
+
+  // Reads exactly n bytes at offset; returns false at end of file.
+  bool ReadAt(void* into, std::size_t n, long long offset) const {
+    auto* p = static_cast<char*>(into);
+    while (n > 0) {
+      ssize_t got = ::pread(fd_, p, n, offset);
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        Fail(path_, errno);
+      }
+      if (got == 0) return false;
+      p += got;
+      n -= static_cast<std::size_t>(got);
+      offset += got;
+    }
+    return true;
+  }
+
+  void WriteAt(const void* from, std::size_t n, long long offset) const {
+    const auto* p = static_cast<const char*>(from);
+    while (n > 0) {
+      ssize_t put = ::pwrite(fd_, p, n, offset);
+      if (put < 0) {
+        if (errno == EINTR) continue;
+        Fail(path_, errno);
+      }
+      p += put;
+      n -= static_cast<std::size_t>(put);
+      offset += put;
+    }
+  }
+
+  void Close() {
+    int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) Fail(path_, errno);
+  }
+
+  int get() const { return fd_; }
+
+ private:
+  std::filesystem::path path_;
+  int fd_;
+};
+
+long long Offset(std::size_t size, long long index) {
+  return static_cast<long long>(size) * index;
+}
+
+}  // namespace
+
+void Read(const std::filesystem::path& path, std::size_t size, long long index, void* into) {
+  Fd fd(path, O_RDONLY);
+  long long count = fd.Size() / static_cast<long long>(size);
+  if (index < 0 || index >= count)
+    throw ReadPastEndError("Läsning efter filens slut: " + path.string(), path);
+  if (!fd.ReadAt(into, size, Offset(size, index)))
+    throw ReadPastEndError("Läsning efter filens slut: " + path.string(), path);
+}
+
+void Write(const std::filesystem::path& path, std::size_t size, long long index, const void* from) {
+  Fd fd(path, O_RDWR);
+  long long count = fd.Size() / static_cast<long long>(size);
+  if (index < 0 || index > count)
+    throw FileError("Skrivning efter filens slut: " + path.string(), path);
+  fd.WriteAt(from, size, Offset(size, index));
+  fd.Close();
+}
+
+void Append(const std::filesystem::path& path, std::size_t size, const void* from) {
+  Fd fd(path, O_RDWR);
+  long long count = fd.Size() / static_cast<long long>(size);
+  fd.WriteAt(from, size, Offset(size, count));
+  fd.Close();
+}
+
+long long Count(const std::filesystem::path& path, std::size_t size) {
+  Fd fd(path, O_RDONLY);
+  return fd.Size() / static_cast<long long>(size);
+}
+
+void Create(const std::filesystem::path& path) {
+  Fd fd(path, O_RDWR | O_CREAT | O_TRUNC);
+  fd.Close();
+}
+
+void Truncate(const std::filesystem::path& path, std::size_t size, long long index) {
+  Fd fd(path, O_RDWR);
+  if (index < 0) Fail(path, EINVAL);
+  if (index >= fd.Size() / static_cast<long long>(size)) return;  // nothing to cut
+  if (::ftruncate(fd.get(), Offset(size, index)) != 0) Fail(path, errno);
+  fd.Close();
+}
+
+std::vector<char> ReadAllBytes(const std::filesystem::path& path, std::size_t size) {
+  Fd fd(path, O_RDONLY);
+  long long whole = fd.Size() / static_cast<long long>(size) * static_cast<long long>(size);
+  std::vector<char> bytes(static_cast<std::size_t>(whole));
+  if (!fd.ReadAt(bytes.data(), bytes.size(), 0)) bytes.clear();
+  return bytes;
+}
+
+}  // namespace virano::rawrecords
+
+namespace virano {
+
+void CreateUserFile(const std::filesystem::path& path) {
+  UserFile file(path);
+  file.Create();
+  file.Append(TUserRecord{});
+}
+
+}  // namespace virano
