@@ -33,9 +33,9 @@ std::string ExactExpansion(long double magnitude, int minDecimals) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-truncation"
   int n = std::snprintf(nullptr, 0, "%.*Lf", decimals, magnitude);
-#pragma GCC diagnostic pop
   std::vector<char> buffer(static_cast<std::size_t>(n) + 1);
   std::snprintf(buffer.data(), buffer.size(), "%.*Lf", decimals, magnitude);
+#pragma GCC diagnostic pop
   return std::string(buffer.data(), static_cast<std::size_t>(n));
 }
 

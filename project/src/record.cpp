@@ -1,5 +1,7 @@
 #include "project/record.h"
 
+#include "project/numbers.h"
+
 namespace virano {
 
 TSurfaceRow::Cell& TSurfaceRow::cell(int c) {
@@ -31,5 +33,7 @@ const TPointRow::Cell& TPointRow::cell(int c) const {
     default: return Zp;
   }
 }
+
+int StoredFileVersion(const TRoomRecord& general) { return StrToInt(general.FilVersion.Text()); }
 
 }  // namespace virano

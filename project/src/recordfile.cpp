@@ -126,12 +126,13 @@ void Truncate(const std::filesystem::path& path, std::size_t size, long long ind
   fd.Close();
 }
 
-std::vector<char> ReadAllBytes(const std::filesystem::path& path, std::size_t size) {
+void ReadAll(const std::filesystem::path& path, std::size_t size,
+             const std::function<void*(std::size_t count)>& allocate) {
   Fd fd(path, O_RDONLY);
-  long long whole = fd.Size() / static_cast<long long>(size) * static_cast<long long>(size);
-  std::vector<char> bytes(static_cast<std::size_t>(whole));
-  if (!fd.ReadAt(bytes.data(), bytes.size(), 0)) bytes.clear();
-  return bytes;
+  const auto count = static_cast<std::size_t>(fd.Size() / static_cast<long long>(size));
+  void* into = allocate(count);
+  if (count > 0 && !fd.ReadAt(into, count * size, 0))
+    throw ReadPastEndError("Läsning efter filens slut: " + path.string(), path);
 }
 
 }  // namespace virano::rawrecords

@@ -152,6 +152,10 @@ struct TErrorRecord {
   ShortString<40> Felmeddelande;
 };
 
+// The format version that record 0 holds; ConversionError when FilVersion is
+// not a whole number. A project is opened only when it equals DerivedVersion.
+int StoredFileVersion(const TRoomRecord& general);
+
 static_assert(sizeof(TSurfaceRow) == 144);
 static_assert(sizeof(TPointRow) == 24);
 static_assert(sizeof(TRoomRecord) == 19999);

@@ -2,7 +2,7 @@
 // Files of fixed-size records without header or trailer. Every operation
 // opens the file, does its work and closes it again; nothing is kept open.
 #include <cstddef>
-#include <cstring>
+#include <functional>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -37,7 +37,9 @@ void Append(const std::filesystem::path& path, std::size_t size, const void* fro
 long long Count(const std::filesystem::path& path, std::size_t size);
 void Create(const std::filesystem::path& path);
 void Truncate(const std::filesystem::path& path, std::size_t size, long long index);
-std::vector<char> ReadAllBytes(const std::filesystem::path& path, std::size_t size);
+// Reads every whole record into the buffer that `allocate(count)` returns.
+void ReadAll(const std::filesystem::path& path, std::size_t size,
+             const std::function<void*(std::size_t count)>& allocate);
 }  // namespace rawrecords
 
 // A file of records of type Record.
@@ -69,10 +71,11 @@ class RecordFile {
   void Truncate(long long k) const { rawrecords::Truncate(path_, kRecordSize, k); }
   // Every whole record, in file order.
   std::vector<Record> ReadAll() const {
-    std::vector<char> bytes = rawrecords::ReadAllBytes(path_, kRecordSize);
-    std::vector<Record> records(bytes.size() / kRecordSize);
-    for (std::size_t i = 0; i < records.size(); ++i)
-      std::memcpy(&records[i], bytes.data() + i * kRecordSize, kRecordSize);
+    std::vector<Record> records;
+    rawrecords::ReadAll(path_, kRecordSize, [&records](std::size_t count) -> void* {
+      records.resize(count);
+      return records.data();
+    });
     return records;
   }
 
