@@ -126,6 +126,33 @@ void Truncate(const std::filesystem::path& path, std::size_t size, long long ind
   fd.Close();
 }
 
+void Remove(const std::filesystem::path& path, std::size_t size, long long index) {
+  Fd fd(path, O_RDWR);
+  const long long count = fd.Size() / static_cast<long long>(size);
+  if (index < 0 || index >= count)
+    throw ReadPastEndError("Läsning efter filens slut: " + path.string(), path);
+  std::vector<char> record(size);
+  for (long long j = index; j + 1 < count; ++j) {
+    fd.ReadAt(record.data(), size, Offset(size, j + 1));
+    fd.WriteAt(record.data(), size, Offset(size, j));
+  }
+  if (::ftruncate(fd.get(), Offset(size, count - 1)) != 0) Fail(path, errno);
+  fd.Close();
+}
+
+void CopyAll(const std::filesystem::path& from, const std::filesystem::path& to, std::size_t size) {
+  Fd source(from, O_RDONLY);
+  const long long count = source.Size() / static_cast<long long>(size);
+  Fd target(to, O_RDWR | O_CREAT | O_TRUNC);
+  std::vector<char> record(size);
+  for (long long j = 0; j < count; ++j) {
+    if (!source.ReadAt(record.data(), size, Offset(size, j)))
+      throw ReadPastEndError("Läsning efter filens slut: " + from.string(), from);
+    target.WriteAt(record.data(), size, Offset(size, j));
+  }
+  target.Close();
+}
+
 void ReadAll(const std::filesystem::path& path, std::size_t size,
              const std::function<void*(std::size_t count)>& allocate) {
   Fd fd(path, O_RDONLY);

@@ -65,6 +65,28 @@ TEST_F(RecordFileTest, ReadsAndRewritesRecordsInPlace) {
   EXPECT_EQ(file.Count(), 2);
 }
 
+TEST_F(RecordFileTest, RemovingARecordMovesTheLaterOnesDown) {
+  ProjectFile file(Path("p.rot"));
+  file.Create();
+  for (const char* name : {"allm", "R1", "R2", "R3", "R4"}) file.Append(Room(name));
+  file.Remove(2);
+  ASSERT_EQ(file.Count(), 4);
+  EXPECT_EQ(fs::file_size(file.path()), 4u * 19999u);
+  EXPECT_EQ(file.Read(1).RumsNamn.Text(), "R1");
+  EXPECT_EQ(file.Read(2).RumsNamn.Text(), "R3");
+  EXPECT_EQ(file.Read(3).RumsNamn.Text(), "R4");
+  file.Remove(3);  // the last one
+  EXPECT_EQ(file.Count(), 3);
+  EXPECT_THROW(file.Remove(3), ReadPastEndError);
+  EXPECT_EQ(file.Count(), 3);
+
+  const fs::path copy = Path("kopia.rot");
+  { std::ofstream(copy) << "old content that is replaced"; }
+  file.CopyTo(copy);
+  EXPECT_EQ(fs::file_size(copy), 3u * 19999u);
+  EXPECT_EQ(ProjectFile(copy).Read(2).RumsNamn.Text(), "R3");
+}
+
 TEST_F(RecordFileTest, ReadAtOrPastTheEndIsItsOwnError) {
   ProjectFile file(Path("p.rot"));
   file.Create();

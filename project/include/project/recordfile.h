@@ -37,6 +37,8 @@ void Append(const std::filesystem::path& path, std::size_t size, const void* fro
 long long Count(const std::filesystem::path& path, std::size_t size);
 void Create(const std::filesystem::path& path);
 void Truncate(const std::filesystem::path& path, std::size_t size, long long index);
+void Remove(const std::filesystem::path& path, std::size_t size, long long index);
+void CopyAll(const std::filesystem::path& from, const std::filesystem::path& to, std::size_t size);
 // Reads every whole record into the buffer that `allocate(count)` returns.
 void ReadAll(const std::filesystem::path& path, std::size_t size,
              const std::function<void*(std::size_t count)>& allocate);
@@ -69,6 +71,13 @@ class RecordFile {
   void Create() const { rawrecords::Create(path_); }
   // Removes records k and after.
   void Truncate(long long k) const { rawrecords::Truncate(path_, kRecordSize, k); }
+  // Removes record k: the records after it move down by one, within one
+  // opening of the file. ReadPastEndError when there is no record k.
+  void Remove(long long k) const { rawrecords::Remove(path_, kRecordSize, k); }
+  // Creates (or empties) `to` and copies every whole record into it.
+  void CopyTo(const std::filesystem::path& to) const {
+    rawrecords::CopyAll(path_, to, kRecordSize);
+  }
   // Every whole record, in file order.
   std::vector<Record> ReadAll() const {
     std::vector<Record> records;
