@@ -1,0 +1,129 @@
+#pragma once
+// The room calculation: the air temperature at a control point, the view
+// factors of the main surface a point faces and of the four surfaces beside
+// it, ROT per point, and the driver that fills a room's result table.
+//
+// Every conversion error (ConversionError) and every arithmetic fault
+// (CalculationError) ends the calculation; the rows written so far stay in
+// the table.
+#include <filesystem>
+#include <string_view>
+
+#include "engine/resulttable.h"
+#include "project/record.h"
+
+namespace virano {
+
+// The air temperature (°C) at height ChpY (m) above the floor for the
+// heating system HeatSystem (0–5), from the room's texts: the room
+// temperature, the temperatures 0.5 m and 1.8 m above the floor (own
+// alternative) and the ceiling heating output (ceiling heating). Only the
+// texts the system uses are converted. Another HeatSystem gives the room
+// temperature.
+float KorrRumsTemp(int HeatSystem, float ChpY, std::string_view MedelRumsTemp,
+                   std::string_view Temp05OG, std::string_view Temp18OG,
+                   std::string_view WattPerKvmTak, bool decimalPunkt);
+
+// One room's calculation in progress: the room as read from the project file,
+// the mode, the table written to, and the running sums of the current point.
+struct Calculation {
+  const TRoomRecord& room;
+  ResultTable& table;
+  bool detailed = false;
+  bool decimalPunkt = false;
+  float SumVinkelKoeff = 0;      // view factors seen from the point
+  float SumVinkelKoeffTemp = 0;  // view factor × surface temperature
+};
+
+// The evaluations add their rows at the bottom of the table and return the
+// index of the last row written, which is always the table's last row.
+
+// Main-surface evaluation: every control point in front of `surface`.
+int VinkelKoeffMainSurface(Calculation& calc, MainSurface surface);
+
+int VinkelKoeffFrontWall(Calculation& calc);
+int VinkelKoeffLeftWall(Calculation& calc);
+int VinkelKoeffRightWall(Calculation& calc);
+int VinkelKoeffRearWall(Calculation& calc);
+int VinkelKoeffFloor(Calculation& calc);
+int VinkelKoeffCeiling(Calculation& calc);
+
+// A side surface seen from a point in front of a main surface, one value per
+// pair, in the order in which the main surfaces call them.
+enum class SideView {
+  LeftWall, RightWall, Ceiling, Floor,                                        // front wall
+  RearWallFromLeft, FrontWallFromLeft, CeilingFromLeft, FloorFromLeft,        // left wall
+  FrontWallFromRight, RearWallFromRight, CeilingFromRight, FloorFromRight,    // right wall
+  RightWallFromRear, LeftWallFromRear, CeilingFromRear, FloorFromRear,        // rear wall
+  FrontWallFromFloor, LeftWallFromFloor, RightWallFromFloor, RearWallFromFloor,
+  FrontWallFromCeiling, LeftWallFromCeiling, RightWallFromCeiling, RearWallFromCeiling,
+};
+inline constexpr int kSideViewCount = 24;
+
+// Side-surface evaluation: adds the view factors of the visible part of the
+// side surface and of its sub-surfaces, and their products with the surface
+// temperatures, into the calculation's sums. The point is KP of its block,
+// at ChpX, ChpY in the main surface's frame and Zp in front of it; E is the
+// extra length some views take (X2 or Y2 of the main surface's own row).
+int SidVinkelKoeff(Calculation& calc, SideView view, int KP, float Zp, float ChpX, float ChpY,
+                   float E = 0);
+
+// The named side evaluations; those with a last length take E.
+int SidVinkelKoeffLeftWall(Calculation& c, int KP, float Zp, float ChpX, float ChpY);
+int SidVinkelKoeffRightWall(Calculation& c, int KP, float Zp, float ChpX, float ChpY,
+                            float X2wall);
+int SidVinkelKoeffCeiling(Calculation& c, int KP, float Zp, float ChpX, float ChpY,
+                          float Y2wall);
+int SidVinkelKoeffFloor(Calculation& c, int KP, float Zp, float ChpX, float ChpY,
+                        float Y2z);
+int SidVinkelKoeffRearWallFromLeft(Calculation& c, int KP, float Zp, float ChpX,
+                                   float ChpY);
+int SidVinkelKoeffFrontWallFromLeft(Calculation& c, int KP, float Zp, float ChpX,
+                                    float ChpY, float X2wall);
+int SidVinkelKoeffCeilingFromLeft(Calculation& c, int KP, float Zp, float ChpX,
+                                  float ChpY, float Y2wall);
+int SidVinkelKoeffFloorFromLeft(Calculation& c, int KP, float Zp, float ChpX,
+                                float ChpY, float Y2z);
+int SidVinkelKoeffFrontWallFromRight(Calculation& c, int KP, float Zp, float ChpX,
+                                     float ChpY);
+int SidVinkelKoeffRearWallFromRight(Calculation& c, int KP, float Zp, float ChpX,
+                                    float ChpY, float X2wall);
+int SidVinkelKoeffCeilingFromRight(Calculation& c, int KP, float Zp, float ChpX,
+                                   float ChpY, float Y2wall);
+int SidVinkelKoeffFloorFromRight(Calculation& c, int KP, float Zp, float ChpX,
+                                 float ChpY, float Y2z);
+int SidVinkelKoeffRightWallFromRear(Calculation& c, int KP, float Zp, float ChpX,
+                                    float ChpY);
+int SidVinkelKoeffLeftWallFromRear(Calculation& c, int KP, float Zp, float ChpX,
+                                   float ChpY, float X2wall);
+int SidVinkelKoeffCeilingFromRear(Calculation& c, int KP, float Zp, float ChpX,
+                                  float ChpY, float Y2wall);
+int SidVinkelKoeffFloorFromRear(Calculation& c, int KP, float Zp, float ChpX,
+                                float ChpY, float Y2z);
+int SidVinkelKoeffFrontWallFromFloor(Calculation& c, int KP, float Zp, float ChpX,
+                                     float ChpY, float Y2wall);
+int SidVinkelKoeffLeftWallFromFloor(Calculation& c, int KP, float Zp, float ChpX,
+                                    float ChpY);
+int SidVinkelKoeffRightWallFromFloor(Calculation& c, int KP, float Zp, float ChpX,
+                                     float ChpY, float X2Floor);
+int SidVinkelKoeffRearWallFromFloor(Calculation& c, int KP, float Zp, float ChpX,
+                                    float ChpY, float Y2z);
+int SidVinkelKoeffFrontWallFromCeiling(Calculation& c, int KP, float Zp, float ChpX,
+                                       float ChpY);
+int SidVinkelKoeffLeftWallFromCeiling(Calculation& c, int KP, float Zp, float ChpX,
+                                      float ChpY);
+int SidVinkelKoeffRightWallFromCeiling(Calculation& c, int KP, float Zp, float ChpX,
+                                       float ChpY, float X2Floor);
+int SidVinkelKoeffRearWallFromCeiling(Calculation& c, int KP, float Zp, float ChpX,
+                                      float ChpY, float X2Floor);
+
+// Computes room Nr of the project file `projectFile` into `table`: the room
+// heading row 3, the points of every main surface (front, left, right, rear
+// wall, ceiling, floor) and a final empty row. The table keeps its three
+// heading rows; every row below them is replaced. An empty path (no project
+// open) leaves the table as it is. A FileError when the file or the room
+// cannot be read.
+void Kalkyl(const std::filesystem::path& projectFile, int Nr, bool detailed, bool decimalPunkt,
+            ResultTable& table);
+
+}  // namespace virano
