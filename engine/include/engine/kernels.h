@@ -16,6 +16,9 @@ class CalculationError : public std::runtime_error {
 
 float ParallellaFallet(float H, float L, float Z);
 float VinkelRataFallet(float H, float L, float Z);
+// The case of the point's projection (ChpX, ChpY) against the rectangle
+// X1 … X2, Y1 … Y2: 1–9 or 11–18. An undefined (NaN) coordinate matches no
+// case and raises CalculationError. The kernels raise it for Z = 0.
 int CheckFallTyp(float X1, float X2, float Y1, float Y2, float ChpX, float ChpY);
 
 // Parallel decomposition, one operation per case of CheckFallTyp.
