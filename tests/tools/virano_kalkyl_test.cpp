@@ -1,0 +1,197 @@
+// virano-kalkyl run as a program on project files written by the tests.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "engine/calculation.h"
+#include "room_builder.h"
+
+namespace virano {
+namespace {
+
+using testing::RoomBuilder;
+using testing::TempDir;
+using testing::WriteProject;
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+std::string Quote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::string Slurp(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The printed form of a table: ten cells a row, joined by tabs.
+std::string Printed(const ResultTable& t) {
+  std::string text;
+  for (const auto& row : t.rows) {
+    for (int c = 0; c < ResultTable::kColumns; ++c) text += (c ? "\t" : "") + row[c];
+    text += '\n';
+  }
+  return text;
+}
+
+class VirAnoKalkylTest : public ::testing::Test {
+ protected:
+  Outcome Run(const std::string& args, const std::string& locale = "C") {
+    const auto out = dir_.path() / "out.txt", err = dir_.path() / "err.txt";
+    const std::string command = "LC_ALL=" + locale + " " + Quote(VIRANO_KALKYL) + " " + args +
+                                " >" + Quote(out) + " 2>" + Quote(err);
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
+  }
+  std::string Project(std::initializer_list<const TRoomRecord*> rooms,
+                      const std::string& name = "projekt.rot") {
+    WriteProject(dir_.path() / name, rooms);
+    return Quote(dir_.path() / name);
+  }
+  // The table the library computes for the same room.
+  std::string Expected(const std::string& project, int room, bool detailed, bool decimalPunkt) {
+    ResultTable t;
+    t.SetUp(detailed);
+    Kalkyl(project.substr(1, project.size() - 2), room, detailed, decimalPunkt, t);
+    return Printed(t);
+  }
+
+  TempDir dir_{"kalkyl-cli"};
+};
+
+RoomBuilder Office() {
+  RoomBuilder room(4, 5, 2.5);
+  room.SubSurface(FrontWall, 1, "Fönster", 1, 3, 1, 2, 12);
+  room.Point(FrontWall, 0, 2, 1.25, 1).Point(Ceiling, 0, 2, 2.5, 1);
+  return room;
+}
+
+TEST_F(VirAnoKalkylTest, HelpIsInSwedish) {
+  const Outcome o = Run("--help");
+  EXPECT_EQ(o.status, 0);
+  EXPECT_NE(o.out.find("Användning: virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]"),
+            std::string::npos);
+  EXPECT_NE(o.out.find("Slutstatus"), std::string::npos);
+  EXPECT_EQ(o.err, "");
+}
+
+TEST_F(VirAnoKalkylTest, PrintsOneRoomWithTheSystemsDecimalPoint) {
+  RoomBuilder room = Office();
+  const std::string project = Project({&room.record()});
+  const Outcome o = Run(project + " 1");
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, Expected(project, 1, false, true));
+  EXPECT_EQ(o.out.substr(0, o.out.find('\n')),
+            "Rum\tKontroll\tRiktad\tRumstemp i\tSumma \tSumma \tVinkel-\tYttemperatur\t"
+            "Vinkelkoeff *\tNytt rum");
+  EXPECT_NE(o.out.find("\n\tNr\ttemperatur\t"), std::string::npos);  // no "Delytor"
+  EXPECT_NE(o.out.find("Kontor\t\tMin. 20.5\t"), std::string::npos);
+  EXPECT_NE(o.out.find("\t1.00\t"), std::string::npos);
+  EXPECT_EQ(o.out.substr(o.out.size() - 10), "\t\t\t\t\t\t\t\t\t\n");  // the final empty row
+  EXPECT_EQ(o.err, "");
+}
+
+TEST_F(VirAnoKalkylTest, DetailedTable) {
+  RoomBuilder room = Office();
+  const std::string project = Project({&room.record()});
+  const Outcome o = Run("--detalj " + project + " 1");
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, Expected(project, 1, true, true));
+  EXPECT_NE(o.out.find("\n    Delytor\tNr\t"), std::string::npos);
+  EXPECT_NE(o.out.find("    Fönster\t0\t"), std::string::npos);
+  EXPECT_NE(o.out.find("\t0.85654\t"), std::string::npos);
+}
+
+TEST_F(VirAnoKalkylTest, SwedishLocaleWritesDecimalCommas) {
+  const char* previous = std::setlocale(LC_ALL, nullptr);
+  const std::string saved = previous ? previous : "C";
+  const bool available = std::setlocale(LC_ALL, "sv_SE.UTF-8") != nullptr;
+  std::setlocale(LC_ALL, saved.c_str());
+  if (!available) GTEST_SKIP() << "the locale sv_SE.UTF-8 is not installed";
+  RoomBuilder room = Office();
+  const std::string project = Project({&room.record()});
+  const Outcome o = Run(project + " 1", "sv_SE.UTF-8");
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, Expected(project, 1, false, false));
+  EXPECT_NE(o.out.find("\t1,00\t"), std::string::npos);
+}
+
+TEST_F(VirAnoKalkylTest, WithoutARoomNumberEveryRoomInTurn) {
+  RoomBuilder first = Office(), second(3, 3, 2.4);
+  second.record().RumsNamn.SetText("Hall");
+  second.Point(Floor, 0, 1.5, 1.5, 1);
+  const std::string project = Project({&first.record(), &second.record()});
+  const Outcome o = Run("--detalj " + project);
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, Expected(project, 1, true, true) + "\n" + Expected(project, 2, true, true));
+}
+
+TEST_F(VirAnoKalkylTest, UsageAndFileErrorsEndWithStatusTwo) {
+  RoomBuilder room = Office();
+  const std::string project = Project({&room.record(), &room.record()});
+  for (const std::string& args :
+       {std::string(""), "--snabb " + project, project + " 1 2", project + " ett",
+        project + " 0", project + " 3", Quote(dir_.path() / "saknas.rot")}) {
+    const Outcome o = Run(args);
+    EXPECT_EQ(o.status, 2) << args;
+    EXPECT_EQ(o.out, "") << args;
+    EXPECT_NE(o.err, "") << args;
+  }
+  EXPECT_NE(Run(project + " 3").err.find("Rum 3 finns inte"), std::string::npos);
+}
+
+TEST_F(VirAnoKalkylTest, ProjectOfAnotherVersionIsRefused) {
+  RoomBuilder room = Office();
+  const std::string project = Project({&room.record()});
+  ProjectFile file(project.substr(1, project.size() - 2));
+  TRoomRecord general = file.Read(0);
+  general.FilVersion.SetText("2");
+  file.Write(0, general);
+  Outcome o = Run(project + " 1");
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.out, "");
+  EXPECT_NE(o.err.find("Filen är skapad av programversion 2.x. Konvertering till denna "
+                       "programverion 1,12 behövs."),
+            std::string::npos);
+  general.FilVersion.SetText("ett");
+  file.Write(0, general);
+  EXPECT_EQ(Run(project + " 1").status, 2);
+  file.Create();  // no record at all
+  EXPECT_EQ(Run(project).status, 2);
+}
+
+TEST_F(VirAnoKalkylTest, StoppedCalculationPrintsTheRowsSoFarWithStatusThree) {
+  RoomBuilder good = Office(), bad = Office();
+  bad.record().Punkter[Ceiling][0].Zp.SetText("1,0,0");
+  const std::string project = Project({&good.record(), &bad.record()});
+  const Outcome o = Run(project);
+  EXPECT_EQ(o.status, 3);
+  const std::string first = Expected(project, 1, false, true);
+  ASSERT_EQ(o.out.substr(0, first.size() + 1), first + "\n");
+  const std::string partial = o.out.substr(first.size() + 1);
+  EXPECT_EQ(std::count(partial.begin(), partial.end(), '\n'), 5);  // headings, room, one point
+  EXPECT_NE(partial.find("  Vägg fram\t0\t"), std::string::npos);
+  EXPECT_NE(o.err.find("1.0,0"), std::string::npos);  // the text as converted
+
+  RoomBuilder onWall(4, 5, 2.5);
+  onWall.Point(FrontWall, 0, 0, 1.25, 1);  // in the left wall's plane
+  const Outcome z = Run(Project({&onWall.record()}, "noll.rot") + " 1");
+  EXPECT_EQ(z.status, 3);
+  EXPECT_NE(z.err, "");
+  EXPECT_EQ(std::count(z.out.begin(), z.out.end(), '\n'), 5);
+}
+
+}  // namespace
+}  // namespace virano

@@ -1,0 +1,190 @@
+// virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]
+// Prints the result table of one room, or of every room, of a project file.
+#include <clocale>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/calculation.h"
+#include "engine/kernels.h"
+#include "project/numbers.h"
+#include "project/recordfile.h"
+
+namespace {
+
+using namespace virano;
+
+constexpr const char* kHelp =
+    "Användning: virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]\n"
+    "\n"
+    "Beräknar riktad operativ temperatur (ROT) i kontrollpunkterna för ett rum i\n"
+    "projektfilen PROJEKT.rot och skriver rummets resultattabell på standard ut:\n"
+    "tabellens tre rubrikrader och sedan varje rad, den avslutande tomma raden\n"
+    "medräknad, med ett tabbtecken mellan de tio kolumnerna, i UTF-8.\n"
+    "\n"
+    "Utan RUMSNUMMER beräknas projektets alla rum i tur och ordning, med en tom\n"
+    "rad mellan rummens tabeller.\n"
+    "\n"
+    "  --detalj   skriv också en rad för varje yta och delyta som punkten ser,\n"
+    "             med dess vinkelkoefficient (Resultat Detalj)\n"
+    "  --help     visa denna hjälp\n"
+    "\n"
+    "Decimaltecknet är systemets och tas från språkinställningen (LC_ALL,\n"
+    "LC_NUMERIC, LANG): med sv_SE.UTF-8 ett kommatecken, med C en punkt.\n"
+    "\n"
+    "Slutstatus:\n"
+    "  0  beräkningen är klar\n"
+    "  2  felaktigt anrop, filen saknas eller kan inte läsas, filen är skapad av\n"
+    "     en annan programversion, eller rummet finns inte\n"
+    "  3  beräkningen avbröts av ett omvandlingsfel eller en division med noll;\n"
+    "     raderna som hann beräknas skrivs ut och felet på standard fel\n";
+
+constexpr int kUsageOrFile = 2;
+constexpr int kCalculationStopped = 3;
+
+// A failure that ends the program with `status` and `message`.
+struct Exit {
+  int status;
+  std::string message;
+};
+
+struct Arguments {
+  bool detailed = false;
+  bool help = false;
+  std::filesystem::path project;
+  std::optional<int> room;
+};
+
+[[noreturn]] void Usage(const std::string& message) {
+  throw Exit{kUsageOrFile, message + "\nAnvändning: virano-kalkyl [--detalj] PROJEKT.rot "
+                                     "[RUMSNUMMER]  (se --help)"};
+}
+
+Arguments Parse(const std::vector<std::string>& args) {
+  Arguments a;
+  std::vector<std::string> positional;
+  for (const std::string& arg : args) {
+    if (arg == "--detalj") {
+      a.detailed = true;
+    } else if (arg == "--help" || arg == "-h") {
+      a.help = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      Usage("okänd flagga: " + arg);
+    } else {
+      positional.push_back(arg);
+    }
+  }
+  if (a.help) return a;
+  if (positional.empty() || positional.size() > 2) Usage("ange en projektfil och högst ett rum");
+  a.project = positional[0];
+  if (positional.size() == 2) {
+    try {
+      a.room = StrToInt(positional[1]);
+    } catch (const ConversionError&) {
+      Usage("rumsnumret är inte ett heltal: " + positional[1]);
+    }
+  }
+  return a;
+}
+
+// The system's decimal separator, as the window finds it. The program forms
+// its number texts itself with that separator, so the C library's number
+// formatting is then set back to the plain point.
+bool SystemDecimalPunkt() {
+  std::setlocale(LC_ALL, "");
+  const bool point = std::strcmp(std::localeconv()->decimal_point, ".") == 0;
+  std::setlocale(LC_NUMERIC, "C");
+  return point;
+}
+
+// Checks the project's version and returns its number of rooms.
+int CheckProject(const ProjectFile& file, bool decimalPunkt) {
+  const TRoomRecord general = file.Read(0);
+  const int version = StoredFileVersion(general);
+  if (version != DerivedVersion(decimalPunkt))
+    throw Exit{kUsageOrFile, "Filen är skapad av programversion " + std::to_string(version) +
+                                 ".x. Konvertering till denna programverion " +
+                                 std::string(kVersionText) +
+                                 " behövs. Använd medföljande konverteringsprogram. Se manual"};
+  return static_cast<int>(file.Count() - 1);
+}
+
+void Print(const ResultTable& table) {
+  for (const ResultTable::Row& row : table.rows) {
+    for (int c = 0; c < ResultTable::kColumns; ++c) {
+      if (c > 0) std::cout << '\t';
+      std::cout << row[static_cast<std::size_t>(c)];
+    }
+    std::cout << '\n';
+  }
+}
+
+// Computes and prints one room; on a conversion or arithmetic fault the rows
+// written so far are printed before the program ends.
+void PrintRoom(const Arguments& a, int room, bool decimalPunkt) {
+  ResultTable table;
+  table.SetUp(a.detailed);
+  try {
+    Kalkyl(a.project, room, a.detailed, decimalPunkt, table);
+  } catch (const ConversionError& e) {
+    Print(table);
+    throw Exit{kCalculationStopped, e.what()};
+  } catch (const CalculationError& e) {
+    Print(table);
+    throw Exit{kCalculationStopped, e.what()};
+  }
+  Print(table);
+}
+
+int Run(const std::vector<std::string>& args) {
+  const bool decimalPunkt = SystemDecimalPunkt();
+  const Arguments a = Parse(args);
+  if (a.help) {
+    std::cout << kHelp;
+    return 0;
+  }
+  const ProjectFile file(a.project);
+  int rooms = 0;
+  try {
+    rooms = CheckProject(file, decimalPunkt);
+  } catch (const ConversionError& e) {
+    throw Exit{kUsageOrFile, e.what()};
+  }
+  if (a.room && (*a.room < 1 || *a.room > rooms))
+    throw Exit{kUsageOrFile, "Rum " + std::to_string(*a.room) + " finns inte i " +
+                                 a.project.string() + " (" + std::to_string(rooms) + " rum)"};
+  const int first = a.room.value_or(1);
+  const int last = a.room.value_or(rooms);
+  for (int room = first; room <= last; ++room) {
+    if (room > first) std::cout << '\n';
+    PrintRoom(a, room, decimalPunkt);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int status = 0;
+  try {
+    status = Run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const Exit& e) {
+    std::cout.flush();
+    std::cerr << "virano-kalkyl: " << e.message << '\n';
+    status = e.status;
+  } catch (const FileError& e) {
+    std::cout.flush();
+    std::cerr << "virano-kalkyl: " << e.what() << '\n';
+    status = kUsageOrFile;
+  }
+  std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "virano-kalkyl: kunde inte skriva resultatet\n";
+    if (status == 0) status = kUsageOrFile;
+  }
+  return status;
+}
