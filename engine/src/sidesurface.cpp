@@ -66,7 +66,7 @@ struct SideCase {
   Length foot;
   Length distance;
   Span span = Span::None;
-  bool fifteenG = false;      // case 15 by VkSidFallTyp15G
+  bool fifteenG = false;  // case 15 by VkSidFallTyp15G
 };
 
 using enum Pattern;
@@ -202,7 +202,8 @@ std::optional<float> VisibleViewFactor(const SideCase& sc, Rect r, float s, floa
     const ViewFactorOp op = fallTyp == 15 && sc.fifteenG ? VkSidFallTyp15G : pc.op;
     return op(r.X1, r.X2, r.Y1, r.Y2, px, py, distance);
   }
-  // A rectangle entered with its edges reversed: nothing of it is counted.
+  // A case outside the pattern's set (the clipping leaves none for finite
+  // coordinates, reversed edges included) counts nothing.
   return 0.0f;
 }
 

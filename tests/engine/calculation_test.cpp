@@ -19,11 +19,10 @@ constexpr int kName = 0, kPoint = 1, kRot = 2, kAir = 3, kSum = 4, kSumT = 5, kF
 
 // Evaluates the points of one main surface; the table's rows below the
 // headings (row 3 is the empty room row).
-std::vector<ResultTable::Row> Evaluate(const TRoomRecord& room, MainSurface s, bool detailed,
-                                       bool decimalPunkt = false) {
+std::vector<ResultTable::Row> Evaluate(const TRoomRecord& room, MainSurface s, bool detailed) {
   ResultTable t;
   t.SetUp(detailed);
-  Calculation calc{room, t, detailed, decimalPunkt};
+  Calculation calc{room, t, detailed, false};
   const int last = VinkelKoeffMainSurface(calc, s);
   EXPECT_EQ(last, t.RowCount() - 1);
   return {t.rows.begin() + 4, t.rows.end()};
@@ -128,15 +127,6 @@ TEST(MainSurfaceEvaluation, AirTemperatureFollowsTheHeightOfEachSurfacesPoints) 
   EXPECT_EQ(Evaluate(room.record(), FrontWall, false)[0][kAir], "20,65");
   EXPECT_EQ(Evaluate(room.record(), Floor, false)[0][kAir], "20,65");
   EXPECT_EQ(Evaluate(room.record(), Ceiling, false)[0][kAir], "19,35");  // 1.9 m
-}
-
-TEST(MainSurfaceEvaluation, DecimalPointSystemWritesPoints) {
-  RoomBuilder room(4, 5, 2.5);
-  room.Temperature(FrontWall, 19.5).Point(FrontWall, 0, 2, 1.25, 1);
-  const auto rows = Evaluate(room.record(), FrontWall, true, true);
-  EXPECT_EQ(rows[0][kF], "0.73558");
-  EXPECT_EQ(rows[0][kT], "19.5");
-  EXPECT_EQ(rows[0][kSum], "1.00");
 }
 
 TEST(SideSurfaceEvaluation, OnlyThePartInFrontOfThePointsPlaneCounts) {
