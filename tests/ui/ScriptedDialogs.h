@@ -1,0 +1,49 @@
+#pragma once
+// Dialogs for tests: every call is recorded in order; questions and file
+// dialogs are answered from queues the test fills beforehand.
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "Dialogs.h"
+
+namespace virano::testing {
+
+struct DialogCall {
+  enum Kind { Message, QuestionYesNo, QuestionYesCancel, OpenFile, SaveFile, PrinterSetup, Beep };
+  Kind kind;
+  QString text;  // the message or question ("\r" recorded as "\n"), or the dialog's title
+  MessageKind messageKind = MessageKind::Plain;
+  FileDialogOptions options;  // for file dialogs
+  bool operator==(const DialogCall& other) const {
+    return kind == other.kind && text == other.text && messageKind == other.messageKind;
+  }
+};
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  std::vector<DialogCall> calls;
+  std::deque<bool> answers;                      // questions: true = Yes
+  std::deque<std::optional<QString>> files;      // file dialogs: nothing = cancel
+  std::deque<bool> printerAnswers;
+
+  void Message(const QString& text, MessageKind kind) override;
+  bool QuestionYesNo(const QString& text) override;
+  bool QuestionYesCancel(const QString& text) override;
+  std::optional<QString> OpenFile(const FileDialogOptions& options) override;
+  std::optional<QString> SaveFile(const FileDialogOptions& options) override;
+  bool PrinterSetup(QPrinter& printer) override;
+  void Beep() override;
+
+  // The texts of the recorded messages, in order.
+  std::vector<QString> Messages() const;
+  int Beeps() const;
+};
+
+// Convenience for expectations.
+DialogCall MessageCall(const QString& text, MessageKind kind = MessageKind::Plain);
+DialogCall BeepCall();
+DialogCall YesNoCall(const QString& text);
+
+}  // namespace virano::testing

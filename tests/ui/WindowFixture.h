@@ -1,0 +1,49 @@
+#pragma once
+// A main window with scripted dialogs, for the window tests.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include "Application.h"
+#include "Rot.h"
+#include "ScriptedDialogs.h"
+
+namespace virano::testing {
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App()->SetErrorDialogs(&dialogs);
+    form = std::make_unique<TForm1>(dialogs);
+  }
+  void TearDown() override {
+    form.reset();
+    App()->SetErrorDialogs(nullptr);
+  }
+
+  static TApplication* App() { return static_cast<TApplication*>(qApp); }
+
+  // Shows the window and makes it the active one, as at start.
+  void ShowActive() {
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QApplication::setActiveWindow(form.get());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  }
+
+  // The control of the main window with object name `name`.
+  template <typename Widget>
+  Widget* Find(const char* name) {
+    auto* widget = form->findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+
+  ScriptedDialogs dialogs;
+  std::unique_ptr<TForm1> form;
+};
+
+}  // namespace virano::testing

@@ -1,0 +1,60 @@
+// Pictures of the window for a person to look at. Runs only when
+// VIRANO_SCREENS names a folder, under a real display (xcb):
+//   VIRANO_SCREENS=/tmp/screens QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+//     build/bin/ui_tests --gtest_filter='Screenshots.*'
+#include <QDir>
+#include <QLabel>
+#include <QTimer>
+
+#include "Controls.h"
+#include "Ombox.h"
+#include "WindowFixture.h"
+#include "fSplach.h"
+
+namespace virano::testing {
+namespace {
+
+class Screenshots : public WindowTest {
+ protected:
+  void SetUp() override {
+    dir_ = qEnvironmentVariable("VIRANO_SCREENS");
+    if (dir_.isEmpty()) GTEST_SKIP() << "VIRANO_SCREENS not set";
+    QDir().mkpath(dir_);
+    WindowTest::SetUp();
+  }
+  void Save(QWidget* widget, const QString& name) {
+    QApplication::processEvents();
+    EXPECT_TRUE(widget->grab().save(dir_ + QLatin1Char('/') + name + QStringLiteral(".png")));
+  }
+  QString dir_;
+};
+
+TEST_F(Screenshots, EachTab) {
+  ShowActive();
+  const char* names[] = {"1-filhantering", "2-allmanna-indata", "3-indata", "4-sammanstallning"};
+  for (int i = 0; i < 4; ++i) {
+    form->PageControl1->setCurrentIndex(i);
+    Save(form.get(), QString::fromLatin1(names[i]));
+  }
+  // The ceiling heating panel and a larger window.
+  form->PageControl1->setCurrentIndex(TForm1::kIndata);
+  form->RadioGroup1->SetItemIndex(5);
+  form->resize(1100, 760);
+  Save(form.get(), QStringLiteral("5-indata-stor-eget-alternativ"));
+}
+
+TEST_F(Screenshots, SplashAndAbout) {
+  auto* splash = new TSplashForm;
+  splash->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(splash));
+  Save(splash, QStringLiteral("6-splash"));
+  splash->close();
+  form->AboutBox->Version->setText(QStringLiteral("Version 1,12"));
+  form->AboutBox->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form->AboutBox.get()));
+  Save(form->AboutBox.get(), QStringLiteral("7-om"));
+  form->AboutBox->hide();
+}
+
+}  // namespace
+}  // namespace virano::testing

@@ -1,0 +1,34 @@
+#include "Application.h"
+
+#include <QMessageBox>
+#include <exception>
+
+#include "Dialogs.h"
+
+namespace virano {
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(QStringLiteral("VIRANO"));
+  setStyle(QStringLiteral("Fusion"));
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ShowException(QString::fromUtf8(error.what()));
+  } catch (...) {
+    ShowException(QStringLiteral("Okänt fel"));
+  }
+  return true;
+}
+
+void TApplication::ShowException(const QString& text) {
+  if (errorDialogs_ != nullptr) {
+    errorDialogs_->Message(text, MessageKind::Error);
+    return;
+  }
+  QMessageBox::critical(activeWindow(), QStringLiteral("Fel"), MessageText(text));
+}
+
+}  // namespace virano

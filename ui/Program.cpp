@@ -1,0 +1,30 @@
+#include "Program.h"
+
+#include "Application.h"
+#include "Dialogs.h"
+#include "Pictures.h"
+#include "Rot.h"
+#include "fSplach.h"
+
+namespace virano {
+
+int RunVirano(int argc, char** argv) {
+  TApplication app(argc, argv);
+  app.setWindowIcon(ProgramIcon());
+  QtDialogs dialogs;
+  app.SetErrorDialogs(&dialogs);
+
+  auto* splash = new TSplashForm;
+  splash->show();
+  splash->repaint();
+  TApplication::processEvents();
+
+  // FormCreate closes the splash; the other windows are created hidden.
+  TForm1 form(dialogs, TApplication::arguments().mid(1), splash);
+  dialogs.SetParent(&form);
+  QObject::connect(&form, &TForm1::Closed, &app, &QCoreApplication::quit);
+  form.show();
+  return TApplication::exec();
+}
+
+}  // namespace virano

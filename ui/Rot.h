@@ -1,0 +1,231 @@
+#pragma once
+// The main window: all state of a program run and the handlers of its
+// controls. The definition is spread over the Rot*.cpp files by concern:
+//   RotLifecycle.cpp         creation, activation, closing, window events
+//   RotLayout.cpp            menu, top bar, tab control
+//   RotLayoutFilhantering.cpp, RotLayoutAllmIndata.cpp,
+//   RotLayoutIndata.cpp, RotLayoutSammanst.cpp   the four tabs
+//   RotTabs.cpp              leaving and entering tabs
+//   RotColumns.cpp           tab widths and grid column widths
+//   RotHelp.cpp              About box, manual, keyboard commands
+//   RotHeating.cpp           heating system panels
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "Dialogs.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+
+namespace virano {
+
+class TAboutBox;
+class TChooseDirForm;
+class TForm2;
+class TPageControl;
+class TPaintBox;
+class TRadioGroup;
+class TSplashForm;
+class TStringGrid;
+class TUpDown;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  // The tabs in their order.
+  enum Tab { kFilhantering = 0, kAllmIndata = 1, kIndata = 2, kSammanst = 3 };
+
+  // Builds the window and runs FormCreate. `arguments` are the program's
+  // arguments without the program name; `splash` is closed by FormCreate.
+  explicit TForm1(Dialogs& dialogs, const QStringList& arguments = {},
+                  TSplashForm* splash = nullptr);
+  ~TForm1() override;
+
+  Dialogs& Dlg() const { return dialogs_; }
+
+  // --- State of the program run ---------------------------------------
+  QString FilNamn;        // open project's path without extension; empty: none
+  bool FilOK = false;     // a project is open and passed the version check
+  bool DataAendrad = false;  // the window changed since the last store
+  bool FelMarkerat = false;  // an error is marked; leaving "Indata" is refused
+  bool RumEjLagrat = false;  // the shown room is new and not yet stored
+  bool DecimalPunkt = false;  // the system's decimal separator is a point
+  QString ProgramBibl;    // the program's directory, native separators
+  QString ManualFil;      // the manual's path, built when it is asked for
+  QString StartFil;       // the project path given on the command line, or empty
+  FileDialogOptions OpenDialog1;  // the open dialog's settings, kept between uses
+  FileDialogOptions SaveDialog1;
+  // Opens a document with the desktop's application for it; false on failure.
+  std::function<bool(const QString& path)> OpenDocument;
+
+  // --- Handlers -----------------------------------------------------------
+  void FormCreate();
+  void FormActivate();
+  void FormClose(bool& canClose);
+  void PageControl1Changing(bool& allowChange);
+  void PageControl1Change();
+  void ExitSpeedButtonClick();
+  void Anl1Change();
+  void TextStorlekChange();
+  void Om1Click();
+  void Manual1Click();
+  void RadioGroup1Click();
+  void FormConstrainedResize();
+  void KolumnBredd();
+  // Keyboard commands of the whole window, seen before the focused control.
+  void FormKeyDown(int key, Qt::KeyboardModifiers shift, bool& handled);
+
+  // The tab shown.
+  Tab ActivePage() const;
+
+  // --- Controls, named as in the window's layout ---------------------------
+  QMenuBar* MainMenu1;
+  QMenu* Filer1;
+  QAction* Ny1;
+  QAction* Oppna1;
+  QAction* SparaSom1;
+  QAction* Konvertering1;
+  QAction* RaderaBibl1;
+  QAction* RaderaFil1;
+  QAction* Avsluta1;
+  QMenu* Fel1;
+  QAction* Sk1;
+  QAction* Visa1;
+  QMenu* Hjalp1;
+  QAction* Manual1;
+  QAction* Om1;
+
+  QFrame* Panel1;
+  QLabel* Path;
+  QLabel* VisaFilNamn;
+  QPushButton* ExitSpeedButton;
+
+  TPageControl* PageControl1;
+  QWidget* Filhantering;
+  QWidget* AllmIndata;
+  QWidget* Indata;
+  QWidget* Sammanst;
+
+  // "Filhantering"
+  QGroupBox* GroupBox8;
+  QPushButton* OpenButton;
+  QPushButton* SaveAsButton;
+  QGroupBox* GroupBox9;
+  QPushButton* RaderaBiblButton;
+  QPushButton* RaderaFilButton;
+  QGroupBox* TextStorlekGroupBox;
+  QSpinBox* TextStorlek;
+  QSpinBox* Radavst;
+  QGroupBox* MaterialData;
+  QPushButton* KonverteringButton;
+  QGroupBox* UserGroupBox;
+  QComboBox* UserComboBox;
+  QPushButton* NyAnvButton;
+  QPushButton* RedigeraUserButton;
+  QLabel* Pixels;
+
+  // "Allmänna indata"
+  QGroupBox* GroupBox10;
+  QLineEdit* Anl1;
+  QLineEdit* Anl2;
+  QGroupBox* GroupBox11;
+  QLineEdit* Signatur;
+  QGroupBox* GroupBox12;
+  QLineEdit* Datum;
+  QGroupBox* GroupBox13;
+  QLineEdit* RevDatum;
+
+  // "Indata"
+  QGroupBox* GroupBox5;
+  QLineEdit* RumsNamn;
+  QGroupBox* GroupBox7;
+  QLineEdit* RumsTemp;
+  QGroupBox* GroupBox3;
+  QLineEdit* Rot;
+  QGroupBox* GroupBox4;
+  QComboBox* LuftHastComboBox;
+  QLineEdit* IncROT;
+  QLineEdit* MinRot;
+  QGroupBox* GroupBox2;
+  QComboBox* ComboBox1;
+  QGroupBox* RumsYta;
+  TPaintBox* PaintBox1;
+  QGroupBox* GroupBox14;
+  QLineEdit* Nummer;
+  TUpDown* UpDown1;
+  QPushButton* NyttRumButton;
+  QPushButton* RaderaRumButton;
+  QGroupBox* GroupBox6;
+  QLabel* Label7;
+  TStringGrid* StringGrid2;
+  QCheckBox* CheckBox1;
+  QFrame* Panel2;
+  TRadioGroup* RadioGroup1;
+  QFrame* TakHeatPanel;
+  QLineEdit* WattPerKvmTak;
+  QFrame* EgetAltPanel;
+  QLineEdit* Temp05OG;
+  QLineEdit* Temp18OG;
+  QGroupBox* GroupBox1;
+  TStringGrid* StringGrid1;
+  QPushButton* RaderaYtorButton;
+  QPushButton* InfogaYtorButton;
+
+  // "Sammanställning"
+  TRadioGroup* VisaResultatRadioGroup;
+  QFrame* Panel3;
+  QLabel* Label10;
+  QComboBox* ComboBox2;
+  QGroupBox* GroupBox15;
+  QToolButton* UtskriftVyerSpeedButton;
+  QCheckBox* CheckBox2;
+  QCheckBox* IndataCheckBox;
+  QCheckBox* ResultatCheckBox;
+  QCheckBox* ResultDetaljCheckBox;
+  QCheckBox* WallsCheckBox;
+  TStringGrid* StringGrid3;
+
+  // The other windows, created hidden with the main window.
+  std::unique_ptr<TChooseDirForm> ChooseDirForm;
+  std::unique_ptr<TAboutBox> AboutBox;
+  std::unique_ptr<TForm2> Form2;
+
+ signals:
+  // The window has closed; the program ends.
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenu();
+  void BuildTopBar(QWidget* central);
+  void BuildPageControl(QWidget* central);
+  void BuildFilhantering();
+  void BuildAllmIndata();
+  void BuildIndata();
+  void BuildSammanst();
+  void ConnectHandlers();
+
+  Dialogs& dialogs_;
+  QStringList arguments_;
+  TSplashForm* splash_;
+};
+
+// True when `locale` cannot read "2,2": its decimal separator is a point.
+bool SystemDecimalPunkt(const QLocale& locale);
+
+}  // namespace virano

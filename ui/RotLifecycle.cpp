@@ -1,0 +1,186 @@
+// The main window's life: creation, activation, closing and the window
+// events that lead to its handlers.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QUrl>
+#include <exception>
+
+#include "Controls.h"
+#include "FelInfo.h"
+#include "Katalog.h"
+#include "Ombox.h"
+#include "Pictures.h"
+#include "Rot.h"
+#include "StringGrid.h"
+#include "fSplach.h"
+#include "project/numbers.h"
+#include "project/record.h"
+#include "project/ui_rules.h"
+
+namespace virano {
+
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool OpenWithDesktop(const QString& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+}  // namespace
+
+bool SystemDecimalPunkt(const QLocale& locale) {
+  QLocale strict = locale;
+  strict.setNumberOptions(strict.numberOptions() | QLocale::RejectGroupSeparator);
+  bool converted = false;
+  strict.toDouble(QStringLiteral("2,2"), &converted);
+  return !converted;
+}
+
+TForm1::TForm1(Dialogs& dialogs, const QStringList& arguments, TSplashForm* splash)
+    : dialogs_(dialogs), arguments_(arguments), splash_(splash) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("VIRANO - Beräkning av riktad operativ temperatur"));
+  setWindowIcon(ProgramIcon());
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  SetColour(this, QPalette::Text, colours::kBlue);
+  OpenDocument = OpenWithDesktop;
+
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("ClientArea"));
+  setCentralWidget(central);
+  BuildMenu();
+  BuildTopBar(central);
+  BuildPageControl(central);
+  setMinimumSize(764, 535);
+  resize(765, 535);
+
+  ConnectHandlers();
+  // Key preview: the window sees every key before the focused control.
+  qApp->installEventFilter(this);
+
+  try {
+    FormCreate();
+  } catch (const std::exception& error) {
+    dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
+  }
+
+  ChooseDirForm = std::make_unique<TChooseDirForm>();
+  AboutBox = std::make_unique<TAboutBox>();
+  Form2 = std::make_unique<TForm2>(this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::ConnectHandlers() {
+  for (QLineEdit* edit : {Anl1, Anl2, Signatur})
+    connect(edit, &QLineEdit::textChanged, this, [this] { Anl1Change(); });
+  for (QSpinBox* spin : {TextStorlek, Radavst})
+    connect(spin, &QSpinBox::textChanged, this, [this] { TextStorlekChange(); });
+  connect(ExitSpeedButton, &QPushButton::clicked, this, [this] { ExitSpeedButtonClick(); });
+  connect(Avsluta1, &QAction::triggered, this, [this] { ExitSpeedButtonClick(); });
+  connect(Om1, &QAction::triggered, this, [this] { Om1Click(); });
+  connect(Manual1, &QAction::triggered, this, [this] { Manual1Click(); });
+  connect(RadioGroup1, &TRadioGroup::Click, this, [this] { RadioGroup1Click(); });
+  PageControl1->OnChanging = [this](bool& allowChange) { PageControl1Changing(allowChange); };
+  PageControl1->OnChange = [this] { PageControl1Change(); };
+}
+
+void TForm1::FormCreate() {
+  DecimalPunkt = SystemDecimalPunkt(QLocale::system());
+  setWindowTitle(windowTitle() + QStringLiteral(" Version ") + Text(kVersionText));
+  ProgramBibl = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+  if (splash_ != nullptr) {
+    splash_->close();  // deletes itself
+    splash_ = nullptr;
+  }
+  Pixels->setText(QStringLiteral("Din skärmupplösning är ") + QString::number(logicalDpiX()) +
+                  QStringLiteral(" pixels / tum"));
+  if (!arguments_.isEmpty()) StartFil = arguments_.constFirst();
+  MinRot->setText(Rot->text());
+  GroupBox10->setTitle(
+      QString::fromStdString(MaxTeckenCaption(GroupBox10->title().toStdString(), Anl1->maxLength(), true)));
+  GroupBox11->setTitle(QString::fromStdString(
+      MaxTeckenCaption(GroupBox11->title().toStdString(), Signatur->maxLength(), false)));
+  if (QScreen* shown = screen()) move(shown->availableGeometry().topLeft());
+}
+
+void TForm1::FormActivate() {
+  for (int c = 0; c < TSurfaceRow::kCellCount; ++c) {
+    StringGrid1->SetCells(c, 0, Text(kSurfaceHeading0[c]));
+    StringGrid1->SetCells(c, 1, Text(kSurfaceHeading1[c]));
+  }
+  StringGrid1->Repaint();
+  for (int c = 0; c < TPointRow::kCellCount; ++c) StringGrid2->SetCells(c, 0, Text(kPointHeading[c]));
+  KolumnBredd();
+}
+
+void TForm1::FormClose(bool& canClose) {
+  dialogs_.Beep();
+  canClose = dialogs_.QuestionYesNo(QStringLiteral("Avsluta programmet?"));
+}
+
+void TForm1::ExitSpeedButtonClick() { close(); }
+
+void TForm1::Anl1Change() { DataAendrad = true; }
+
+void TForm1::TextStorlekChange() { DataAendrad = true; }
+
+TForm1::Tab TForm1::ActivePage() const { return static_cast<Tab>(PageControl1->currentIndex()); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // Refused until FormClose has said yes, so that an error on the way keeps
+  // the window open.
+  event->ignore();
+  bool canClose = true;
+  FormClose(canClose);
+  if (!canClose) return;
+  event->accept();
+  emit Closed();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // Every resize of the window resizes the tab control, which stretches
+  // with it; its new size is known here.
+  if (event->type() == QEvent::Resize && watched == PageControl1) {
+    FormConstrainedResize();
+    return false;
+  }
+  if (event->type() == QEvent::Resize &&
+      (watched == StringGrid1 || watched == StringGrid2 || watched == StringGrid3)) {
+    // A grid on a tab shown for the first time gets its size only then.
+    KolumnBredd();
+    return false;
+  }
+  if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+  // The key goes first to the focused control of this window, or to the
+  // window itself; that first delivery is the one the window previews.
+  QWidget* focus = QApplication::focusWidget();
+  const QObject* first = (focus != nullptr && focus->window() == this) ? focus : this;
+  if (watched != first) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  bool handled = false;
+  FormKeyDown(key->key(), key->modifiers(), handled);
+  return handled;
+}
+
+}  // namespace virano
