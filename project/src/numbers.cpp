@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <vector>
 
@@ -25,18 +24,18 @@ std::string_view Trim(std::string_view text) {
 // The exact decimal expansion of a finite, non-negative value, as
 // "digits.digits" with at least `minDecimals` decimals. A long double's
 // value is m·2^e with a 64-bit m, so 64 − exponent decimals make it exact and
-// printf does no rounding of its own.
+// no rounding takes place. to_chars ignores the C library's locale, which a
+// window toolkit may have set to a decimal comma.
 std::string ExactExpansion(long double magnitude, int minDecimals) {
   int exponent = 0;
   std::frexp(magnitude, &exponent);
-  int decimals = std::max(minDecimals, std::numeric_limits<long double>::digits - exponent);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-truncation"
-  int n = std::snprintf(nullptr, 0, "%.*Lf", decimals, magnitude);
-  std::vector<char> buffer(static_cast<std::size_t>(n) + 1);
-  std::snprintf(buffer.data(), buffer.size(), "%.*Lf", decimals, magnitude);
-#pragma GCC diagnostic pop
-  return std::string(buffer.data(), static_cast<std::size_t>(n));
+  const int decimals = std::max(minDecimals, std::numeric_limits<long double>::digits - exponent);
+  const int integerDigits = std::max(1, exponent * 30103 / 100000 + 2);  // > exponent·log10 2
+  std::string buffer(static_cast<std::size_t>(integerDigits + decimals + 2), '\0');
+  auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                 std::chars_format::fixed, decimals);
+  buffer.resize(static_cast<std::size_t>(end - buffer.data()));
+  return buffer;
 }
 
 // Adds one unit in the last place of a string of decimal digits.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "project/numbers.h"
 
 namespace virano {
@@ -88,6 +90,18 @@ TEST(FormatGeneral, FifteenSignificantDigits) {
   EXPECT_EQ(FormatGeneral(1e20L, kComma), "1E20");
   EXPECT_EQ(FormatGeneral(1.5e-7L, kComma), "1,5E-7");
   EXPECT_EQ(FormatGeneral(0.999999999999999999L, kComma), "1");
+}
+
+TEST(FormatFixed, IgnoresTheCLibraryLocale) {
+  // A window toolkit sets the C library's numeric locale from the user's.
+  const char* old = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string saved = old ? old : "C";
+  if (!std::setlocale(LC_NUMERIC, "sv_SE.UTF-8")) GTEST_SKIP() << "sv_SE.UTF-8 missing";
+  EXPECT_EQ(FormatFixed(18.65L, 2, kComma), "18,65");
+  EXPECT_EQ(FormatFixed(-0.5L, 1, kPoint), "-0.5");
+  EXPECT_EQ(FormatGeneral(20.7L, kComma), "20,7");
+  EXPECT_EQ(StrToFloat("2,5", kComma), 2.5L);
+  std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 TEST(Version, DerivedFromTheVersionNumber) {
