@@ -1,6 +1,6 @@
 // Pictures of the window for a person to look at. Runs only when
 // VIRANO_SCREENS names a folder, under a real display (xcb):
-//   VIRANO_SCREENS=/tmp/screens QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+//   VIRANO_SCREENS=/tmp/screens QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24"
 //     build/bin/ui_tests --gtest_filter='Screenshots.*'
 #include <QDir>
 #include <QLabel>

@@ -1,0 +1,136 @@
+// Moving between the tabs: leaving "Indata" can be refused, entering a tab
+// prepares it, and the tab widths follow the window.
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QTabBar>
+
+#include "Controls.h"
+#include "StringGrid.h"
+#include "WindowFixture.h"
+
+namespace virano::testing {
+namespace {
+
+const QString kNoProjectWarning = QStringLiteral(
+    "Ingen fil är vald\ningen ROT-beräkning utförs\ndata sparas ej vid byte av huvudyta");
+
+class TabsTest : public WindowTest {
+ protected:
+  void ClickTab(int index) {
+    QTabBar* bar = form->PageControl1->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
+  }
+};
+
+TEST_F(TabsTest, EnteringIndataWithoutProjectWarnsAndShowsTheTab) {
+  ShowActive();
+  ClickTab(TForm1::kIndata);
+  EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
+  EXPECT_EQ(dialogs.calls,
+            (std::vector{BeepCall(), MessageCall(kNoProjectWarning, MessageKind::Warning)}));
+}
+
+TEST_F(TabsTest, EnteringIndataWithAProjectGivesNoWarning) {
+  ShowActive();
+  form->FilNamn = QStringLiteral("/tmp/hus");
+  ClickTab(TForm1::kIndata);
+  EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(TabsTest, LeavingIndataWithAnErrorMarkedIsRefused) {
+  ShowActive();
+  form->FilNamn = QStringLiteral("/tmp/hus");
+  ClickTab(TForm1::kIndata);
+  form->FilOK = true;
+  form->FelMarkerat = true;
+
+  ClickTab(TForm1::kSammanst);
+  EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
+  QTest::keyClick(form->PageControl1, Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
+  QTest::keyClick(form->PageControl1->tabBar(), Qt::Key_Left);
+  EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
+  EXPECT_FALSE(form->PageControl1->SelectPage(TForm1::kFilhantering));
+  EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
+  // The summary was never entered.
+  EXPECT_EQ(form->VisaResultatRadioGroup->ItemIndex(), -1);
+
+  // Once the mark is cleared the tab can be left.
+  form->FelMarkerat = false;
+  ClickTab(TForm1::kSammanst);
+  EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
+}
+
+TEST_F(TabsTest, OtherTabsCanBeLeftWithAnErrorMarked) {
+  ShowActive();
+  form->FilOK = true;
+  form->FelMarkerat = true;
+  ClickTab(TForm1::kAllmIndata);
+  ClickTab(TForm1::kFilhantering);
+  EXPECT_EQ(form->ActivePage(), TForm1::kFilhantering);
+}
+
+TEST_F(TabsTest, EnteringTheSummaryChoosesTheInputView) {
+  ShowActive();
+  ClickTab(TForm1::kSammanst);
+  EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
+  EXPECT_EQ(form->VisaResultatRadioGroup->ItemIndex(), 0);
+  form->VisaResultatRadioGroup->SetItemIndex(2);
+  ClickTab(TForm1::kFilhantering);
+  ClickTab(TForm1::kSammanst);
+  EXPECT_EQ(form->VisaResultatRadioGroup->ItemIndex(), 2);  // a choice made stays
+}
+
+TEST_F(TabsTest, KeyboardMovesThroughTheTabsInOrder) {
+  ShowActive();
+  form->FilNamn = QStringLiteral("/tmp/hus");
+  QTest::keyClick(form->PageControl1, Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(form->ActivePage(), TForm1::kAllmIndata);
+  QTest::keyClick(form->PageControl1, Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
+  QTest::keyClick(form->PageControl1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(form->ActivePage(), TForm1::kAllmIndata);
+}
+
+TEST_F(TabsTest, ChangingTheTabInCodeRunsNoHandlers) {
+  ShowActive();
+  form->PageControl1->setCurrentIndex(TForm1::kIndata);
+  EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(TabsTest, TabWidthsFollowTheWindow) {
+  ShowActive();
+  const auto expected = [this] { return form->PageControl1->width() / 4 - 1; };
+  EXPECT_EQ(form->PageControl1->TabWidth(), expected());
+  EXPECT_EQ(form->PageControl1->tabBar()->tabRect(3).width(), expected());
+  form->resize(1000, 700);
+  QApplication::processEvents();
+  EXPECT_EQ(form->PageControl1->TabWidth(), expected());
+  EXPECT_EQ(form->PageControl1->tabBar()->tabRect(0).width(), expected());
+}
+
+TEST_F(TabsTest, SurfaceGridColumnsFillTheGrid) {
+  ShowActive();
+  form->PageControl1->setCurrentIndex(TForm1::kIndata);
+  QApplication::processEvents();
+  TStringGrid* grid = form->StringGrid1;
+  const int unit = QFontMetrics(grid->font()).horizontalAdvance(QStringLiteral("W/m2*k")) + 7;
+  int total = 0;
+  for (int c = 0; c < 9; ++c) {
+    if (c > 0) {
+      EXPECT_EQ(grid->ColWidths(c), unit) << c;
+    }
+    total += grid->ColWidths(c);
+  }
+  const int scrollBar = grid->VerticalScrollBarShown()
+                            ? grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid)
+                            : 0;
+  EXPECT_EQ(total, grid->width() - 9 - 3 - scrollBar);
+  EXPECT_GT(grid->ColWidths(0), 0);
+  // The point grid: three thirds.
+  EXPECT_EQ(form->StringGrid2->ColWidths(0), form->StringGrid2->ColWidths(1));
+}
+
+}  // namespace
+}  // namespace virano::testing
