@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Rot.h"
 #include "RotLayoutKit.h"
@@ -83,3 +84,21 @@ void TForm1::BuildPageControl(QWidget* central) {
 }
 
 }  // namespace virano
+
+namespace virano::layout {
+
+void KeepSorted(QComboBox* combo) {
+  QObject::connect(combo->model(), &QAbstractItemModel::rowsInserted, combo, [combo] {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    std::sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
+      return QString::localeAwareCompare(a.toLower(), b.toLower()) < 0;
+    });
+    const QString text = combo->currentText();
+    const QSignalBlocker blocker(combo);
+    for (int i = 0; i < items.size(); ++i) combo->setItemText(i, items[i]);
+    combo->setEditText(text);
+  });
+}
+
+}  // namespace virano::layout

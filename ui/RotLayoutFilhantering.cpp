@@ -72,7 +72,8 @@ void TForm1::BuildFilhantering() {
       QStringLiteral("För att starta i senaste bibliotek för angiven användare"));
   UserComboBox = Combo("UserComboBox", true, UserGroupBox);
   UserComboBox->lineEdit()->setMaxLength(20);
-  UserComboBox->setInsertPolicy(QComboBox::InsertAlphabetically);
+  UserComboBox->setInsertPolicy(QComboBox::NoInsert);
+  KeepSorted(UserComboBox);
   UserComboBox->setToolTip(
       QStringLiteral("Dubbelklicka på namn för att visa senast använda bibliotek"));
   UserComboBox->setMinimumWidth(170);

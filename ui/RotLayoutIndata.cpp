@@ -143,6 +143,8 @@ void TForm1::BuildIndata() {
   UpDown1->SetPosition(1);
   NyttRumButton = Button("NyttRumButton", QStringLiteral("NYTT RUM"), GroupBox14);
   RaderaRumButton = Button("RaderaRumButton", QStringLiteral("RADERA RUM"), GroupBox14);
+  // The room group is enabled once a project is open.
+  GroupBox14->setEnabled(false);
   auto* room = new QGridLayout(GroupBox14);
   room->setContentsMargins(6, 0, 6, 3);
   room->setVerticalSpacing(2);

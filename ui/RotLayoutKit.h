@@ -63,6 +63,9 @@ inline QComboBox* Combo(const char* name, bool editable, QWidget* parent) {
   return combo;
 }
 
+// Keeps the items of a combo box in alphabetical order, however added.
+void KeepSorted(QComboBox* combo);
+
 inline QCheckBox* Check(const char* name, const QString& text, bool checked, QWidget* parent) {
   auto* box = Named(new QCheckBox(text, parent), name);
   box->setChecked(checked);

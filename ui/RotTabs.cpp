@@ -4,6 +4,7 @@
 
 #include "Controls.h"
 #include "Rot.h"
+#include "project/record.h"
 
 namespace virano {
 
@@ -15,7 +16,9 @@ void TForm1::PageControl1Changing(bool& allowChange) {
 void TForm1::PageControl1Change() {
   switch (ActivePage()) {
     case kIndata:
-      if (FilNamn.isEmpty()) {
+      if (!FilNamn.isEmpty()) {
+        ComboBox1->setCurrentIndex(FrontWall);
+      } else {
         dialogs_.Beep();
         dialogs_.Message(QStringLiteral("Ingen fil är vald\ringen ROT-beräkning utförs\r"
                                         "data sparas ej vid byte av huvudyta"),

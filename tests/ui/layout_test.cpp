@@ -138,6 +138,7 @@ TEST_F(LayoutTest, RoomDefaults) {
   EXPECT_EQ(form->UpDown1->Min(), 1);
   EXPECT_EQ(form->UpDown1->Max(), 1);
   EXPECT_EQ(form->UpDown1->Position(), 1);
+  EXPECT_FALSE(form->GroupBox14->isEnabled());  // no project open yet
   EXPECT_FALSE(form->CheckBox1->isChecked());
   EXPECT_EQ(form->CheckBox1->text(), QStringLiteral("&Visa koordinatsystem"));
   EXPECT_EQ(form->RadioGroup1->ItemIndex(), 0);
@@ -159,6 +160,10 @@ TEST_F(LayoutTest, FileTabDefaults) {
   EXPECT_FALSE(form->SparaSom1->isEnabled());
   EXPECT_TRUE(form->UserComboBox->isEditable());
   EXPECT_EQ(form->UserComboBox->count(), 0);
+  for (const char* name : {"Örjan", "anna", "Bertil", ""}) form->UserComboBox->addItem(QString::fromUtf8(name));
+  QStringList users;
+  for (int i = 0; i < form->UserComboBox->count(); ++i) users << form->UserComboBox->itemText(i);
+  EXPECT_EQ(users, (QStringList{"", "anna", "Bertil", "Örjan"}));  // kept sorted
   EXPECT_EQ(form->UserGroupBox->toolTip(),
             QStringLiteral("För att starta i senaste bibliotek för angiven användare"));
   EXPECT_EQ(form->NyAnvButton->toolTip(), QStringLiteral("Registrera ny användare"));

@@ -4,6 +4,8 @@
 //     build/bin/ui_tests --gtest_filter='Screenshots.*'
 #include <QDir>
 #include <QLabel>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "Controls.h"
@@ -54,6 +56,27 @@ TEST_F(Screenshots, SplashAndAbout) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form->AboutBox.get()));
   Save(form->AboutBox.get(), QStringLiteral("7-om"));
   form->AboutBox->hide();
+}
+
+// The real message boxes: the warning on entering "Indata" without a
+// project, and the closing question.
+TEST_F(Screenshots, MessageBoxes) {
+  ShowActive();
+  QtDialogs real(form.get());
+  auto grabAndClose = [this](const QString& name, QMessageBox::StandardButton button) {
+    QTimer::singleShot(100, [this, name, button] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      Save(box, name);
+      box->button(button)->click();
+    });
+  };
+  grabAndClose(QStringLiteral("8-varning-ingen-fil"), QMessageBox::Ok);
+  real.Message(QStringLiteral("Ingen fil är vald\ringen ROT-beräkning utförs\r"
+                              "data sparas ej vid byte av huvudyta"),
+               MessageKind::Warning);
+  grabAndClose(QStringLiteral("9-avsluta"), QMessageBox::No);
+  EXPECT_FALSE(real.QuestionYesNo(QStringLiteral("Avsluta programmet?")));
 }
 
 }  // namespace

@@ -36,6 +36,7 @@ TEST_F(TabsTest, EnteringIndataWithAProjectGivesNoWarning) {
   ClickTab(TForm1::kIndata);
   EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
   EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("Vägg fram"));
 }
 
 TEST_F(TabsTest, LeavingIndataWithAnErrorMarkedIsRefused) {
