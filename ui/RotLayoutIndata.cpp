@@ -131,7 +131,7 @@ void TForm1::BuildIndata() {
   GroupBox14 = Group("GroupBox14", QStringLiteral("Löpnummer rum"), tab);
   Nummer = Edit("Nummer", QStringLiteral("1"), GroupBox14);
   Nummer->setReadOnly(true);
-  Nummer->setFixedSize(44, kFieldHeight);
+  Nummer->setFixedSize(38, kFieldHeight);
   QFont bold = Nummer->font();
   bold.setBold(true);
   Nummer->setFont(bold);
