@@ -9,11 +9,17 @@
 //   RotColumns.cpp           tab widths and grid column widths
 //   RotHelp.cpp              About box, manual, keyboard commands
 //   RotHeating.cpp           heating system panels
+//   RotTransfer.cpp          moving data between the window, the working
+//                            record and the project file
+//   RotProject.cpp           opening, creating and copying projects
+//   RotRooms.cpp             adding, deleting and stepping through rooms
+//   RotSurface.cpp           choosing the main surface shown
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
 #include "Dialogs.h"
+#include "project/record.h"
 
 class QAction;
 class QCheckBox;
@@ -60,6 +66,8 @@ class TForm1 : public QMainWindow {
   bool DataAendrad = false;  // the window changed since the last store
   bool FelMarkerat = false;  // an error is marked; leaving "Indata" is refused
   bool RumEjLagrat = false;  // the shown room is new and not yet stored
+  bool RumSparat = false;  // a room was stored since the revision date was stamped
+  bool NyFil = false;      // the open project was created in this run: no revision date
   bool DecimalPunkt = false;  // the system's decimal separator is a point
   QString ProgramBibl;    // the program's directory, native separators
   QString ManualFil;      // the manual's path, built when it is asked for
@@ -68,6 +76,10 @@ class TForm1 : public QMainWindow {
   FileDialogOptions SaveDialog1;
   // Opens a document with the desktop's application for it; false on failure.
   std::function<bool(const QString& path)> OpenDocument;
+  // The working record: every transfer between the window and the project
+  // file passes through it. While "Indata" shows a room it holds that room's
+  // stored record, since SparaData writes the main surfaces not shown from it.
+  TRoomRecord WorkingRecord{};
 
   // --- Handlers -----------------------------------------------------------
   void FormCreate();
@@ -81,6 +93,40 @@ class TForm1 : public QMainWindow {
   void Om1Click();
   void Manual1Click();
   void RadioGroup1Click();
+
+  // Window and record transfer.
+  void SparaAllmData();
+  // Reads record 0 and, when its version is this program's, shows the
+  // general data. Returns the version read.
+  int HamtaAllmData();
+  void SparaData();
+  void HamtaData();
+  void SparaTest();
+  void NollStaellIndata();
+  void NollStaellSammanst();
+  void NyttRumNollStaell();
+  void RumsNamnChange();
+  // The ceiling heating output and the two air temperatures.
+  void WattPerKvmTakChange();
+
+  // Projects and rooms.
+  void OpenButtonClick();
+  void FilValKontroll();
+  void SaveAsButtonClick();
+  void NyttRumButtonClick();
+  void RaderaRumButtonClick();
+  void UpDown1Changing(bool& allowChange);
+  void NummerChange();
+  void ComboBox2Change();
+  // The room number kept with entry `index` of the room chooser (its user
+  // data); entries without one stand for room index + 1.
+  int ComboBox2Rum(int index) const;
+
+  // The main surface shown, and edits of the grids.
+  void ComboBox1Enter();
+  void ComboBox1Click();
+  void StringGrid1SetEditText();
+  void StringGrid2SetEditText();
   void FormConstrainedResize();
   void KolumnBredd();
   // Keyboard commands of the whole window, seen before the focused control.
@@ -219,6 +265,20 @@ class TForm1 : public QMainWindow {
   void BuildIndata();
   void BuildSammanst();
   void ConnectHandlers();
+  void ConnectProjectHandlers();
+
+  // The room number shown in Nummer, and the main surface chosen (-1: none).
+  int VisatRum() const;
+  int VisadHuvudyta() const;
+  // Shows room `number`: sets the stepper, and runs NummerChange also when
+  // the number shown already was that.
+  void VisaRumNummer(int number);
+  // SparaData and NyttRumNollStaell for room `k`.
+  void SparaRum(int k);
+  void SkrivTomtRum(int k);
+  // Ends the open project after a refused file: no project is open.
+  void AvvisaFil();
+  QString FormatDecimal(const QString& text) const;
 
   Dialogs& dialogs_;
   QStringList arguments_;

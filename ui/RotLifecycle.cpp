@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,6 +99,28 @@ void TForm1::ConnectHandlers() {
   connect(RadioGroup1, &TRadioGroup::Click, this, [this] { RadioGroup1Click(); });
   PageControl1->OnChanging = [this](bool& allowChange) { PageControl1Changing(allowChange); };
   PageControl1->OnChange = [this] { PageControl1Change(); };
+  ConnectProjectHandlers();
+}
+
+void TForm1::ConnectProjectHandlers() {
+  connect(OpenButton, &QPushButton::clicked, this, [this] { OpenButtonClick(); });
+  connect(Ny1, &QAction::triggered, this, [this] { OpenButtonClick(); });
+  connect(Oppna1, &QAction::triggered, this, [this] { OpenButtonClick(); });
+  connect(SaveAsButton, &QPushButton::clicked, this, [this] { SaveAsButtonClick(); });
+  connect(SparaSom1, &QAction::triggered, this, [this] { SaveAsButtonClick(); });
+  connect(NyttRumButton, &QPushButton::clicked, this, [this] { NyttRumButtonClick(); });
+  connect(RaderaRumButton, &QPushButton::clicked, this, [this] { RaderaRumButtonClick(); });
+  UpDown1->OnChanging = [this](bool& allowChange) { UpDown1Changing(allowChange); };
+  connect(Nummer, &QLineEdit::textChanged, this, [this] { NummerChange(); });
+  // Only a choice the user makes runs the choosers' handlers.
+  connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+  connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Click(); });
+  connect(RumsNamn, &QLineEdit::textChanged, this, [this] { RumsNamnChange(); });
+  connect(LuftHastComboBox, &QComboBox::currentTextChanged, this, [this] { RumsNamnChange(); });
+  for (QLineEdit* edit : {WattPerKvmTak, Temp05OG, Temp18OG})
+    connect(edit, &QLineEdit::textChanged, this, [this] { WattPerKvmTakChange(); });
+  StringGrid1->OnSetEditText = [this](int, int, const QString&) { StringGrid1SetEditText(); };
+  StringGrid2->OnSetEditText = [this](int, int, const QString&) { StringGrid2SetEditText(); };
 }
 
 void TForm1::FormCreate() {
@@ -110,7 +133,16 @@ void TForm1::FormCreate() {
   }
   Pixels->setText(QStringLiteral("Din skärmupplösning är ") + QString::number(logicalDpiX()) +
                   QStringLiteral(" pixels / tum"));
-  if (!arguments_.isEmpty()) StartFil = arguments_.constFirst();
+  if (!arguments_.isEmpty()) {
+    StartFil = arguments_.constFirst();
+    FilNamn = StartFil;
+    // A project that cannot be opened leaves the program started without one.
+    try {
+      FilValKontroll();
+    } catch (const std::exception& error) {
+      dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
+    }
+  }
   MinRot->setText(Rot->text());
   GroupBox10->setTitle(
       QString::fromStdString(MaxTeckenCaption(GroupBox10->title().toStdString(), Anl1->maxLength(), true)));
@@ -132,6 +164,9 @@ void TForm1::FormActivate() {
 void TForm1::FormClose(bool& canClose) {
   dialogs_.Beep();
   canClose = dialogs_.QuestionYesNo(QStringLiteral("Avsluta programmet?"));
+  if (!canClose || !DataAendrad || !FilOK) return;
+  if (ActivePage() == kAllmIndata) SparaAllmData();
+  if (ActivePage() == kIndata) SparaData();
 }
 
 void TForm1::ExitSpeedButtonClick() { close(); }
@@ -169,6 +204,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       (watched == StringGrid1 || watched == StringGrid2 || watched == StringGrid3)) {
     // A grid on a tab shown for the first time gets its size only then.
     KolumnBredd();
+    return false;
+  }
+  if (event->type() == QEvent::FocusIn && watched == ComboBox1 &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    // Back from its own list is no new entry.
+    ComboBox1Enter();
     return false;
   }
   if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;

@@ -41,8 +41,10 @@ TEST_F(LifecycleTest, StartStateFromFormCreate) {
 }
 
 TEST_F(LifecycleTest, FirstArgumentIsKeptAsTheProjectToOpen) {
-  TForm1 started(dialogs, {QStringLiteral("/tmp/hus.rot"), QStringLiteral("extra")});
-  EXPECT_EQ(started.StartFil, QStringLiteral("/tmp/hus.rot"));
+  QTemporaryDir dir;
+  const QString project = dir.filePath(QStringLiteral("hus.rot"));
+  TForm1 started(dialogs, {project, QStringLiteral("extra")});
+  EXPECT_EQ(started.StartFil, project);
 }
 
 TEST_F(LifecycleTest, FormCreateClosesTheSplash) {

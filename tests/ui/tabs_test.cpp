@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QTabBar>
+#include <QTemporaryDir>
 
 #include "Controls.h"
 #include "StringGrid.h"
@@ -16,6 +17,13 @@ const QString kNoProjectWarning = QStringLiteral(
 
 class TabsTest : public WindowTest {
  protected:
+  // Opens a new project in a folder of the test's own.
+  void OpenProject() {
+    dialogs.files.push_back(dir_.filePath(QStringLiteral("hus.rot")));
+    form->OpenButtonClick();
+    dialogs.calls.clear();
+  }
+  QTemporaryDir dir_;
   void ClickTab(int index) {
     QTabBar* bar = form->PageControl1->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
@@ -32,7 +40,7 @@ TEST_F(TabsTest, EnteringIndataWithoutProjectWarnsAndShowsTheTab) {
 
 TEST_F(TabsTest, EnteringIndataWithAProjectGivesNoWarning) {
   ShowActive();
-  form->FilNamn = QStringLiteral("/tmp/hus");
+  OpenProject();
   ClickTab(TForm1::kIndata);
   EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
   EXPECT_TRUE(dialogs.calls.empty());
@@ -41,7 +49,7 @@ TEST_F(TabsTest, EnteringIndataWithAProjectGivesNoWarning) {
 
 TEST_F(TabsTest, LeavingIndataWithAnErrorMarkedIsRefused) {
   ShowActive();
-  form->FilNamn = QStringLiteral("/tmp/hus");
+  OpenProject();
   ClickTab(TForm1::kIndata);
   form->FilOK = true;
   form->FelMarkerat = true;
@@ -85,7 +93,7 @@ TEST_F(TabsTest, EnteringTheSummaryChoosesTheInputView) {
 
 TEST_F(TabsTest, KeyboardMovesThroughTheTabsInOrder) {
   ShowActive();
-  form->FilNamn = QStringLiteral("/tmp/hus");
+  OpenProject();
   QTest::keyClick(form->PageControl1, Qt::Key_Tab, Qt::ControlModifier);
   EXPECT_EQ(form->ActivePage(), TForm1::kAllmIndata);
   QTest::keyClick(form->PageControl1, Qt::Key_PageDown, Qt::ControlModifier);

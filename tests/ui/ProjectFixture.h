@@ -1,0 +1,115 @@
+#pragma once
+// A shown main window with scripted dialogs and a folder of its own for
+// project files, and the steps a user takes with projects and rooms.
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "Controls.h"
+#include "RotRecord.h"
+#include "StringGrid.h"
+#include "WindowFixture.h"
+#include "project/numbers.h"
+
+namespace virano::testing {
+
+class ProjectWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    WindowTest::SetUp();
+    ShowActive();
+  }
+
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+
+  // Writes a project of version 1 whose rooms carry `names`; `fill` may
+  // change each record (0 the general record) before it is written.
+  QString MakeProject(const QString& name, const QStringList& names,
+                      const std::function<void(int k, TRoomRecord&)>& fill = {}) {
+    const QString path = Path(name);
+    const ProjectFile file(FilePath(path));
+    file.Create();
+    TRoomRecord general{};
+    general.FilVersion.SetText("1");
+    general.TextStorlek.SetText("11");
+    general.Radavst.SetText("12");
+    general.Anl1.SetText("Skolan");
+    general.Datum.SetText("2001-02-03");
+    if (fill) fill(0, general);
+    file.Append(general);
+    for (int k = 1; k <= names.size(); ++k) {
+      TRoomRecord room{};
+      SetField(room.RumsNamn, names[k - 1]);
+      for (auto* field : {&room.RumsTemp, &room.Rot, &room.MinRot}) field->SetText("20");
+      room.LuftHast.SetText("0,15");
+      for (auto* field : {&room.IncROT, &room.WattPerKvmTak, &room.Temp05OG, &room.Temp18OG})
+        field->SetText("0");
+      room.Ytor[FrontWall][0].Namn.SetText("Vägg fram");
+      room.Ytor[FrontWall][0].X2.SetText("4");
+      if (fill) fill(k, room);
+      file.Append(room);
+    }
+    return path;
+  }
+
+  static TRoomRecord Record(const QString& path, int k) { return ProjectFile(FilePath(path)).Read(k); }
+  static long long Records(const QString& path) { return ProjectFile(FilePath(path)).Count(); }
+  static QStringList RoomNames(const QString& path) {
+    QStringList names;
+    const auto records = ProjectFile(FilePath(path)).ReadAll();
+    for (std::size_t k = 1; k < records.size(); ++k) names << FieldText(records[k].RumsNamn);
+    return names;
+  }
+  static QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  // "Ny / Öppna" with `path` chosen in the dialog.
+  void Open(const QString& path) {
+    dialogs.files.push_back(path);
+    QTest::mouseClick(form->OpenButton, Qt::LeftButton);
+  }
+
+  void ClickTab(int index) {
+    QTabBar* bar = form->PageControl1->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
+  }
+
+  // The user enters the main-surface chooser and picks item `s` from it.
+  void ChooseSurface(int s) {
+    form->ComboBox1->setFocus(Qt::MouseFocusReason);
+    form->ComboBox1->setCurrentIndex(s);
+    emit form->ComboBox1->activated(s);
+  }
+
+  // Key presses that type `text`, letters outside ASCII included.
+  static void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text)
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+  }
+
+  // The user goes to the cell and types `text` into it, ending with Return.
+  static void TypeCell(TStringGrid* grid, int col, int row, const QString& text) {
+    grid->setFocus(Qt::MouseFocusReason);
+    grid->SetRow(row);
+    grid->SetCol(col);
+    Type(grid, text.left(1));  // opens the cell editor
+    QWidget* editor = QApplication::focusWidget();
+    Type(editor, text.mid(1));
+    QTest::keyClick(editor, Qt::Key_Return);
+  }
+
+  QString FormatDecimal(const QString& text) const {
+    return QString::fromStdString(DecimalFormat(text.toStdString(), form->DecimalPunkt));
+  }
+
+  QTemporaryDir dir_;
+};
+
+}  // namespace virano::testing

@@ -1,0 +1,222 @@
+// "Ny / Öppna", the check of the chosen file, "Spara som" and the project
+// named on the command line.
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include "ProjectFixture.h"
+
+namespace virano::testing {
+namespace {
+
+const QString kFilter = QStringLiteral("Indata filer (*.rot)|*.rot|Alla filer (*.*)|*.*");
+
+class ProjectTest : public ProjectWindowTest {};
+
+// What a newly created project holds and shows.
+void ExpectNewProject(const TForm1& form, const QString& stem) {
+  EXPECT_EQ(QFileInfo(stem + QStringLiteral(".rot")).size(), 39998);
+  EXPECT_EQ(form.FilNamn, stem);
+  EXPECT_EQ(form.VisaFilNamn->text(), stem);
+  EXPECT_TRUE(form.FilOK);
+  EXPECT_TRUE(form.NyFil);
+  EXPECT_EQ(form.Nummer->text(), QStringLiteral("1"));
+  EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("Vägg fram"));
+  EXPECT_EQ(form.StringGrid1->Cells(0, 2), QStringLiteral("Vägg fram"));
+  EXPECT_EQ(form.StringGrid1->Cells(1, 2), QStringLiteral("0"));
+  EXPECT_EQ(form.StringGrid1->Cells(3, 2), QStringLiteral("0"));
+  EXPECT_TRUE(form.StringGrid1->Cells(2, 2).isEmpty());
+  EXPECT_EQ(form.StringGrid1->RowCount(), 20);
+  EXPECT_EQ(form.Datum->text(), Idag());
+  EXPECT_TRUE(form.RevDatum->text().isEmpty());
+  EXPECT_TRUE(form.GroupBox14->isEnabled());
+  EXPECT_TRUE(form.SaveAsButton->isEnabled());
+  EXPECT_TRUE(form.SparaSom1->isEnabled());
+}
+
+TEST_F(ProjectTest, ANameThatDoesNotExistCreatesTheProject) {
+  EXPECT_FALSE(form->GroupBox14->isEnabled());
+  Open(Path(QStringLiteral("nytt.rot")));
+  ExpectNewProject(*form, Path(QStringLiteral("nytt")));
+
+  ASSERT_EQ(dialogs.calls.size(), 1u);  // the dialog only: no message
+  const FileDialogOptions& options = dialogs.calls[0].options;
+  EXPECT_EQ(options.title, QStringLiteral("Öppna"));
+  EXPECT_EQ(options.filter, kFilter);
+  EXPECT_TRUE(options.promptCreate);
+  EXPECT_EQ(options.startDir, form->ProgramBibl);
+
+  const QString file = Path(QStringLiteral("nytt.rot"));
+  const TRoomRecord general = Record(file, 0);
+  EXPECT_EQ(general.FilVersion.Text(), "1");
+  EXPECT_EQ(general.TextStorlek.Text(), "10");
+  EXPECT_EQ(general.Radavst.Text(), "15");
+  EXPECT_EQ(FieldText(general.Datum), Idag());
+  EXPECT_TRUE(general.RevDatum.Empty());
+  // Room 1 holds the window's defaults and empty surfaces.
+  const TRoomRecord room = Record(file, 1);
+  EXPECT_EQ(room.RumsTemp.Text(), "20");
+  EXPECT_EQ(room.Rot.Text(), "20");
+  EXPECT_EQ(room.LuftHast.Text(), "0,15");
+  EXPECT_EQ(room.IncROT.Text(), "0");
+  EXPECT_EQ(room.WattPerKvmTak.Text(), "0");
+  EXPECT_EQ(room.HeatSystem.Get(), 0);
+  for (const auto& block : room.Ytor)
+    for (const TSurfaceRow& row : block) EXPECT_FALSE(row.InUse());
+
+  // The next dialog starts in the project's folder; cancelling keeps it open.
+  dialogs.files.push_back(std::nullopt);
+  form->Ny1->trigger();
+  EXPECT_EQ(dialogs.calls.back().options.startDir, QFileInfo(file).absolutePath());
+  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("nytt")));
+}
+
+TEST_F(ProjectTest, OpeningShowsTheLastRoomAndTheGeneralData) {
+  const QString file = MakeProject(QStringLiteral("fem.rot"),
+                                   {"Rum 1", "Rum 2", "Rum 3", "Rum 4", "Rum 5"});
+  dialogs.files.push_back(file);
+  form->Oppna1->trigger();
+  EXPECT_TRUE(form->FilOK);
+  EXPECT_FALSE(form->NyFil);
+  EXPECT_EQ(form->Nummer->text(), QStringLiteral("5"));
+  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("Rum 5"));
+  EXPECT_EQ(form->UpDown1->Max(), 5);
+  EXPECT_EQ(form->Anl1->text(), QStringLiteral("Skolan"));
+  EXPECT_EQ(form->Datum->text(), QStringLiteral("2001-02-03"));
+  EXPECT_EQ(form->TextStorlek->value(), 11);
+  EXPECT_EQ(form->Radavst->value(), 12);
+  EXPECT_FALSE(form->DataAendrad);
+  EXPECT_FALSE(form->CheckBox2->isChecked());
+  // Opening stores nothing.
+  EXPECT_EQ(Bytes(file), Bytes(MakeProject(QStringLiteral("jämför.rot"),
+                                           {"Rum 1", "Rum 2", "Rum 3", "Rum 4", "Rum 5"})));
+}
+
+TEST_F(ProjectTest, AnotherVersionIsRefusedAndNoProjectIsOpen) {
+  Open(Path(QStringLiteral("först.rot")));
+  const QString old = MakeProject(QStringLiteral("gammal.rot"), {"A"}, [](int k, TRoomRecord& r) {
+    if (k == 0) {
+      r.FilVersion.SetText("2");
+      r.Anl1.SetText("Annan");
+    }
+  });
+  dialogs.calls.clear();
+  Open(old);
+  EXPECT_EQ(dialogs.calls[1], BeepCall());
+  EXPECT_EQ(dialogs.calls[2],
+            MessageCall(QStringLiteral("Filen är skapad av programversion 2.x. Konvertering till denna "
+                                       "programverion 1,12 behövs. Använd medföljande "
+                                       "konverteringsprogram. Se manual"),
+                        MessageKind::Information));
+  EXPECT_FALSE(form->FilOK);
+  EXPECT_TRUE(form->FilNamn.isEmpty());
+  EXPECT_TRUE(form->VisaFilNamn->text().isEmpty());
+  EXPECT_TRUE(form->RumsNamn->text().isEmpty());
+  EXPECT_TRUE(form->StringGrid1->Cells(0, 2).isEmpty());
+  EXPECT_NE(form->Anl1->text(), QStringLiteral("Annan"));
+}
+
+TEST_F(ProjectTest, AnUnreadableGeneralRecordIsRefusedWithItsError) {
+  const QString notNumber = MakeProject(QStringLiteral("text.rot"), {"A"}, [](int k, TRoomRecord& r) {
+    if (k == 0) r.FilVersion.SetText("ett");
+  });
+  const QString empty = Path(QStringLiteral("tom.rot"));
+  ProjectFile(FilePath(empty)).Create();
+  for (const QString& file : {notNumber, empty}) {
+    dialogs.calls.clear();
+    Open(file);
+    ASSERT_EQ(dialogs.calls.size(), 2u) << file.toStdString();
+    EXPECT_EQ(dialogs.calls[1].messageKind, MessageKind::Error);
+    EXPECT_FALSE(form->FilOK);
+    EXPECT_TRUE(form->FilNamn.isEmpty());
+  }
+  EXPECT_TRUE(dialogs.calls[1].text.contains(QStringLiteral("tom.rot")));
+}
+
+TEST_F(ProjectTest, AProjectOfTheGeneralRecordAloneGetsAnEmptyRoom1) {
+  const QString file = MakeProject(QStringLiteral("bara.rot"), {});
+  Open(file);
+  EXPECT_TRUE(form->FilOK);
+  EXPECT_EQ(Records(file), 2);
+  EXPECT_EQ(form->Nummer->text(), QStringLiteral("1"));
+  EXPECT_EQ(form->StringGrid1->Cells(0, 2), QStringLiteral("Vägg fram"));
+}
+
+TEST_F(ProjectTest, AProjectThatCannotBeCreatedIsNotOpen) {
+  Open(Path(QStringLiteral("saknas/nytt.rot")));
+  ASSERT_FALSE(dialogs.Messages().empty());
+  EXPECT_EQ(dialogs.calls.back().messageKind, MessageKind::Error);
+  EXPECT_FALSE(form->FilOK);
+  EXPECT_TRUE(form->FilNamn.isEmpty());
+}
+
+TEST_F(ProjectTest, SaveAsOntoTheOpenNameChangesNothing) {
+  const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
+  Open(file);
+  const QByteArray before = Bytes(file);
+  // Whatever the extension, and through a link to the same file.
+  QFile::link(file, Path(QStringLiteral("länk.rot")));
+  for (const QString& name : {QStringLiteral("hus.rot"), QStringLiteral("hus.txt"),
+                              QStringLiteral("länk.rot")}) {
+    dialogs.calls.clear();
+    dialogs.files.push_back(Path(name));
+    QTest::mouseClick(form->SaveAsButton, Qt::LeftButton);
+    EXPECT_EQ(dialogs.Messages(),
+              std::vector{QStringLiteral("Data är redan sparade under detta filnamn")})
+        << name.toStdString();
+  }
+  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
+  EXPECT_EQ(Bytes(file), before);
+}
+
+TEST_F(ProjectTest, SaveAsCopiesAndGoesOnInTheCopy) {
+  const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B", "C"}, [](int k, TRoomRecord& r) {
+    if (k == 0) r.RevDatum.SetText("2002-03-04");
+  });
+  Open(file);
+  const QByteArray before = Bytes(file);
+  ClickTab(TForm1::kIndata);
+  QTest::keyClicks(form->RumsNamn, QStringLiteral("X"));  // not stored yet
+
+  dialogs.files.push_back(Path(QStringLiteral("kopia.rot")));
+  form->SparaSom1->trigger();
+  const FileDialogOptions& options = dialogs.calls.back().options;
+  EXPECT_TRUE(options.confirmOverwrite);
+  EXPECT_EQ(options.filter, kFilter);
+
+  const QString copy = Path(QStringLiteral("kopia.rot"));
+  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("kopia")));
+  EXPECT_EQ(form->VisaFilNamn->text(), form->FilNamn);
+  EXPECT_EQ(form->OpenDialog1.fileName, form->FilNamn);
+  EXPECT_EQ(Bytes(file), before);
+  EXPECT_EQ(RoomNames(copy), (QStringList{"A", "B", "C"}));
+  EXPECT_EQ(FieldText(Record(copy, 0).Datum), Idag());
+  EXPECT_TRUE(Record(copy, 0).RevDatum.Empty());
+  EXPECT_EQ(form->Datum->text(), Idag());
+
+  // The room's change goes into the copy when the tab is left.
+  EXPECT_TRUE(form->DataAendrad);
+  ClickTab(TForm1::kFilhantering);
+  EXPECT_EQ(RoomNames(copy), (QStringList{"A", "B", "CX"}));
+  EXPECT_EQ(Bytes(file), before);
+}
+
+TEST_F(ProjectTest, TheCommandLineProjectIsOpenedAtStart) {
+  const QString missing = Path(QStringLiteral("PROJEKT.rot"));
+  TForm1 created(dialogs, {missing});
+  ExpectNewProject(created, Path(QStringLiteral("PROJEKT")));
+  EXPECT_EQ(created.StartFil, missing);
+
+  const QString file = MakeProject(QStringLiteral("tre.rot"), {"A", "B", "C"});
+  TForm1 opened(dialogs, {file});
+  EXPECT_EQ(opened.FilNamn, Path(QStringLiteral("tre")));
+  EXPECT_EQ(opened.Nummer->text(), QStringLiteral("3"));
+  EXPECT_EQ(opened.RumsNamn->text(), QStringLiteral("C"));
+  EXPECT_TRUE(dialogs.Messages().empty());
+}
+
+}  // namespace
+}  // namespace virano::testing

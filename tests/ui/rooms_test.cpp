@@ -1,0 +1,125 @@
+// "NYTT RUM", "RADERA RUM", the room number's arrows and the room chooser.
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include "ProjectFixture.h"
+
+namespace virano::testing {
+namespace {
+
+class RoomsTest : public ProjectWindowTest {
+ protected:
+  // Opens a project of rooms with these names and shows room `shown`.
+  QString OpenRooms(const QStringList& names, int shown) {
+    const QString file = MakeProject(QStringLiteral("rum.rot"), names);
+    Open(file);
+    form->UpDown1->Step(shown - form->UpDown1->Position());
+    return file;
+  }
+  void Delete(bool yes) {
+    dialogs.answers.push_back(yes);
+    QTest::mouseClick(form->RaderaRumButton, Qt::LeftButton);
+  }
+};
+
+TEST_F(RoomsTest, DeletingRoom2Of4MovesTheLaterRoomsDown) {
+  const QString file = OpenRooms({"A", "B", "C", "D"}, 2);
+  ASSERT_EQ(form->RumsNamn->text(), QStringLiteral("B"));
+  const qint64 size = QFileInfo(file).size();
+  Delete(true);
+  EXPECT_EQ(dialogs.calls[1], BeepCall());
+  EXPECT_EQ(dialogs.calls[2].text, QStringLiteral("Skall visat rum raderas?"));
+  EXPECT_EQ(QFileInfo(file).size(), size - 19999);
+  EXPECT_EQ(RoomNames(file), (QStringList{"A", "C", "D"}));
+  EXPECT_EQ(form->Nummer->text(), QStringLiteral("2"));
+  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("C"));
+  EXPECT_EQ(form->UpDown1->Max(), 3);
+}
+
+TEST_F(RoomsTest, DeletingTheLastRoomShowsTheOneBefore) {
+  const QString file = OpenRooms({"A", "B", "C"}, 3);
+  Delete(true);
+  EXPECT_EQ(RoomNames(file), (QStringList{"A", "B"}));
+  EXPECT_EQ(form->Nummer->text(), QStringLiteral("2"));
+  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("B"));
+  EXPECT_EQ(form->UpDown1->Max(), 2);
+}
+
+TEST_F(RoomsTest, TheOnlyRoomKeepsItsRecordAndNoDeletesNothing) {
+  const QString file = OpenRooms({"A"}, 1);
+  const QByteArray before = Bytes(file);
+  Delete(false);
+  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("A"));
+  Delete(true);
+  EXPECT_EQ(Bytes(file), before);
+  EXPECT_TRUE(form->RumsNamn->text().isEmpty());
+  EXPECT_TRUE(form->StringGrid1->Cells(0, 2).isEmpty());
+}
+
+TEST_F(RoomsTest, ANewRoomNeedsANameAndWritesNothingWithout) {
+  Open(Path(QStringLiteral("nytt.rot")));
+  const QByteArray before = Bytes(Path(QStringLiteral("nytt.rot")));
+  dialogs.calls.clear();
+  QTest::mouseClick(form->NyttRumButton, Qt::LeftButton);
+  EXPECT_EQ(dialogs.calls, (std::vector{BeepCall(), MessageCall(QStringLiteral("Fel markerat med rött"))}));
+  EXPECT_EQ(form->RumsNamn->palette().color(QPalette::Base), colours::kRed);
+  EXPECT_NE(form->ComboBox1->palette().color(QPalette::Base), colours::kRed);
+  EXPECT_EQ(Bytes(Path(QStringLiteral("nytt.rot"))), before);
+  EXPECT_EQ(form->UpDown1->Max(), 1);
+}
+
+TEST_F(RoomsTest, ANewRoomIsAddedEmptyAndKeepsTheRoomBoxes) {
+  const QString file = OpenRooms({"A"}, 1);
+  form->RumsTemp->setText(QStringLiteral("18"));
+  QTest::keyClicks(form->RumsNamn, QStringLiteral("1"));  // marks the room changed
+  QTest::mouseClick(form->NyttRumButton, Qt::LeftButton);
+
+  EXPECT_EQ(Records(file), 3);
+  EXPECT_EQ(FieldText(Record(file, 1).RumsNamn), QStringLiteral("A1"));  // stored first
+  EXPECT_EQ(form->Nummer->text(), QStringLiteral("2"));
+  EXPECT_EQ(form->UpDown1->Max(), 2);
+  EXPECT_TRUE(form->RumsNamn->text().isEmpty());
+  EXPECT_EQ(form->RumsNamn->palette().color(QPalette::Base), colours::kRed);
+  EXPECT_EQ(form->RumsTemp->text(), QStringLiteral("18"));
+  EXPECT_EQ(form->StringGrid1->Cells(0, 2), QStringLiteral("Vägg fram"));
+  EXPECT_TRUE(form->StringGrid1->Cells(2, 2).isEmpty());
+  EXPECT_TRUE(form->RumEjLagrat);
+  const TRoomRecord room = Record(file, 2);
+  EXPECT_FALSE(room.Ytor[FrontWall][0].InUse());
+
+  // Named and stepped away from, the new room is stored with its name.
+  QTest::keyClicks(form->RumsNamn, QStringLiteral("Ny"));
+  form->UpDown1->Step(-1);
+  EXPECT_EQ(RoomNames(file), (QStringList{"A1", "Ny"}));
+  EXPECT_EQ(FieldText(Record(file, 2).RumsTemp), QStringLiteral("18"));
+  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("A1"));
+}
+
+TEST_F(RoomsTest, AMarkedErrorKeepsTheRoom) {
+  const QString file = OpenRooms({"A", "B"}, 2);
+  form->FelMarkerat = true;
+  form->UpDown1->Step(-1);
+  EXPECT_EQ(form->Nummer->text(), QStringLiteral("2"));
+  QTest::mouseClick(form->NyttRumButton, Qt::LeftButton);
+  EXPECT_EQ(dialogs.Messages(), std::vector{QStringLiteral("Fel markerat med rött")});
+  EXPECT_EQ(Records(file), 3);
+}
+
+TEST_F(RoomsTest, EachChooserEntryShowsItsOwnRoom) {
+  OpenRooms({"Kontor", "", "Hall"}, 1);
+  // Entries as the room list makes them: unnamed rooms left out, each entry
+  // with its room's number.
+  form->ComboBox2->addItem(QStringLiteral("Kontor"), 1);
+  form->ComboBox2->addItem(QStringLiteral("Hall"), 3);
+  form->ComboBox2->setCurrentIndex(1);
+  emit form->ComboBox2->activated(1);
+  EXPECT_EQ(form->Nummer->text(), QStringLiteral("3"));
+  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("Hall"));
+  // Entering the summary chooses the shown room's entry.
+  form->UpDown1->Step(-2);
+  ClickTab(TForm1::kSammanst);
+  EXPECT_EQ(form->ComboBox2->currentIndex(), 0);
+}
+
+}  // namespace
+}  // namespace virano::testing

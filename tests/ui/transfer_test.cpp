@@ -1,0 +1,182 @@
+// What the window stores into the project and shows from it: general data,
+// room boxes, the surface and point grids, and when it is stored.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <cstring>
+#include <string>
+
+#include "ProjectFixture.h"
+
+namespace virano::testing {
+namespace {
+
+class TransferTest : public ProjectWindowTest {};
+
+TEST_F(TransferTest, TypedDataSurviveClosingAndOpeningAgain) {
+  const QString file = Path(QStringLiteral("hus.rot"));
+  Open(file);
+  ClickTab(TForm1::kAllmIndata);
+  Type(form->Anl1, QStringLiteral("Skolan Östra"));
+  QTest::keyClicks(form->Anl2, QStringLiteral("Hus B"));
+  QTest::keyClicks(form->Signatur, QStringLiteral("KE"));
+
+  ClickTab(TForm1::kIndata);
+  QTest::keyClicks(form->RumsNamn, QStringLiteral("Kontor"));
+  QTest::mouseClick(form->RadioGroup1->Button(3), Qt::LeftButton);  // "Takvärme"
+  form->WattPerKvmTak->selectAll();
+  QTest::keyClicks(form->WattPerKvmTak, QStringLiteral("80"));
+  TypeCell(form->StringGrid1, 2, 2, QStringLiteral("4,5"));
+  TypeCell(form->StringGrid1, 4, 2, QStringLiteral("2,7"));
+  TypeCell(form->StringGrid1, 0, 3, QStringLiteral("Fönster"));
+  TypeCell(form->StringGrid1, 1, 3, QStringLiteral("1"));
+  TypeCell(form->StringGrid2, 0, 1, QStringLiteral("2"));
+  TypeCell(form->StringGrid2, 2, 1, QStringLiteral("0,6"));
+  ASSERT_EQ(form->StringGrid1->Cells(0, 3), QStringLiteral("Fönster"));
+
+  // Choosing the floor stores the front wall first.
+  ChooseSurface(Floor);
+  EXPECT_EQ(form->StringGrid1->Cells(0, 2), QStringLiteral("Golv"));
+  EXPECT_TRUE(form->StringGrid1->Cells(0, 3).isEmpty());
+  EXPECT_EQ(form->Label7->text(), QStringLiteral("Mot - Golv"));
+  EXPECT_EQ(form->RumsYta->title(), QStringLiteral("Golv"));
+  TypeCell(form->StringGrid1, 2, 2, QStringLiteral("4,5"));
+
+  // Closing on "Indata" stores the shown surface.
+  dialogs.answers.push_back(true);
+  form->close();
+  form.reset();
+  EXPECT_EQ(QFileInfo(file).size(), 39998);
+
+  form = std::make_unique<TForm1>(dialogs, QStringList{file});
+  EXPECT_EQ(form->Anl1->text(), QStringLiteral("Skolan Östra"));
+  EXPECT_EQ(form->Anl2->text(), QStringLiteral("Hus B"));
+  EXPECT_EQ(form->Signatur->text(), QStringLiteral("KE"));
+  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("Kontor"));
+  EXPECT_EQ(form->RadioGroup1->ItemIndex(), 3);
+  EXPECT_EQ(form->WattPerKvmTak->text(), QStringLiteral("80"));
+  EXPECT_EQ(form->StringGrid1->Cells(2, 2), FormatDecimal(QStringLiteral("4,5")));
+  EXPECT_EQ(form->StringGrid1->Cells(4, 2), FormatDecimal(QStringLiteral("2,7")));
+  EXPECT_EQ(form->StringGrid1->Cells(0, 3), QStringLiteral("Fönster"));
+  EXPECT_EQ(form->StringGrid1->Cells(1, 3), QStringLiteral("1"));
+  EXPECT_EQ(form->StringGrid2->Cells(0, 1), QStringLiteral("2"));
+  EXPECT_EQ(form->StringGrid2->Cells(2, 1), FormatDecimal(QStringLiteral("0,6")));
+  form->show();
+  ChooseSurface(Floor);
+  EXPECT_EQ(form->StringGrid1->Cells(2, 2), FormatDecimal(QStringLiteral("4,5")));
+  EXPECT_TRUE(form->StringGrid2->Cells(0, 1).isEmpty());
+}
+
+TEST_F(TransferTest, LeavingATabStoresItAndStampsTheRevisionDate) {
+  const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
+  Open(file);
+  ClickTab(TForm1::kIndata);
+  ClickTab(TForm1::kAllmIndata);  // nothing changed: nothing stored
+  EXPECT_TRUE(Record(file, 0).RevDatum.Empty());
+  ClickTab(TForm1::kIndata);
+  Type(form->RumsNamn, QStringLiteral("2"));
+  ClickTab(TForm1::kSammanst);
+  EXPECT_EQ(FieldText(Record(file, 2).RumsNamn), QStringLiteral("B2"));
+  EXPECT_EQ(FieldText(Record(file, 0).RevDatum), Idag());
+  EXPECT_EQ(form->RevDatum->text(), Idag());
+  EXPECT_FALSE(form->RumSparat);
+}
+
+TEST_F(TransferTest, ANewProjectGetsNoRevisionDate) {
+  const QString file = Path(QStringLiteral("nytt.rot"));
+  Open(file);
+  ClickTab(TForm1::kIndata);
+  QTest::keyClicks(form->RumsNamn, QStringLiteral("Hall"));
+  ClickTab(TForm1::kAllmIndata);
+  EXPECT_EQ(FieldText(Record(file, 1).RumsNamn), QStringLiteral("Hall"));
+  EXPECT_TRUE(Record(file, 0).RevDatum.Empty());
+}
+
+TEST_F(TransferTest, SparaTestOnTheSummaryStampsWithoutStoring) {
+  const QString file = MakeProject(QStringLiteral("hus.rot"), {"A"});
+  Open(file);
+  form->PageControl1->setCurrentIndex(TForm1::kSammanst);
+  form->RumsNamn->setText(QStringLiteral("Ändrat"));
+  form->Anl1->setText(QStringLiteral("Ändrat"));
+  form->RumSparat = true;
+  ASSERT_TRUE(form->DataAendrad);
+  form->SparaTest();
+  EXPECT_EQ(FieldText(Record(file, 1).RumsNamn), QStringLiteral("A"));
+  EXPECT_EQ(FieldText(Record(file, 0).RevDatum), Idag());
+  EXPECT_EQ(form->RevDatum->text(), Idag());
+  EXPECT_FALSE(form->RumSparat);
+}
+
+TEST_F(TransferTest, CeilingOutputAndOwnTemperaturesAreStoredWhenEdited) {
+  const QString file = MakeProject(QStringLiteral("hus.rot"), {"A"});
+  Open(file);
+  ClickTab(TForm1::kIndata);
+  form->RadioGroup1->SetItemIndex(5);
+  form->DataAendrad = false;
+  QTest::keyClicks(form->Temp05OG, QStringLiteral("1"));
+  EXPECT_TRUE(form->DataAendrad);
+  form->Temp18OG->clear();  // an empty box is stored as "0"
+  ClickTab(TForm1::kFilhantering);
+  const TRoomRecord room = Record(file, 1);
+  EXPECT_EQ(room.Temp05OG.Text(), "01");
+  EXPECT_EQ(room.Temp18OG.Text(), "0");
+  EXPECT_EQ(room.HeatSystem.Get(), 5);
+}
+
+TEST_F(TransferTest, TheGridShowsEveryUsedRowAndKeepsTheRestOfTheRecord) {
+  const QString file = MakeProject(QStringLiteral("hus.rot"), {"A"}, [](int k, TRoomRecord& r) {
+    if (k == 0) return;
+    r.Ytor[FrontWall][12].Namn.SetText("Dörr");
+    r.Ytor[FrontWall][12].UVarde.SetText("0.3");
+    r.Ytor[FrontWall][20].Namn.SetText("Spill");
+    r.Ytor[Ceiling][0].Namn.SetText("Tak");
+    r.Punkter[FrontWall][10].Xp.SetText("9");
+    r.Punkter[Floor][0].Xp.SetText("1");
+    for (int row = 0; row < 21; ++row) r.Ytor[LeftWall][row].Namn.SetText("V" + std::to_string(row));
+  });
+  Open(file);
+  const TRoomRecord before = Record(file, 1);
+  EXPECT_EQ(form->StringGrid1->RowCount(), 2 + 13);  // the design's 8 data rows were too few
+  EXPECT_EQ(form->StringGrid1->Cells(0, 14), QStringLiteral("Dörr"));
+  EXPECT_EQ(form->StringGrid1->Cells(5, 14), FormatDecimal(QStringLiteral("0.3")));
+
+  ClickTab(TForm1::kIndata);
+  TypeCell(form->StringGrid1, 2, 2, QStringLiteral("5"));
+  ClickTab(TForm1::kFilhantering);
+  const TRoomRecord after = Record(file, 1);
+  EXPECT_EQ(after.Ytor[FrontWall][0].X2.Text(), "5");
+  EXPECT_EQ(FieldText(after.Ytor[FrontWall][12].UVarde), FormatDecimal(QStringLiteral("0.3")));
+  EXPECT_EQ(after.Ytor[FrontWall][20].Namn.Text(), "Spill");
+  EXPECT_EQ(after.Ytor[Ceiling][0].Namn.Text(), "Tak");
+  EXPECT_EQ(after.Punkter[FrontWall][10].Xp.Text(), "9");
+  EXPECT_EQ(after.Punkter[Floor][0].Xp.Text(), "1");
+  EXPECT_EQ(std::memcmp(&after.Ytor[Floor], &before.Ytor[Floor], sizeof before.Ytor[Floor]), 0);
+
+  // A full block: 20 data rows shown, the 21st row goes back unchanged.
+  ClickTab(TForm1::kIndata);
+  ChooseSurface(LeftWall);
+  EXPECT_EQ(form->StringGrid1->RowCount(), 22);
+  TypeCell(form->StringGrid1, 0, 3, QStringLiteral("Fönster"));
+  ClickTab(TForm1::kFilhantering);
+  const TRoomRecord full = Record(file, 1);
+  EXPECT_EQ(FieldText(full.Ytor[LeftWall][1].Namn), QStringLiteral("Fönster"));
+  EXPECT_EQ(full.Ytor[LeftWall][19].Namn.Text(), "V19");
+  EXPECT_EQ(full.Ytor[LeftWall][20].Namn.Text(), "V20");
+}
+
+TEST_F(TransferTest, ClosingStoresOnlyWhatTheShownTabChanged) {
+  const QString file = MakeProject(QStringLiteral("hus.rot"), {"A"});
+  Open(file);
+  ClickTab(TForm1::kAllmIndata);
+  QTest::keyClicks(form->Anl2, QStringLiteral("Ny rad"));
+  dialogs.answers = {false, true};
+  form->close();
+  EXPECT_TRUE(Record(file, 0).Anl2.Empty());
+  form->close();
+  EXPECT_EQ(Record(file, 0).Anl2.Text(), "Ny rad");
+}
+
+}  // namespace
+}  // namespace virano::testing

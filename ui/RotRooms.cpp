@@ -1,0 +1,94 @@
+// The rooms of the open project: adding, deleting, stepping with the room
+// number's arrows, and the room chooser of the summary.
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "Controls.h"
+#include "Rot.h"
+#include "RotRecord.h"
+#include "StringGrid.h"
+
+namespace virano {
+
+void TForm1::VisaRumNummer(int number) {
+  const QString before = Nummer->text();
+  UpDown1->SetPosition(number);
+  // Setting the same number again changes no text and so shows nothing.
+  if (Nummer->text() == before) NummerChange();
+}
+
+void TForm1::NyttRumButtonClick() {
+  const bool noName = RumsNamn->text().isEmpty();
+  const bool noSurface = ComboBox1->currentText().isEmpty();
+  if (noName || noSurface || FelMarkerat) {
+    MarkField(RumsNamn, noName);
+    MarkField(ComboBox1, noSurface);
+    dialogs_.Beep();
+    dialogs_.Message(QStringLiteral("Fel markerat med rött"));
+    return;
+  }
+  if (DataAendrad) SparaData();
+  RumEjLagrat = true;
+  UpDown1->SetMax(UpDown1->Max() + 1);
+  NollStaellIndata();
+  // NummerChange writes the new room's empty record and shows it.
+  VisaRumNummer(UpDown1->Max());
+  if (StringGrid1->Cells(0, 2).isEmpty()) ComboBox1Click();
+}
+
+void TForm1::RaderaRumButtonClick() {
+  dialogs_.Beep();
+  if (!dialogs_.QuestionYesNo(QStringLiteral("Skall visat rum raderas?"))) return;
+  const ProjectFile file = ProjektFil(FilNamn);
+  const int rooms = static_cast<int>(file.Count() - 1);
+  const int k = VisatRum();
+  if (k == rooms) {
+    if (k == 1) {
+      // The only room keeps its record.
+      NollStaellIndata();
+      return;
+    }
+    file.Truncate(rooms);
+    UpDown1->SetMax(UpDown1->Max() - 1);
+    RumEjLagrat = false;
+    VisaRumNummer(k - 1);
+  } else if (k < rooms) {
+    // The rooms after k move down by one; room k shows the next one.
+    file.Remove(k);
+    UpDown1->SetMax(UpDown1->Max() - 1);
+    HamtaData();
+  } else {
+    // The shown room has no record yet.
+    NollStaellIndata();
+    UpDown1->SetMax(UpDown1->Max() - 1);
+    VisaRumNummer(k - 1);
+  }
+}
+
+void TForm1::UpDown1Changing(bool& allowChange) {
+  if (DataAendrad) SparaData();
+  if (FelMarkerat) allowChange = false;
+}
+
+void TForm1::NummerChange() {
+  ComboBox1->setCurrentIndex(FrontWall);
+  if (RumEjLagrat)
+    NyttRumNollStaell();
+  else
+    HamtaData();
+  if (StringGrid1->Cells(0, 2).isEmpty()) ComboBox1Click();
+}
+
+int TForm1::ComboBox2Rum(int index) const {
+  bool ok = false;
+  const int number = ComboBox2->itemData(index).toInt(&ok);
+  return ok ? number : index + 1;
+}
+
+void TForm1::ComboBox2Change() {
+  const int index = ComboBox2->currentIndex();
+  if (index < 0) return;
+  VisaRumNummer(ComboBox2Rum(index));
+}
+
+}  // namespace virano
