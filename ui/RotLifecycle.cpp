@@ -206,10 +206,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     KolumnBredd();
     return false;
   }
-  if (event->type() == QEvent::FocusIn && watched == ComboBox1 &&
-      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-    // Back from its own list is no new entry.
-    ComboBox1Enter();
+  if (event->type() == QEvent::FocusIn && watched == ComboBox1) {
+    // Coming back from its own list or from another window is no entry.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) ComboBox1Enter();
     return false;
   }
   if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;

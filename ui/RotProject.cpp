@@ -126,6 +126,7 @@ void TForm1::FilValKontroll() {
 
 void TForm1::AvvisaFil() {
   FilOK = false;
+  RumEjLagrat = false;
   NollStaellIndata();
   NollStaellSammanst();
   FilNamn.clear();

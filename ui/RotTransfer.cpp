@@ -205,6 +205,7 @@ void TForm1::NollStaellSammanst() {
 void TForm1::NyttRumNollStaell() { SkrivTomtRum(VisatRum()); }
 
 void TForm1::SkrivTomtRum(int k) {
+  if (FilNamn.isEmpty()) return;  // no project: nothing to write into
   for (auto& block : WorkingRecord.Ytor) block.fill(TSurfaceRow{});
   for (auto& block : WorkingRecord.Punkter) block.fill(TPointRow{});
   ProjektFil(FilNamn).Write(k, WorkingRecord);

@@ -1,6 +1,7 @@
 // What the window stores into the project and shows from it: general data,
 // room boxes, the surface and point grids, and when it is stored.
 #include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -25,6 +26,7 @@ TEST_F(TransferTest, TypedDataSurviveClosingAndOpeningAgain) {
 
   ClickTab(TForm1::kIndata);
   QTest::keyClicks(form->RumsNamn, QStringLiteral("Kontor"));
+  form->LuftHastComboBox->setCurrentIndex(4);  // "0,25"
   QTest::mouseClick(form->RadioGroup1->Button(3), Qt::LeftButton);  // "Takvärme"
   form->WattPerKvmTak->selectAll();
   QTest::keyClicks(form->WattPerKvmTak, QStringLiteral("80"));
@@ -56,6 +58,8 @@ TEST_F(TransferTest, TypedDataSurviveClosingAndOpeningAgain) {
   EXPECT_EQ(form->Signatur->text(), QStringLiteral("KE"));
   EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("Kontor"));
   EXPECT_EQ(form->RadioGroup1->ItemIndex(), 3);
+  EXPECT_EQ(form->LuftHastComboBox->currentText(), QStringLiteral("0,25"));
+  EXPECT_FALSE(form->TakHeatPanel->isHidden());  // the group's click handler ran
   EXPECT_EQ(form->WattPerKvmTak->text(), QStringLiteral("80"));
   EXPECT_EQ(form->StringGrid1->Cells(2, 2), FormatDecimal(QStringLiteral("4,5")));
   EXPECT_EQ(form->StringGrid1->Cells(4, 2), FormatDecimal(QStringLiteral("2,7")));
@@ -107,6 +111,19 @@ TEST_F(TransferTest, SparaTestOnTheSummaryStampsWithoutStoring) {
   EXPECT_EQ(FieldText(Record(file, 0).RevDatum), Idag());
   EXPECT_EQ(form->RevDatum->text(), Idag());
   EXPECT_FALSE(form->RumSparat);
+}
+
+TEST_F(TransferTest, ABoxsHandlerRunsOnlyWhenItsTextChanges) {
+  Open(MakeProject(QStringLiteral("hus.rot"), {"A"}));
+  ASSERT_FALSE(form->DataAendrad);
+  form->RumsNamn->setText(QStringLiteral("A"));
+  form->WattPerKvmTak->setText(QStringLiteral("0"));
+  form->LuftHastComboBox->setEditText(QStringLiteral("0,15"));
+  EXPECT_FALSE(form->DataAendrad);
+  form->LuftHastComboBox->setEditText(QStringLiteral("0,2"));
+  EXPECT_TRUE(form->DataAendrad);
+  form->RumsNamn->setText(QString());
+  EXPECT_EQ(form->RumsNamn->palette().color(QPalette::Base), colours::kRed);
 }
 
 TEST_F(TransferTest, CeilingOutputAndOwnTemperaturesAreStoredWhenEdited) {
