@@ -133,6 +133,9 @@ void TForm1::FormCreate() {
   }
   Pixels->setText(QStringLiteral("Din skärmupplösning är ") + QString::number(logicalDpiX()) +
                   QStringLiteral(" pixels / tum"));
+  // The minimum ROT's default comes before the command-line project, which
+  // stores it into a new project's room or shows a loaded room's own.
+  MinRot->setText(Rot->text());
   if (!arguments_.isEmpty()) {
     StartFil = arguments_.constFirst();
     FilNamn = StartFil;
@@ -143,7 +146,6 @@ void TForm1::FormCreate() {
       dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
     }
   }
-  MinRot->setText(Rot->text());
   GroupBox10->setTitle(
       QString::fromStdString(MaxTeckenCaption(GroupBox10->title().toStdString(), Anl1->maxLength(), true)));
   GroupBox11->setTitle(QString::fromStdString(

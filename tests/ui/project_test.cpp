@@ -209,12 +209,17 @@ TEST_F(ProjectTest, TheCommandLineProjectIsOpenedAtStart) {
   TForm1 created(dialogs, {missing});
   ExpectNewProject(created, Path(QStringLiteral("PROJEKT")));
   EXPECT_EQ(created.StartFil, missing);
+  // The window's defaults were in place when room 1 was written.
+  EXPECT_EQ(Record(missing, 1).MinRot.Text(), "20");
 
-  const QString file = MakeProject(QStringLiteral("tre.rot"), {"A", "B", "C"});
+  const QString file = MakeProject(QStringLiteral("tre.rot"), {"A", "B", "C"}, [](int k, TRoomRecord& r) {
+    if (k == 3) r.MinRot.SetText("20,7");
+  });
   TForm1 opened(dialogs, {file});
   EXPECT_EQ(opened.FilNamn, Path(QStringLiteral("tre")));
   EXPECT_EQ(opened.Nummer->text(), QStringLiteral("3"));
   EXPECT_EQ(opened.RumsNamn->text(), QStringLiteral("C"));
+  EXPECT_EQ(opened.MinRot->text(), FormatDecimal(QStringLiteral("20,7")));
   EXPECT_TRUE(dialogs.Messages().empty());
 }
 

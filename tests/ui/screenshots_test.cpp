@@ -6,10 +6,15 @@
 #include <QLabel>
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "Controls.h"
 #include "Ombox.h"
+#include "StringGrid.h"
 #include "WindowFixture.h"
 #include "fSplach.h"
 
@@ -77,6 +82,54 @@ TEST_F(Screenshots, MessageBoxes) {
                MessageKind::Warning);
   grabAndClose(QStringLiteral("9-avsluta"), QMessageBox::No);
   EXPECT_FALSE(real.QuestionYesNo(QStringLiteral("Avsluta programmet?")));
+}
+
+// "Indata" with a project open and a room filled in.
+TEST_F(Screenshots, IndataWithARoom) {
+  ShowActive();
+  QTemporaryDir projects;
+  dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
+  form->OpenButtonClick();
+  ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
+  form->RumsNamn->setText(QStringLiteral("Kontor 12"));
+  form->RumsTemp->setText(QStringLiteral("21"));
+  const QStringList rows[] = {
+      {QStringLiteral("Vägg fram"), QStringLiteral("0"), QStringLiteral("4,8"), QStringLiteral("0"),
+       QStringLiteral("2,7"), QStringLiteral("0,3"), QStringLiteral("0,13"), QStringLiteral("-20"),
+       QStringLiteral("19,4")},
+      {QStringLiteral("Fönster"), QStringLiteral("1,2"), QStringLiteral("3,6"), QStringLiteral("0,9"),
+       QStringLiteral("2,1"), QStringLiteral("1,8"), QStringLiteral("0,13"), QStringLiteral("-20"),
+       QStringLiteral("11,6")},
+      {QStringLiteral("Radiator"), QStringLiteral("1,2"), QStringLiteral("3,6"), QStringLiteral("0,1"),
+       QStringLiteral("0,7"), {}, {}, {}, QStringLiteral("55")}};
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 9; ++c) form->StringGrid1->SetCells(c, 2 + r, rows[r][c]);
+  form->StringGrid2->SetCells(0, 1, QStringLiteral("2,4"));
+  form->StringGrid2->SetCells(1, 1, QStringLiteral("1,1"));
+  form->StringGrid2->SetCells(2, 1, QStringLiteral("0,6"));
+  form->DataAendrad = true;
+  form->UpDown1->SetMax(3);
+  Save(form.get(), QStringLiteral("10-indata-med-rum"));
+  form->resize(1100, 760);
+  Save(form.get(), QStringLiteral("11-indata-med-rum-stor"));
+  form->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
+  Save(form.get(), QStringLiteral("12-allmanna-indata-projekt"));
+}
+
+// The message that refuses a project of another version.
+TEST_F(Screenshots, VersionMessage) {
+  ShowActive();
+  QtDialogs real(form.get());
+  QTimer::singleShot(100, [this] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    Save(box, QStringLiteral("13-version"));
+    box->button(QMessageBox::Ok)->click();
+  });
+  real.Message(QStringLiteral("Filen är skapad av programversion 2.x. Konvertering till denna "
+                              "programverion 1,12 behövs. Använd medföljande konverteringsprogram. "
+                              "Se manual"),
+               MessageKind::Information);
 }
 
 }  // namespace
