@@ -5,7 +5,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"; shift || true
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
           locales xvfb xauth poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
