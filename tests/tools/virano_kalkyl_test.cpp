@@ -126,6 +126,13 @@ TEST_F(VirAnoKalkylTest, SwedishLocaleWritesDecimalCommas) {
   EXPECT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(o.out, Expected(project, 1, false, false));
   EXPECT_NE(o.out.find("\t1,00\t"), std::string::npos);
+
+  // The number format alone decides, also beside a category whose locale is
+  // not installed (LC_ALL empty counts as unset).
+  const Outcome numeric =
+      Run(project + " 1", "'' LC_NUMERIC=sv_SE.UTF-8 LC_MESSAGES=xx_XX.UTF-8 LANG=C");
+  EXPECT_EQ(numeric.status, 0) << numeric.err;
+  EXPECT_EQ(numeric.out, o.out);
 }
 
 TEST_F(VirAnoKalkylTest, WithoutARoomNumberEveryRoomInTurn) {

@@ -91,11 +91,15 @@ Arguments Parse(const std::vector<std::string>& args) {
   return a;
 }
 
-// The system's decimal separator, as the window finds it. The program forms
-// its number texts itself with that separator, so the C library's number
+// The system's decimal separator, as the window finds it: from the number
+// format's locale (LC_ALL, LC_NUMERIC, LANG). The number category is set on
+// its own as well, since setting them all fails as a whole when another
+// category names a locale that is not installed. The program forms its
+// number texts itself with that separator, so the C library's number
 // formatting is then set back to the plain point.
 bool SystemDecimalPunkt() {
   std::setlocale(LC_ALL, "");
+  std::setlocale(LC_NUMERIC, "");
   const bool point = std::strcmp(std::localeconv()->decimal_point, ".") == 0;
   std::setlocale(LC_NUMERIC, "C");
   return point;
