@@ -58,9 +58,11 @@ void TForm1::RaderaRumButtonClick() {
     UpDown1->SetMax(UpDown1->Max() - 1);
     HamtaData();
   } else {
-    // The shown room has no record yet.
+    // The shown room has no record yet. The room before it is read from
+    // the file, not written empty as a new room would be.
     NollStaellIndata();
     UpDown1->SetMax(UpDown1->Max() - 1);
+    RumEjLagrat = false;
     VisaRumNummer(k - 1);
   }
 }

@@ -45,6 +45,22 @@ TEST_F(RoomsTest, DeletingTheLastRoomShowsTheOneBefore) {
   EXPECT_EQ(form->UpDown1->Max(), 2);
 }
 
+TEST_F(RoomsTest, DeletingARoomWithoutARecordShowsTheRoomBeforeUntouched) {
+  const QString file = OpenRooms({"A", "B"}, 2);
+  QTest::mouseClick(form->NyttRumButton, Qt::LeftButton);
+  ASSERT_EQ(form->Nummer->text(), QStringLiteral("3"));
+  ASSERT_TRUE(form->RumEjLagrat);
+  // The new room's record is gone (cut by another program, say).
+  ProjectFile(FilePath(file)).Truncate(3);
+  const QByteArray before = Bytes(file);
+  Delete(true);
+  EXPECT_EQ(form->Nummer->text(), QStringLiteral("2"));
+  EXPECT_EQ(form->UpDown1->Max(), 2);
+  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("B"));
+  EXPECT_EQ(form->StringGrid1->Cells(2, 2), QStringLiteral("4"));
+  EXPECT_EQ(Bytes(file), before);
+}
+
 TEST_F(RoomsTest, TheOnlyRoomKeepsItsRecordAndNoDeletesNothing) {
   const QString file = OpenRooms({"A"}, 1);
   const QByteArray before = Bytes(file);
