@@ -144,9 +144,15 @@ void TForm1::SaveAsButtonClick() {
     dialogs_.Message(QStringLiteral("Data är redan sparade under detta filnamn"));
     return;
   }
+  // The dialog confirmed replacing the file it was given; a project file
+  // reached by another extension, or none, is confirmed here.
+  const QFileInfo target(stem + QStringLiteral(".rot"));
+  if (target.exists() && QFileInfo(*chosen).absoluteFilePath() != target.absoluteFilePath() &&
+      !dialogs_.QuestionYesNo(target.fileName() + QStringLiteral(" finns redan.\rVill du ersätta den?")))
+    return;
   // The copy passes through a record of its own: the working record and the
   // window's unsaved changes go on into the new project.
-  ProjektFil(FilNamn).CopyTo(FilePath(stem + QStringLiteral(".rot")));
+  ProjektFil(FilNamn).CopyTo(FilePath(target.filePath()));
   FilNamn = stem;
   VisaFilNamn->setText(FilNamn);
   OpenDialog1.fileName = FilNamn;

@@ -204,6 +204,35 @@ TEST_F(ProjectTest, SaveAsCopiesAndGoesOnInTheCopy) {
   EXPECT_EQ(Bytes(file), before);
 }
 
+TEST_F(ProjectTest, SaveAsAsksBeforeReplacingAProjectTheDialogDidNotName) {
+  const QString file = MakeProject(QStringLiteral("hus.rot"), {"A"});
+  const QString other = MakeProject(QStringLiteral("annan.rot"), {"X", "Y"});
+  Open(file);
+  const QByteArray kept = Bytes(other);
+  // Named without its extension, the existing project was not the dialog's to confirm.
+  dialogs.calls.clear();
+  dialogs.files.push_back(Path(QStringLiteral("annan")));
+  dialogs.answers.push_back(false);
+  form->SparaSom1->trigger();
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[1], YesNoCall(QStringLiteral("annan.rot finns redan.\nVill du ersätta den?")));
+  EXPECT_EQ(Bytes(other), kept);
+  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
+
+  dialogs.files.push_back(Path(QStringLiteral("annan.txt")));
+  dialogs.answers.push_back(true);
+  form->SparaSom1->trigger();
+  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("annan")));
+  EXPECT_EQ(RoomNames(other), QStringList{"A"});
+
+  // The dialog itself confirmed the name it showed: no second question.
+  dialogs.calls.clear();
+  dialogs.files.push_back(file);
+  form->SparaSom1->trigger();
+  EXPECT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
+}
+
 TEST_F(ProjectTest, TheCommandLineProjectIsOpenedAtStart) {
   const QString missing = Path(QStringLiteral("PROJEKT.rot"));
   TForm1 created(dialogs, {missing});
