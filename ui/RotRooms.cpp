@@ -1,6 +1,8 @@
 // The rooms of the open project: adding, deleting, stepping with the room
 // number's arrows, and the room chooser of the summary.
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "Controls.h"
@@ -79,6 +81,9 @@ void TForm1::NummerChange() {
   else
     HamtaData();
   if (StringGrid1->Cells(0, 2).isEmpty()) ComboBox1Click();
+  // The grids now show the front wall: so do the captions naming it.
+  RumsYta->setTitle(ComboBox1->currentText());
+  Label7->setText(QStringLiteral("Mot - ") + ComboBox1->currentText());
 }
 
 int TForm1::ComboBox2Rum(int index) const {

@@ -1,5 +1,6 @@
 // "NYTT RUM", "RADERA RUM", the room number's arrows and the room chooser.
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "ProjectFixture.h"
@@ -109,6 +110,18 @@ TEST_F(RoomsTest, ANewRoomIsAddedEmptyAndKeepsTheRoomBoxes) {
   EXPECT_EQ(RoomNames(file), (QStringList{"A1", "Ny"}));
   EXPECT_EQ(FieldText(Record(file, 2).RumsTemp), QStringLiteral("18"));
   EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("A1"));
+}
+
+TEST_F(RoomsTest, SteppingLabelsThePointsWithTheFrontWall) {
+  OpenRooms({"A", "B"}, 2);
+  ClickTab(TForm1::kIndata);
+  ChooseSurface(Floor);
+  ASSERT_EQ(form->Label7->text(), QStringLiteral("Mot - Golv"));
+  form->UpDown1->Step(-1);
+  EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("Vägg fram"));
+  EXPECT_EQ(form->StringGrid1->Cells(0, 2), QStringLiteral("Vägg fram"));
+  EXPECT_EQ(form->Label7->text(), QStringLiteral("Mot - Vägg fram"));
+  EXPECT_EQ(form->RumsYta->title(), QStringLiteral("Vägg fram"));
 }
 
 TEST_F(RoomsTest, AMarkedErrorKeepsTheRoom) {
