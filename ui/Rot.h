@@ -14,6 +14,7 @@
 //   RotProject.cpp           opening, creating and copying projects
 //   RotRooms.cpp             adding, deleting and stepping through rooms
 //   RotSurface.cpp           choosing the main surface shown
+//   RotDrawing.cpp           the room drawing
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -131,6 +132,9 @@ class TForm1 : public QMainWindow {
   void KolumnBredd();
   // Keyboard commands of the whole window, seen before the focused control.
   void FormKeyDown(int key, Qt::KeyboardModifiers shift, bool& handled);
+
+  // The room drawing: redrawn after every change that affects it.
+  void PaintBox1Click();
 
   // The tab shown.
   Tab ActivePage() const;
