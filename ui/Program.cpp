@@ -1,8 +1,5 @@
 #include "Program.h"
 
-#include <QLibraryInfo>
-#include <QTranslator>
-
 #include "Application.h"
 #include "Dialogs.h"
 #include "Pictures.h"
@@ -13,10 +10,6 @@ namespace virano {
 
 int RunVirano(int argc, char** argv) {
   TApplication app(argc, argv);
-  // The program speaks Swedish whatever the locale: so do Qt's own dialogs.
-  QTranslator qtTexts;
-  if (qtTexts.load(QStringLiteral("qt_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    TApplication::installTranslator(&qtTexts);
   app.setWindowIcon(ProgramIcon());
   QtDialogs dialogs;
   app.SetErrorDialogs(&dialogs);

@@ -16,8 +16,10 @@ struct DialogCall {
   QString text;  // the message or question ("\r" recorded as "\n"), or the dialog's title
   MessageKind messageKind = MessageKind::Plain;
   FileDialogOptions options;  // for file dialogs
+  bool defaultNo = false;     // questions: No or Cancel is the default button
   bool operator==(const DialogCall& other) const {
-    return kind == other.kind && text == other.text && messageKind == other.messageKind;
+    return kind == other.kind && text == other.text && messageKind == other.messageKind &&
+           defaultNo == other.defaultNo;
   }
 };
 
@@ -29,7 +31,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<bool> printerAnswers;
 
   void Message(const QString& text, MessageKind kind) override;
-  bool QuestionYesNo(const QString& text) override;
+  bool QuestionYesNo(const QString& text, Question kind = Question::Plain) override;
   bool QuestionYesCancel(const QString& text) override;
   std::optional<QString> OpenFile(const FileDialogOptions& options) override;
   std::optional<QString> SaveFile(const FileDialogOptions& options) override;
@@ -44,6 +46,6 @@ class ScriptedDialogs : public Dialogs {
 // Convenience for expectations.
 DialogCall MessageCall(const QString& text, MessageKind kind = MessageKind::Plain);
 DialogCall BeepCall();
-DialogCall YesNoCall(const QString& text);
+DialogCall YesNoCall(const QString& text, Question kind = Question::Plain);
 
 }  // namespace virano::testing

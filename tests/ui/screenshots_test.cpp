@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QPrinter>
 
 #include "Controls.h"
 #include "Ombox.h"
@@ -110,10 +111,49 @@ TEST_F(Screenshots, IndataWithARoom) {
   form->DataAendrad = true;
   form->UpDown1->SetMax(3);
   Save(form.get(), QStringLiteral("10-indata-med-rum"));
+  // The smallest window with each system's own inputs.
+  form->resize(form->minimumSize());
+  form->RadioGroup1->SetItemIndex(3);
+  Save(form.get(), QStringLiteral("17-indata-takvarme"));
+  form->RadioGroup1->SetItemIndex(5);
+  Save(form.get(), QStringLiteral("18-indata-eget-alternativ"));
+  form->RadioGroup1->SetItemIndex(0);
   form->resize(1100, 760);
   Save(form.get(), QStringLiteral("11-indata-med-rum-stor"));
   form->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
   Save(form.get(), QStringLiteral("12-allmanna-indata-projekt"));
+}
+
+// The open dialog in a folder of projects, and the printer set-up dialog.
+TEST_F(Screenshots, FileDialogs) {
+  ShowActive();
+  QTemporaryDir projects;
+  for (const char* name : {"Skolan.rot", "Kontorshuset vid torget.rot"}) {
+    QFile file(projects.filePath(QString::fromUtf8(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(39998, '\0'));
+  }
+  QtDialogs real(form.get());
+  auto grabAndClose = [this](const QString& name) {
+    QTimer::singleShot(300, [this, name] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      Save(dialog, name);
+      dialog->close();
+    });
+  };
+  FileDialogOptions options;
+  options.title = QStringLiteral("Öppna");
+  options.filter = QStringLiteral("Indata filer (*.rot)|*.rot|Alla filer (*.*)|*.*");
+  options.startDir = projects.path();
+  grabAndClose(QStringLiteral("14-oppna"));
+  EXPECT_FALSE(real.OpenFile(options));
+  options.title = QStringLiteral("Spara som");
+  grabAndClose(QStringLiteral("15-spara-som"));
+  EXPECT_FALSE(real.SaveFile(options));
+  QPrinter printer;
+  grabAndClose(QStringLiteral("16-skrivare"));
+  EXPECT_FALSE(real.PrinterSetup(printer));
 }
 
 // The message that refuses a project of another version.
