@@ -10,6 +10,8 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "TextLimits.h"
+
 namespace virano {
 
 // The data rows of the grid as a table model; row r of the model is grid
@@ -102,6 +104,7 @@ class TGridDelegate : public QStyledItemDelegate {
                         const QModelIndex& index) const override {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
+    LimitText(editor, grid_->MaxLength());
     const int col = index.column();
     const int row = index.row() + grid_->FixedRows();
     connect(editor, &QLineEdit::textEdited, grid_,

@@ -42,6 +42,12 @@ class WindowTest : public ::testing::Test {
     return widget;
   }
 
+  // Key presses that type `text`, letters outside ASCII included.
+  static void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text)
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+  }
+
   ScriptedDialogs dialogs;
   std::unique_ptr<TForm1> form;
 };
