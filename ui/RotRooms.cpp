@@ -20,6 +20,7 @@ void TForm1::VisaRumNummer(int number) {
 }
 
 void TForm1::NyttRumButtonClick() {
+  if (!FilVald()) return;
   const bool noName = RumsNamn->text().isEmpty();
   const bool noSurface = ComboBox1->currentText().isEmpty();
   if (noName || noSurface || FelMarkerat) {
@@ -39,15 +40,21 @@ void TForm1::NyttRumButtonClick() {
 }
 
 void TForm1::RaderaRumButtonClick() {
+  if (!FilVald()) return;
   dialogs_.Beep();
-  if (!dialogs_.QuestionYesNo(QStringLiteral("Skall visat rum raderas?"))) return;
+  if (!dialogs_.QuestionYesNo(QStringLiteral("Skall visat rum raderas?"), Question::Deletes)) return;
   const ProjectFile file = ProjektFil(FilNamn);
   const int rooms = static_cast<int>(file.Count() - 1);
   const int k = VisatRum();
   if (k == rooms) {
     if (k == 1) {
-      // The only room keeps its record.
+      // The only room becomes a new, empty room 1 of the room boxes, shown
+      // as a new project shows it.
       NollStaellIndata();
+      RumsfaltTillPost();
+      RumEjLagrat = true;
+      VisaRumNummer(1);
+      DataAendrad = false;
       return;
     }
     file.Truncate(rooms);
@@ -70,7 +77,10 @@ void TForm1::RaderaRumButtonClick() {
 }
 
 void TForm1::UpDown1Changing(bool& allowChange) {
-  if (DataAendrad) SparaData();
+  if (!FilVald() || (DataAendrad && !SparaMedFraga([this] { SparaData(); }))) {
+    allowChange = false;
+    return;
+  }
   if (FelMarkerat) allowChange = false;
 }
 

@@ -21,7 +21,10 @@ int RoomChooserEntry(const TForm1& form, int number) {
 }  // namespace
 
 void TForm1::PageControl1Changing(bool& allowChange) {
-  SparaTest();
+  if (!SparaMedFraga([this] { SparaTest(); })) {
+    allowChange = false;
+    return;
+  }
   // With errors marked, "Indata" cannot be left.
   if (FilOK && FelMarkerat && ActivePage() == kIndata) allowChange = false;
 }

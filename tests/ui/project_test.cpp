@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <cerrno>
+#include <cstring>
 
 #include "ProjectFixture.h"
 
@@ -95,6 +97,27 @@ TEST_F(ProjectTest, OpeningShowsTheLastRoomAndTheGeneralData) {
                                            {"Rum 1", "Rum 2", "Rum 3", "Rum 4", "Rum 5"})));
 }
 
+// A stored report setting that is no number shows the default; one outside
+// the box's range shows the nearest limit.
+TEST_F(ProjectTest, ReportSettingsShowTheDefaultOrTheNearestLimit) {
+  const struct {
+    const char* textStorlek;
+    const char* radavst;
+    int shownTextStorlek;
+    int shownRadavst;
+  } cases[] = {{"", "abc", 10, 15}, {"99", "3", 12, 10}, {"9", "19", 9, 19}};
+  for (const auto& c : cases) {
+    Open(MakeProject(QStringLiteral("först.rot"), {"A"}));  // shows 11 and 12
+    Open(MakeProject(QStringLiteral("hus.rot"), {"A"}, [&c](int k, TRoomRecord& r) {
+      if (k != 0) return;
+      r.TextStorlek.SetText(c.textStorlek);
+      r.Radavst.SetText(c.radavst);
+    }));
+    EXPECT_EQ(form->TextStorlek->value(), c.shownTextStorlek) << c.textStorlek;
+    EXPECT_EQ(form->Radavst->value(), c.shownRadavst) << c.radavst;
+  }
+}
+
 TEST_F(ProjectTest, AnotherVersionIsRefusedAndNoProjectIsOpen) {
   Open(Path(QStringLiteral("först.rot")));
   const QString old = MakeProject(QStringLiteral("gammal.rot"), {"A"}, [](int k, TRoomRecord& r) {
@@ -119,38 +142,111 @@ TEST_F(ProjectTest, AnotherVersionIsRefusedAndNoProjectIsOpen) {
   EXPECT_NE(form->Anl1->text(), QStringLiteral("Annan"));
 }
 
-TEST_F(ProjectTest, AnUnreadableGeneralRecordIsRefusedWithItsError) {
+// A file that is no project, or cannot be stored into, is refused with its
+// path and the error's text; no project is open afterwards.
+TEST_F(ProjectTest, RefusedFilesAreNamedWithTheErrorText) {
   const QString notNumber = MakeProject(QStringLiteral("text.rot"), {"A"}, [](int k, TRoomRecord& r) {
     if (k == 0) r.FilVersion.SetText("ett");
   });
   const QString empty = Path(QStringLiteral("tom.rot"));
   ProjectFile(FilePath(empty)).Create();
-  for (const QString& file : {notNumber, empty}) {
+  const QString locked = MakeProject(QStringLiteral("låst.rot"), {"A"});
+  const struct {
+    QString file;
+    QString reason;
+  } cases[] = {{notNumber, QStringLiteral("'ett' är inte ett giltigt heltal")},
+               {empty, QStringLiteral("Läsning efter filens slut")},
+               {locked, QString::fromLocal8Bit(std::strerror(EACCES))}};
+  for (const auto& c : cases) {
+    Open(MakeProject(QStringLiteral("öppen.rot"), {"A", "B"}));
+    faults::Inject(FilePath(locked), faults::Step::Open, EACCES);
     dialogs.calls.clear();
-    Open(file);
-    ASSERT_EQ(dialogs.calls.size(), 2u) << file.toStdString();
-    EXPECT_EQ(dialogs.calls[1].messageKind, MessageKind::Error);
+    Open(c.file);
+    ASSERT_EQ(dialogs.calls.size(), 2u) << c.file.toStdString();
+    EXPECT_EQ(dialogs.calls[1],
+              MessageCall(QStringLiteral("Filen kan inte öppnas som VIRANO-projekt: ") +
+                              QDir::toNativeSeparators(c.file) + QLatin1Char('\n') + c.reason,
+                          MessageKind::Error));
     EXPECT_FALSE(form->FilOK);
     EXPECT_TRUE(form->FilNamn.isEmpty());
+    EXPECT_EQ(form->UpDown1->Max(), 1);
+    EXPECT_EQ(form->Nummer->text(), QStringLiteral("1"));
+    faults::Clear();
   }
-  EXPECT_TRUE(dialogs.calls[1].text.contains(QStringLiteral("tom.rot")));
+}
+
+// Once no project is open, a command that needs one only says so.
+TEST_F(ProjectTest, CommandsWithoutAProjectOnlySayNoFileIsChosen) {
+  Open(MakeProject(QStringLiteral("tre.rot"), {"A", "B", "C"}));
+  const QString empty = Path(QStringLiteral("tom.rot"));
+  ProjectFile(FilePath(empty)).Create();
+  Open(empty);
+  ASSERT_TRUE(form->FilNamn.isEmpty());
+  ASSERT_TRUE(form->GroupBox14->isEnabled());
+  const std::function<void()> commands[] = {
+      [this] { QTest::mouseClick(form->NyttRumButton, Qt::LeftButton); },
+      [this] { QTest::mouseClick(form->RaderaRumButton, Qt::LeftButton); },
+      [this] { form->SparaSom1->trigger(); }};
+  for (const auto& command : commands) {
+    dialogs.calls.clear();
+    command();
+    EXPECT_EQ(dialogs.calls, std::vector{MessageCall(QStringLiteral("Ingen fil är vald"),
+                                                     MessageKind::Warning)});
+  }
+  // The stepper was reset with the window: it has no room to step to.
+  dialogs.calls.clear();
+  form->UpDown1->Step(-1);
+  EXPECT_EQ(form->Nummer->text(), QStringLiteral("1"));
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_FALSE(QFileInfo::exists(QStringLiteral(".rot")));
 }
 
 TEST_F(ProjectTest, AProjectOfTheGeneralRecordAloneGetsAnEmptyRoom1) {
-  const QString file = MakeProject(QStringLiteral("bara.rot"), {});
+  const QString file = MakeProject(QStringLiteral("bara.rot"), {}, [](int, TRoomRecord& r) {
+    r.HeatSystem.Set(77);
+    r.RumsTemp.SetText("");
+  });
+  form->RumsTemp->setText(QStringLiteral("18"));
   Open(file);
   EXPECT_TRUE(form->FilOK);
   EXPECT_EQ(Records(file), 2);
+  // Room 1 takes the room boxes, as a new room does.
+  const TRoomRecord room = Record(file, 1);
+  EXPECT_EQ(room.HeatSystem.Get(), 0);
+  EXPECT_EQ(room.RumsTemp.Text(), "18");
+  EXPECT_EQ(room.Rot.Text(), "20");
   EXPECT_EQ(form->Nummer->text(), QStringLiteral("1"));
   EXPECT_EQ(form->StringGrid1->Cells(0, 2), QStringLiteral("Vägg fram"));
 }
 
 TEST_F(ProjectTest, AProjectThatCannotBeCreatedIsNotOpen) {
-  Open(Path(QStringLiteral("saknas/nytt.rot")));
+  faults::Inject(FilePath(Path(QStringLiteral("nytt.rot"))), faults::Step::Open, ENOSPC);
+  Open(Path(QStringLiteral("nytt.rot")));
   ASSERT_FALSE(dialogs.Messages().empty());
   EXPECT_EQ(dialogs.calls.back().messageKind, MessageKind::Error);
   EXPECT_FALSE(form->FilOK);
   EXPECT_TRUE(form->FilNamn.isEmpty());
+}
+
+// A name in a folder that does not exist is refused before anything changes.
+TEST_F(ProjectTest, ANameInAMissingFolderIsRefusedAndTheProjectStaysOpen) {
+  const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
+  Open(file);
+  const QString missing = Path(QStringLiteral("saknas"));
+  for (const std::function<void()>& command : std::initializer_list<std::function<void()>>{
+           [this] { form->Oppna1->trigger(); }, [this] { form->SparaSom1->trigger(); }}) {
+    dialogs.calls.clear();
+    dialogs.files.push_back(missing + QStringLiteral("/nytt.rot"));
+    command();
+    ASSERT_EQ(dialogs.calls.size(), 2u);
+    EXPECT_EQ(dialogs.calls[1], MessageCall(QDir::toNativeSeparators(missing) +
+                                                QStringLiteral("\nKatalogen finns inte."),
+                                            MessageKind::Error));
+    EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
+    EXPECT_TRUE(form->FilOK);
+    EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("B"));
+  }
+  EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
 TEST_F(ProjectTest, SaveAsOntoTheOpenNameChangesNothing) {
@@ -164,9 +260,10 @@ TEST_F(ProjectTest, SaveAsOntoTheOpenNameChangesNothing) {
     dialogs.calls.clear();
     dialogs.files.push_back(Path(name));
     QTest::mouseClick(form->SaveAsButton, Qt::LeftButton);
-    EXPECT_EQ(dialogs.Messages(),
-              std::vector{QStringLiteral("Data är redan sparade under detta filnamn")})
-        << name.toStdString();
+    ASSERT_EQ(dialogs.calls.size(), 2u) << name.toStdString();  // nothing asked
+    EXPECT_EQ(dialogs.calls[1], MessageCall(QStringLiteral("Data är redan sparade under detta filnamn")));
+    EXPECT_FALSE(dialogs.calls[0].options.confirmOverwrite);
+    EXPECT_EQ(dialogs.calls[0].options.startDir, dir_.path());
   }
   EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
   EXPECT_EQ(Bytes(file), before);
@@ -184,7 +281,6 @@ TEST_F(ProjectTest, SaveAsCopiesAndGoesOnInTheCopy) {
   dialogs.files.push_back(Path(QStringLiteral("kopia.rot")));
   form->SparaSom1->trigger();
   const FileDialogOptions& options = dialogs.calls.back().options;
-  EXPECT_TRUE(options.confirmOverwrite);
   EXPECT_EQ(options.filter, kFilter);
 
   const QString copy = Path(QStringLiteral("kopia.rot"));
@@ -204,18 +300,22 @@ TEST_F(ProjectTest, SaveAsCopiesAndGoesOnInTheCopy) {
   EXPECT_EQ(Bytes(file), before);
 }
 
-TEST_F(ProjectTest, SaveAsAsksBeforeReplacingAProjectTheDialogDidNotName) {
+TEST_F(ProjectTest, SaveAsAsksBeforeReplacingAnotherProject) {
   const QString file = MakeProject(QStringLiteral("hus.rot"), {"A"});
   const QString other = MakeProject(QStringLiteral("annan.rot"), {"X", "Y"});
   Open(file);
   const QByteArray kept = Bytes(other);
-  // Named without its extension, the existing project was not the dialog's to confirm.
-  dialogs.calls.clear();
-  dialogs.files.push_back(Path(QStringLiteral("annan")));
-  dialogs.answers.push_back(false);
-  form->SparaSom1->trigger();
-  ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[1], YesNoCall(QStringLiteral("annan.rot finns redan.\nVill du ersätta den?")));
+  // Named with or without its extension, the existing project is replaced
+  // only on Yes, which is not the default answer.
+  for (const QString& name : {QStringLiteral("annan"), QStringLiteral("annan.rot")}) {
+    dialogs.calls.clear();
+    dialogs.files.push_back(Path(name));
+    dialogs.answers.push_back(false);
+    form->SparaSom1->trigger();
+    ASSERT_EQ(dialogs.calls.size(), 2u);
+    EXPECT_EQ(dialogs.calls[1], YesNoCall(QStringLiteral("annan.rot finns redan.\nVill du ersätta den?"),
+                                          Question::Deletes));
+  }
   EXPECT_EQ(Bytes(other), kept);
   EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
 
@@ -224,13 +324,6 @@ TEST_F(ProjectTest, SaveAsAsksBeforeReplacingAProjectTheDialogDidNotName) {
   form->SparaSom1->trigger();
   EXPECT_EQ(form->FilNamn, Path(QStringLiteral("annan")));
   EXPECT_EQ(RoomNames(other), QStringList{"A"});
-
-  // The dialog itself confirmed the name it showed: no second question.
-  dialogs.calls.clear();
-  dialogs.files.push_back(file);
-  form->SparaSom1->trigger();
-  EXPECT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
 }
 
 TEST_F(ProjectTest, TheCommandLineProjectIsOpenedAtStart) {
