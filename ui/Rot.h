@@ -8,12 +8,14 @@
 //   RotTabs.cpp              leaving and entering tabs
 //   RotColumns.cpp           tab widths and grid column widths
 //   RotHelp.cpp              About box, manual, keyboard commands
-//   RotHeating.cpp           heating system panels
+//   RotHeating.cpp           heating system, air velocity and target ROT
 //   RotTransfer.cpp          moving data between the window, the working
 //                            record and the project file
 //   RotProject.cpp           opening, creating and copying projects
 //   RotRooms.cpp             adding, deleting and stepping through rooms
 //   RotSurface.cpp           choosing the main surface shown
+//   RotSurfaceGrid.cpp       editing the surface grid
+//   RotRoomTemp.cpp          surface temperatures and the room temperature
 //   RotDrawing.cpp           the room drawing
 #include <QMainWindow>
 #include <functional>
@@ -31,7 +33,9 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QPainter;
 class QPushButton;
+class QRect;
 class QSpinBox;
 class QToolButton;
 
@@ -132,6 +136,25 @@ class TForm1 : public QMainWindow {
   void KolumnBredd();
   // Keyboard commands of the whole window, seen before the focused control.
   void FormKeyDown(int key, Qt::KeyboardModifiers shift, bool& handled);
+
+  // Editing the surface grid, surface temperatures, the room temperature,
+  // the air velocity and the target ROT.
+  void StringGrid1Enter();
+  void StringGrid1SelectCell(int col, int row, bool& canSelect);
+  void StringGrid1Exit();
+  void StringGrid1DrawCell(int col, int row, QPainter& painter, const QRect& rect);
+  void InfogaYtorButtonClick();
+  void RaderaYtorButtonClick();
+  // The surface temperature of grid row `row` from its U-value, "mi" and
+  // outside temperature; the caller writes it into column 8.
+  QString YtTemperatur(int row);
+  void RumsTempChange();
+  void LuftHastComboBoxClick();
+  void LuftHastComboBoxExit();
+  void IncROTChange();
+  void IncROTExit();
+  void RotChange();
+  bool LaddarRum = false;  // HamtaData is showing a room: changes it makes store nothing
 
   // The room drawing: redrawn after every change that affects it.
   void PaintBox1Click();
@@ -270,6 +293,11 @@ class TForm1 : public QMainWindow {
   void BuildSammanst();
   void ConnectHandlers();
   void ConnectProjectHandlers();
+  void ConnectSurfaceGridHandlers();
+  void ConnectRoomBoxHandlers();
+  // Computes or empties the surface temperature of grid row `row` as its
+  // U-value, "mi" and outside temperature call for.
+  void FyllYtTemp(int row);
 
   // The room number shown in Nummer, and the main surface chosen (-1: none).
   int VisatRum() const;

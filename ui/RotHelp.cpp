@@ -6,6 +6,7 @@
 
 #include "Ombox.h"
 #include "Rot.h"
+#include "StringGrid.h"
 #include "project/numbers.h"
 #include "project/ui_rules.h"
 
@@ -30,6 +31,12 @@ void TForm1::Manual1Click() {
 }
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers, bool& handled) {
+  // Checked in this order for every key. Delete in an open cell editor is
+  // the editor's: the grid itself has no focus then.
+  if (key == Qt::Key_Delete && StringGrid1->hasFocus()) {
+    RaderaYtorButtonClick();
+    handled = true;
+  }
   if (key == Qt::Key_F1) {
     Manual1Click();
     handled = true;

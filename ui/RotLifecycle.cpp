@@ -100,6 +100,8 @@ void TForm1::ConnectHandlers() {
   PageControl1->OnChanging = [this](bool& allowChange) { PageControl1Changing(allowChange); };
   PageControl1->OnChange = [this] { PageControl1Change(); };
   ConnectProjectHandlers();
+  ConnectSurfaceGridHandlers();
+  ConnectRoomBoxHandlers();
 }
 
 void TForm1::ConnectProjectHandlers() {

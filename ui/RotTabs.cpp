@@ -21,6 +21,7 @@ int RoomChooserEntry(const TForm1& form, int number) {
 }  // namespace
 
 void TForm1::PageControl1Changing(bool& allowChange) {
+  LuftHastComboBoxExit();
   SparaTest();
   // With errors marked, "Indata" cannot be left.
   if (FilOK && FelMarkerat && ActivePage() == kIndata) allowChange = false;
