@@ -33,6 +33,14 @@ class Screenshots : public WindowTest {
     QApplication::processEvents();
     EXPECT_TRUE(widget->grab().save(dir_ + QLatin1Char('/') + name + QStringLiteral(".png")));
   }
+  // A new project in `projects`, shown on "Indata" with room 1 named.
+  void NewProjectOnIndata(const QTemporaryDir& projects) {
+    ShowActive();
+    dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
+    form->OpenButtonClick();
+    ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
+    form->RumsNamn->setText(QStringLiteral("Kontor 12"));
+  }
   QString dir_;
 };
 
@@ -86,12 +94,8 @@ TEST_F(Screenshots, MessageBoxes) {
 
 // "Indata" with a project open and a room filled in.
 TEST_F(Screenshots, IndataWithARoom) {
-  ShowActive();
   QTemporaryDir projects;
-  dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
-  form->OpenButtonClick();
-  ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
-  form->RumsNamn->setText(QStringLiteral("Kontor 12"));
+  NewProjectOnIndata(projects);
   form->RumsTemp->setText(QStringLiteral("21"));
   const QStringList rows[] = {
       {QStringLiteral("Vägg fram"), QStringLiteral("0"), QStringLiteral("4,8"), QStringLiteral("0"),
@@ -142,12 +146,8 @@ namespace {
 // red cells of a window wider than its wall and a row without a surface
 // temperature.
 TEST_F(Screenshots, IndataWithRedCellsAndSurfaceTemperatures) {
-  ShowActive();
   QTemporaryDir projects;
-  dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
-  form->OpenButtonClick();
-  ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
-  form->RumsNamn->setText(QStringLiteral("Kontor 12"));
+  NewProjectOnIndata(projects);
   TStringGrid* grid = form->StringGrid1;
   grid->setFocus();
   const QStringList rows[] = {
