@@ -62,7 +62,8 @@ void TForm1::LuftHastComboBoxExit() {
   // A velocity typed since the box took its text from the list or from a
   // room runs the rule as a chosen one does; a typed velocity the list has
   // no increase for opens the increase box and keeps what stands in it.
-  if (edit->isModified()) ShowIncRot(IncROT, IncRotForVelocity(edit->text().toStdString(), DecimalPunkt), true);
+  if (edit->isModified())
+    ShowIncRot(IncROT, IncRotForVelocity(edit->text().toStdString(), DecimalPunkt), true);
   // The system's decimal separator is no change of the room.
   const bool changed = DataAendrad;
   LuftHastComboBox->setEditText(FormatDecimal(LuftHastComboBox->currentText()));
