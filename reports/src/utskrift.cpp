@@ -281,7 +281,11 @@ void SkrivFelLista(Canvas& canvas, const ReportSettings& settings,
     u.SidNr = 1;
     u.Sidhuvud();
     u.RadY += 2 * h;
+    // The texts stand where the input report puts them: the list's own
+    // second column lies within the label "Anläggning: ".
+    u.K[2] = u.Pixlar(47);
     u.Anlaeggning(settings.Allmaent);
+    u.KolumnerFel();
     u.RadY += 3 * h;
     u.Skriv(u.K[3], "FELINFORMATION");
     u.RadY += 2 * h;

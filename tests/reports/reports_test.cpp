@@ -347,6 +347,8 @@ TEST_F(Reports, EmptyErrorListPrintsItsHeadOnly) {
                                                "FELINFORMATION", "Nr", "Rumsnamn", "Yta",
                                                "DelYta", "Felmeddelande"}));
   EXPECT_EQ(canvas.Find("FELINFORMATION").y1, canvas.Find("Anläggning: ").y1 + 4 * h);
+  EXPECT_EQ(canvas.Find("Kv. Björken").x1, 47 * 24) << "clear of the label";
+  EXPECT_EQ(canvas.Find("Rumsnamn").x1, 25 * 24);
   EXPECT_EQ(canvas.Pages(), 1);
   EXPECT_EQ(canvas.calls.front().text, "projekt");
   EXPECT_EQ(canvas.calls.back().op, Op::End);
