@@ -111,7 +111,7 @@ class Utskrift {
   int Pixlar(float mm) const;
   // The page header line at RadY.
   void Sidhuvud();
-  // Starts a new page: RadY one line down, SidNr on by one.
+  // Starts a new page: RadY on its first line, SidNr on by one.
   void NySida();
   // Writes `text` at (x, RadY); an empty text writes nothing.
   void Skriv(int x, const std::string& text);
@@ -122,22 +122,27 @@ class Utskrift {
   // Anläggning, "Namn: " and "Datum: " lines.
   void Projekthuvud(const AllmData& data);
 
+  // The input report of the summary's input view rows, the room row first.
   void KolumnerIndata();
   void SkrivIndata(const std::vector<InputViewRow>& rows);
   void RubrikIndata();
   void NySidaIndata();
 
+  // The result report of a result table, its heading rows included.
   void KolumnerResultat();
   void SkrivResultat(const ResultTable& table, bool detailed);
   void RubrikResultat(bool detailed);
   void NySidaResultat(bool detailed);
 
+  // The wall views of a room read from the project file, on a page of
+  // their own.
   void SkrivVaeggVyer(int room);
   // The common scale of the room's usable main surfaces.
   int RitaVaegg(const TRoomRecord& room, int B, int A);
   // Draws main surface s in the cell at x0 of the row at yr.
   void RitaYta(const TRoomRecord& room, int s, long double x0, int yr, int S);
 
+  // The error list's columns, heading line and page break (SkrivFelLista).
   void KolumnerFel();
   void RubrikFel();
   void NySidaFel();
