@@ -26,11 +26,9 @@ TEST(SurfaceGridTest, MissingAndOutOfRangeCellsAreMarked) {
   const SurfaceCells typing{"Dörr", "1", "-", "0", "2", "", "", "", "18"};
   using M = CellMark;
   struct Case { const SurfaceCells* row; int col; M mark; };
-  for (const Case& c :
-       {Case{&window, 1, M::kMissing}, Case{&window, 2, M::kBeyond}, Case{&window, 3, M::kNone},
-        Case{&window, 4, M::kNone}, Case{&window, 8, M::kMissing}, Case{&window, 0, M::kNone},
-        Case{&window, 5, M::kNone}, Case{&unnamed, 1, M::kNone}, Case{&unnamed, 4, M::kBeyond},
-        Case{&unnamed, 8, M::kNone}, Case{&main, 2, M::kNone}, Case{&typing, 2, M::kNone}})
+  for (const Case& c : {Case{&window, 1, M::kMissing}, Case{&window, 2, M::kBeyond}, Case{&window, 4, M::kNone},
+                        Case{&window, 8, M::kMissing}, Case{&window, 5, M::kNone}, Case{&unnamed, 1, M::kNone},
+                        Case{&unnamed, 4, M::kBeyond}, Case{&main, 2, M::kNone}, Case{&typing, 2, M::kNone}})
     EXPECT_EQ(SurfaceCellMark(c.col, *c.row, main, true), c.mark) << (*c.row)[0] << " " << c.col;
   const SurfaceCells noWidth{"Vägg fram", "0", "", "0", "", "", "", "", ""};
   EXPECT_EQ(SurfaceCellMark(2, noWidth, noWidth, false), M::kMissing);
