@@ -27,8 +27,9 @@ class ProjectWindowTest : public WindowTest {
 
   QString Path(const QString& name) const { return dir_.filePath(name); }
 
-  // Writes a project of version 1 whose rooms carry `names`; `fill` may
-  // change each record (0 the general record) before it is written.
+  // Writes a project of version 1 whose rooms carry `names`, each a 4 m
+  // cube at 20 °C without points; `fill` may change each record (0 the
+  // general record) before it is written.
   QString MakeProject(const QString& name, const QStringList& names,
                       const std::function<void(int k, TRoomRecord&)>& fill = {}) {
     const QString path = Path(name);
@@ -49,8 +50,14 @@ class ProjectWindowTest : public WindowTest {
       room.LuftHast.SetText("0,15");
       for (auto* field : {&room.IncROT, &room.WattPerKvmTak, &room.Temp05OG, &room.Temp18OG})
         field->SetText("0");
-      room.Ytor[FrontWall][0].Namn.SetText("Vägg fram");
-      room.Ytor[FrontWall][0].X2.SetText("4");
+      // Six main surfaces complete enough to pass the input check.
+      for (int s = 0; s < kMainSurfaceCount; ++s) {
+        TSurfaceRow& own = room.Ytor[s][0];
+        own.Namn.SetText(kMainSurfaceCaptions[s]);
+        for (auto* cell : {&own.X1, &own.Y1}) cell->SetText("0");
+        for (auto* cell : {&own.X2, &own.Y2}) cell->SetText("4");
+        own.YtTemp.SetText("20");
+      }
       if (fill) fill(k, room);
       file.Append(room);
     }
