@@ -2,6 +2,7 @@
 // VIRANO_SCREENS names a folder, under a real display (xcb):
 //   VIRANO_SCREENS=/tmp/screens QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24"
 //     build/bin/ui_tests --gtest_filter='Screenshots.*'
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QAbstractButton>
@@ -13,6 +14,9 @@
 #include <QTimer>
 
 #include "Controls.h"
+#include "FelInfo.h"
+#include "RotRecord.h"
+#include "project/numbers.h"
 #include "Ombox.h"
 #include "StringGrid.h"
 #include "WindowFixture.h"
@@ -130,6 +134,73 @@ TEST_F(Screenshots, VersionMessage) {
                               "programverion 1,12 behövs. Använd medföljande konverteringsprogram. "
                               "Se manual"),
                MessageKind::Information);
+}
+
+// "Sammanställning" in its three views, and the error list of a room
+// without a floor.
+TEST_F(Screenshots, SummaryAndErrorList) {
+  ShowActive();
+  QTemporaryDir projects;
+  const QString path = projects.filePath(QStringLiteral("Skolan.rot"));
+  const ProjectFile file(FilePath(path));
+  file.Create();
+  TRoomRecord room{};
+  room.FilVersion.SetText(std::to_string(DerivedVersion(form->DecimalPunkt)));
+  file.Append(room);
+  room.RumsNamn.SetText("Kontor 12");
+  for (auto* field : {&room.RumsTemp, &room.Rot}) field->SetText("20");
+  room.MinRot.SetText("20,5");
+  room.LuftHast.SetText("0,15");
+  const char* rows[][9] = {
+      {"Vägg fram", "0", "4", "0", "2,5", "0,3", "0,13", "-20", "19"},
+      {"Vägg vänster", "0", "5", "0", "2,5", "", "", "", "20"},
+      {"Vägg höger", "0", "5", "0", "2,5", "", "", "", "20"},
+      {"Vägg bak", "0", "4", "0", "2,5", "", "", "", "20"},
+      {"Golv", "0", "4", "0", "5", "", "", "", "21"},
+      {"Tak", "0", "4", "0", "5", "", "", "", "20"}};
+  for (int s = 0; s < kMainSurfaceCount; ++s)
+    for (int c = 0; c < 9; ++c) room.Ytor[s][0].cell(c).SetText(rows[s][c]);
+  const char* subs[][9] = {{"Fönster", "1", "3", "1", "2", "1,8", "0,13", "-20", "12"},
+                           {"Radiator", "1", "3", "0,1", "0,7", "", "", "", "45"}};
+  for (int r = 0; r < 2; ++r)
+    for (int c = 0; c < 9; ++c) room.Ytor[FrontWall][1 + r].cell(c).SetText(subs[r][c]);
+  const struct {
+    int s, r;
+    const char* xyz[3];
+  } points[] = {{FrontWall, 0, {"2", "1,2", "1"}}, {FrontWall, 1, {"1", "1,2", "0,6"}},
+                {Floor, 0, {"1", "2,5", "0,6"}}};
+  for (const auto& p : points)
+    for (int c = 0; c < 3; ++c) room.Punkter[p.s][p.r].cell(c).SetText(p.xyz[c]);
+  file.Append(room);
+  room.RumsNamn.SetText("Hall");
+  room.Ytor[Ceiling][0].X2.SetText("1");  // a gap: sums below 1,00
+  file.Append(room);
+  room.RumsNamn.SetText("Förråd");
+  room.Ytor[Floor][0] = TSurfaceRow{};
+  room.Ytor[RearWall][1].Namn.SetText("Dörr 1");
+  for (int c = 1; c <= 6; ++c) room.Ytor[RearWall][1].cell(c).SetText("1");
+  file.Append(room);
+
+  dialogs.files.push_back(path);
+  form->OpenButtonClick();
+  form->UpDown1->SetPosition(1);
+  form->resize(1100, 760);
+  ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kSammanst));
+  Save(form.get(), QStringLiteral("14-sammanstallning-indata"));
+  form->VisaResultatRadioGroup->SetItemIndex(1);
+  Save(form.get(), QStringLiteral("15-sammanstallning-resultat"));
+  form->VisaResultatRadioGroup->SetItemIndex(2);
+  Save(form.get(), QStringLiteral("16-sammanstallning-resultat-detalj"));
+  form->VisaResultatRadioGroup->SetItemIndex(1);
+  form->ComboBox2->setCurrentIndex(1);
+  form->ComboBox2Change();
+  Save(form.get(), QStringLiteral("17-sammanstallning-resultat-glipa"));
+  form->UpDown1->SetPosition(3);
+  form->Sk1Click();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Form2.get()));
+  Save(form->Form2.get(), QStringLiteral("18-felmeddelande"));
+  form->Form2->resize(760, 144);
+  Save(form->Form2.get(), QStringLiteral("19-felmeddelande-bredare"));
 }
 
 }  // namespace
