@@ -15,8 +15,7 @@
 
 #include "Controls.h"
 #include "FelInfo.h"
-#include "RotRecord.h"
-#include "project/numbers.h"
+#include "ProjectFixture.h"
 #include "Ombox.h"
 #include "StringGrid.h"
 #include "WindowFixture.h"
@@ -136,51 +135,23 @@ TEST_F(Screenshots, VersionMessage) {
                MessageKind::Information);
 }
 
-// "Sammanställning" in its three views, and the error list of a room
-// without a floor.
+// "Sammanställning" in its three views, a room with a gap, and the error
+// list of a room without a floor.
 TEST_F(Screenshots, SummaryAndErrorList) {
   ShowActive();
   QTemporaryDir projects;
   const QString path = projects.filePath(QStringLiteral("Skolan.rot"));
-  const ProjectFile file(FilePath(path));
-  file.Create();
-  TRoomRecord room{};
-  room.FilVersion.SetText(std::to_string(DerivedVersion(form->DecimalPunkt)));
-  file.Append(room);
-  room.RumsNamn.SetText("Kontor 12");
-  for (auto* field : {&room.RumsTemp, &room.Rot}) field->SetText("20");
-  room.MinRot.SetText("20,5");
-  room.LuftHast.SetText("0,15");
-  const char* rows[][9] = {
-      {"Vägg fram", "0", "4", "0", "2,5", "0,3", "0,13", "-20", "19"},
-      {"Vägg vänster", "0", "5", "0", "2,5", "", "", "", "20"},
-      {"Vägg höger", "0", "5", "0", "2,5", "", "", "", "20"},
-      {"Vägg bak", "0", "4", "0", "2,5", "", "", "", "20"},
-      {"Golv", "0", "4", "0", "5", "", "", "", "21"},
-      {"Tak", "0", "4", "0", "5", "", "", "", "20"}};
-  for (int s = 0; s < kMainSurfaceCount; ++s)
-    for (int c = 0; c < 9; ++c) room.Ytor[s][0].cell(c).SetText(rows[s][c]);
-  const char* subs[][9] = {{"Fönster", "1", "3", "1", "2", "1,8", "0,13", "-20", "12"},
-                           {"Radiator", "1", "3", "0,1", "0,7", "", "", "", "45"}};
-  for (int r = 0; r < 2; ++r)
-    for (int c = 0; c < 9; ++c) room.Ytor[FrontWall][1 + r].cell(c).SetText(subs[r][c]);
-  const struct {
-    int s, r;
-    const char* xyz[3];
-  } points[] = {{FrontWall, 0, {"2", "1,2", "1"}}, {FrontWall, 1, {"1", "1,2", "0,6"}},
-                {Floor, 0, {"1", "2,5", "0,6"}}};
-  for (const auto& p : points)
-    for (int c = 0; c < 3; ++c) room.Punkter[p.s][p.r].cell(c).SetText(p.xyz[c]);
-  file.Append(room);
-  room.RumsNamn.SetText("Hall");
-  room.Ytor[Ceiling][0].X2.SetText("1");  // a gap: sums below 1,00
-  file.Append(room);
-  room.RumsNamn.SetText("Förråd");
-  room.Ytor[Floor][0] = TSurfaceRow{};
-  room.Ytor[RearWall][1].Namn.SetText("Dörr 1");
-  for (int c = 1; c <= 6; ++c) room.Ytor[RearWall][1].cell(c).SetText("1");
-  file.Append(room);
-
+  WriteProject(path, {"Kontor 12", "Hall", "Förråd"}, [](int k, TRoomRecord& room) {
+    SetCells(room.Ytor[FrontWall][0], QStringLiteral("Vägg fram|0|4|0|4|0,3|0,13|-20|19"));
+    SetCells(room.Ytor[FrontWall][1], QStringLiteral("Fönster|1|3|1|2|1,8|0,13|-20|12"));
+    SetCells(room.Ytor[FrontWall][2], QStringLiteral("Radiator|1|3|0,1|0,7||||45"));
+    SetCells(room.Punkter[FrontWall][0], QStringLiteral("2|1,2|1"));
+    SetCells(room.Punkter[FrontWall][1], QStringLiteral("1|1,2|0,6"));
+    SetCells(room.Punkter[Floor][0], QStringLiteral("1|2,5|0,6"));
+    if (k == 2) room.Ytor[Ceiling][0].X2.SetText("1");  // a gap: sums below 1,00
+    if (k == 3) room.Ytor[Floor][0] = TSurfaceRow{};
+    if (k == 3) SetCells(room.Ytor[RearWall][1], QStringLiteral("Dörr 1|1|2|0|2|1|1"));
+  });
   dialogs.files.push_back(path);
   form->OpenButtonClick();
   form->UpDown1->SetPosition(1);
