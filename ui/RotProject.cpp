@@ -122,6 +122,7 @@ void TForm1::FilValKontroll() {
   VisaRumNummer(UpDown1->Max());
   CheckBox2->setChecked(false);
   VisaFilNamn->setText(FilNamn);
+  PaintBox1Click();
 }
 
 void TForm1::AvvisaFil() {
@@ -131,6 +132,7 @@ void TForm1::AvvisaFil() {
   NollStaellSammanst();
   FilNamn.clear();
   VisaFilNamn->setText(QString());
+  PaintBox1Click();
 }
 
 void TForm1::SaveAsButtonClick() {

@@ -50,6 +50,7 @@ void TForm1::PageControl1Change() {
     case kAllmIndata:
       break;
   }
+  if (ActivePage() == kIndata) PaintBox1Click();
 }
 
 }  // namespace virano
