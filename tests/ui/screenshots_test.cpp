@@ -86,14 +86,15 @@ TEST_F(Screenshots, MessageBoxes) {
   EXPECT_FALSE(real.QuestionYesNo(QStringLiteral("Avsluta programmet?")));
 }
 
-// A project opened on "Indata" with a wall of room 1 filled in: a window
-// colder and a radiator warmer than the room, and a point.
-void OpenRoom(TForm1& form, ScriptedDialogs& dialogs, const QTemporaryDir& projects) {
+// "Indata" with a project open and a room filled in.
+TEST_F(Screenshots, IndataWithARoom) {
+  ShowActive();
+  QTemporaryDir projects;
   dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
-  form.OpenButtonClick();
-  ASSERT_TRUE(form.PageControl1->SelectPage(TForm1::kIndata));
-  form.RumsNamn->setText(QStringLiteral("Kontor 12"));
-  form.RumsTemp->setText(QStringLiteral("21"));
+  form->OpenButtonClick();
+  ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
+  form->RumsNamn->setText(QStringLiteral("Kontor 12"));
+  form->RumsTemp->setText(QStringLiteral("21"));
   const QStringList rows[] = {
       {QStringLiteral("Vägg fram"), QStringLiteral("0"), QStringLiteral("4,8"), QStringLiteral("0"),
        QStringLiteral("2,7"), QStringLiteral("0,3"), QStringLiteral("0,13"), QStringLiteral("-20"),
@@ -104,54 +105,36 @@ void OpenRoom(TForm1& form, ScriptedDialogs& dialogs, const QTemporaryDir& proje
       {QStringLiteral("Radiator"), QStringLiteral("1,2"), QStringLiteral("3,6"), QStringLiteral("0,1"),
        QStringLiteral("0,7"), {}, {}, {}, QStringLiteral("55")}};
   for (int r = 0; r < 3; ++r)
-    for (int c = 0; c < 9; ++c) form.StringGrid1->SetCells(c, 2 + r, rows[r][c]);
-  form.StringGrid2->SetCells(0, 1, QStringLiteral("2,4"));
-  form.StringGrid2->SetCells(1, 1, QStringLiteral("1,1"));
-  form.StringGrid2->SetCells(2, 1, QStringLiteral("0,6"));
-  form.DataAendrad = true;
-}
-
-// "Indata" with a project open and a room filled in.
-TEST_F(Screenshots, IndataWithARoom) {
-  ShowActive();
-  QTemporaryDir projects;
-  OpenRoom(*form, dialogs, projects);
+    for (int c = 0; c < 9; ++c) form->StringGrid1->SetCells(c, 2 + r, rows[r][c]);
+  form->StringGrid2->SetCells(0, 1, QStringLiteral("2,4"));
+  form->StringGrid2->SetCells(1, 1, QStringLiteral("1,1"));
+  form->StringGrid2->SetCells(2, 1, QStringLiteral("0,6"));
+  form->DataAendrad = true;
   form->UpDown1->SetMax(3);
   Save(form.get(), QStringLiteral("10-indata-med-rum"));
-  form->resize(1100, 760);
-  Save(form.get(), QStringLiteral("11-indata-med-rum-stor"));
-  form->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
-  Save(form.get(), QStringLiteral("12-allmanna-indata-projekt"));
-}
 
-// The room drawing with three points and the axis cross; then the screen
-// after another window covered the main window and was closed again.
-TEST_F(Screenshots, RoomDrawing) {
-  ShowActive();
-  QTemporaryDir projects;
-  OpenRoom(*form, dialogs, projects);
-  const QString points[][3] = {{QStringLiteral("0,6"), QStringLiteral("2,2"), QStringLiteral("1")},
-                               {QStringLiteral("4,5"), QStringLiteral("0,4"), QStringLiteral("0,6")}};
-  for (int r = 0; r < 2; ++r)
-    for (int c = 0; c < 3; ++c) form->StringGrid2->SetCells(c, 3 + r, points[r][c]);
+  // The drawing with three points and the axis cross, close up, and the
+  // screen while another window covers the main window and after it went.
+  for (int c = 0; c < 3; ++c) {
+    form->StringGrid2->SetCells(c, 3, QStringList{"0,6", "2,2", "1"}[c]);
+    form->StringGrid2->SetCells(c, 4, QStringList{"4,5", "0,4", "0,6"}[c]);
+  }
   form->PaintBox1Click();
   form->CheckBox1->setChecked(true);
   Save(form.get(), QStringLiteral("14-ritning"));
   const QPixmap drawing = form->PaintBox1->grab();
   EXPECT_TRUE(drawing.scaled(drawing.size() * 3).save(dir_ + QStringLiteral("/14-ritning-forstorad.png")));
-
   QWidget cover;
   cover.setGeometry(form->frameGeometry());
-  cover.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover));
-  const auto grabScreen = [this](const char* name) {
+  for (const char* name : {"15-ritning-tackt", "16-ritning-efter-tackning"}) {
+    cover.setVisible(!cover.isVisible());
     QTest::qWait(300);
-    EXPECT_TRUE(form->screen()->grabWindow(form->winId()).save(
-        dir_ + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
-  };
-  grabScreen("15-ritning-tackt");
-  cover.hide();
-  grabScreen("16-ritning-efter-tackning");
+    EXPECT_TRUE(form->screen()->grabWindow(form->winId()).save(dir_ + QLatin1Char('/') + name + ".png"));
+  }
+  form->resize(1100, 760);
+  Save(form.get(), QStringLiteral("11-indata-med-rum-stor"));
+  form->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
+  Save(form.get(), QStringLiteral("12-allmanna-indata-projekt"));
 }
 
 // The message that refuses a project of another version.
