@@ -242,7 +242,8 @@ void PaintShape(QPainter& painter, const Shape& shape, const QColor& background)
       const QFontMetrics metrics(font);
       const QString text = QString::fromStdString(shape.text);
       painter.setFont(font);
-      painter.fillRect(shape.x1, shape.y1, metrics.horizontalAdvance(text), metrics.height(), background);
+      painter.fillRect(shape.x1, shape.y1, metrics.horizontalAdvance(text), metrics.height(),
+                       background);
       painter.drawText(shape.x1, shape.y1 + metrics.ascent(), text);
       break;
     }

@@ -35,7 +35,8 @@ void TForm1::Rita() {
   RoomDrawingInput input;
   for (int r = 2; r < StringGrid1->RowCount(); ++r) {
     auto& row = input.surfaces.emplace_back();
-    for (int c = 0; c < static_cast<int>(row.size()); ++c) row[c] = StringGrid1->Cells(c, r).toStdString();
+    for (int c = 0; c < static_cast<int>(row.size()); ++c)
+      row[c] = StringGrid1->Cells(c, r).toStdString();
   }
   input.points = PunktRader();
   input.rumsTemp = RumsTemp->text().toStdString();
@@ -48,7 +49,9 @@ void TForm1::Rita() {
   PaintBox1->AddShapes(RoomDrawing(input));
 }
 
-void TForm1::KoordinatSystem() { PaintBox1->AddShapes(AxisCross(PaintBox1->x(), PaintBox1->height())); }
+void TForm1::KoordinatSystem() {
+  PaintBox1->AddShapes(AxisCross(PaintBox1->x(), PaintBox1->height()));
+}
 
 void TForm1::CheckBox1Click() {
   if (CheckBox1->isChecked())

@@ -28,7 +28,8 @@ std::vector<PointTexts> TForm1::PunktRader() const {
   std::vector<PointTexts> points;
   for (int r = 1; r < StringGrid2->RowCount(); ++r) {
     auto& point = points.emplace_back();
-    for (int c = 0; c < static_cast<int>(point.size()); ++c) point[c] = StringGrid2->Cells(c, r).toStdString();
+    for (int c = 0; c < static_cast<int>(point.size()); ++c)
+      point[c] = StringGrid2->Cells(c, r).toStdString();
   }
   return points;
 }

@@ -74,9 +74,10 @@ void AddPoint(std::vector<Shape>& shapes, const Reader& read, const RoomDrawingI
   const auto xp = read.Number(point[0]), yp = read.Number(point[1]);
   if (!xp || !yp) return;
   const int x = Pixel(scale * *xp), y = Pixel(scale * (height - *yp));
+  const ShapeColour green = ShapeColour::Green;
   for (const int dy : {-5, 5})
-    for (const int dx : {-5, 5}) shapes.push_back(LineShape(x, y, x + dx, y + dy, ShapeColour::Green));
-  shapes.push_back(TextShape(x + 7, y - input.letterHeight / 2, std::to_string(j), ShapeColour::Green));
+    for (const int dx : {-5, 5}) shapes.push_back(LineShape(x, y, x + dx, y + dy, green));
+  shapes.push_back(TextShape(x + 7, y - input.letterHeight / 2, std::to_string(j), green));
 }
 
 void AddSurfaces(std::vector<Shape>& shapes, const RoomDrawingInput& input) {
@@ -99,7 +100,8 @@ void AddSurfaces(std::vector<Shape>& shapes, const RoomDrawingInput& input) {
     if (row[kNamn].empty() || row[kX2].empty() || row[kY1].empty() || row[kY2].empty()) break;
     AddSubSurface(shapes, read, input, i, scale, *height);
   }
-  for (std::size_t j = 0; j < input.points.size(); ++j) AddPoint(shapes, read, input, j, scale, *height);
+  for (std::size_t j = 0; j < input.points.size(); ++j)
+    AddPoint(shapes, read, input, j, scale, *height);
 }
 
 }  // namespace

@@ -7,31 +7,23 @@
 namespace virano {
 namespace {
 
-using Outcome = PointPlacement::Outcome;
-
-TEST(PlacePointTest, F2PlacesTheMiddleWithTwoDecimalsInTheFirstFreeRow) {
-  const struct {
-    const char *x1, *x2;
-    std::vector<PointTexts> points;
-    Outcome outcome;
-    int row;
-  } cases[] = {{"1,2", "2.4", {{"1", "1", "1"}, {"", "9", "9"}}, Outcome::Added, 1},
-               {"1,2", "2,4", {{"1,8", "1,50", "1"}, {}}, Outcome::Added, 1},  // "1,8" is not "1,80"
-               {"1,2", "2,4", {{}, {"1,80", "1,50", ""}}, Outcome::Exists, -1},
-               {"1,2", "2,4", {{"1", "1", "1"}}, Outcome::Full, -1}};
-  for (const auto& c : cases) {
-    const PointPlacement p = PlacePoint(c.x1, c.x2, "0,9", "2,1", c.points, false);
-    EXPECT_EQ(p.outcome, c.outcome) << c.row;
-    EXPECT_EQ(p.row, c.row);
-    EXPECT_EQ(p.point, (PointTexts{"1,80", "1,50", "1,0"}));
+TEST(PlacePointTest, MiddleWithTwoDecimalsInTheFirstFreeRowUnlessThere) {
+  using enum PointPlacement::Outcome;
+  const PointTexts window{"1,80", "1,50", "1,0"};
+  const std::pair<std::vector<PointTexts>, PointPlacement> cases[] = {
+      {{{"1,8", "1,50", "1"}, {"", "9", "9"}}, {Added, 1, window}},  // "1,8" is not "1,80"
+      {{{}, {"1,80", "1,50", ""}}, {Exists, -1, window}},
+      {{{"1", "1", "1"}}, {Full, -1, window}}};
+  for (const auto& [points, want] : cases) {
+    const PointPlacement p = PlacePoint("1,2", "2.4", "0,9", "2,1", points, false);
+    EXPECT_EQ(std::tie(p.outcome, p.row, p.point), std::tie(want.outcome, want.row, want.point));
   }
-  EXPECT_EQ(PlacePoint("-1", "0", "0", "2,5", {{}}, true).point, (PointTexts{"-0.50", "1.25", "1.0"}));
+  EXPECT_EQ(PlacePoint("-1", "0", "0", "2,5", {{}}, true).point,
+            (PointTexts{"-0.50", "1.25", "1.0"}));
   EXPECT_THROW(PlacePoint("", "4", "0", "2,5", {{}}, false), ConversionError);
-}
-
-TEST(PlacePointTest, BeyondSurfaceOnlyForNumbersGreaterThanTheLimit) {
+  // Marking: only a number greater than the main surface's.
   EXPECT_TRUE(BeyondSurface("4.01", "4", false));
-  for (const char* coordinate : {"4,0", "-7", "", "abc"}) EXPECT_FALSE(BeyondSurface(coordinate, "4", false));
+  for (const char* text : {"4,0", "-7", "", "abc"}) EXPECT_FALSE(BeyondSurface(text, "4", false));
   EXPECT_FALSE(BeyondSurface("5", "", false));
 }
 

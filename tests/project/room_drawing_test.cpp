@@ -19,13 +19,6 @@ RoomDrawingInput Wall(std::vector<Row> rows = {}) {
   return input;
 }
 
-std::vector<std::string> Texts(const std::vector<Shape>& shapes, ShapeColour colour) {
-  std::vector<std::string> texts;
-  for (const Shape& s : shapes)
-    if (s.kind == Shape::Kind::Text && s.colour == colour) texts.push_back(s.text);
-  return texts;
-}
-
 TEST(RoomDrawingTest, MainSurfaceFillsTheAreaAtAWholeScale) {
   EXPECT_EQ(DrawingScale(4.0f, 2.5f, 431, 210), 84);
   EXPECT_EQ(DrawingScale(3.0f, 2.6f, 431, 210), 80);   // 80,77 is not rounded up
@@ -35,39 +28,36 @@ TEST(RoomDrawingTest, MainSurfaceFillsTheAreaAtAWholeScale) {
 }
 
 TEST(RoomDrawingTest, SubSurfacesAreColouredByTheRoomTemperature) {
-  const struct {
-    const char* temperature;
-    ShapeColour frame, number;
-  } cases[] = {{"25", kRed, kRed}, {"15", kBlue, kBlue}, {"20,0", kBlack, kBlue}};
-  for (const auto& c : cases) {
-    const auto shapes = RoomDrawing(Wall({{"Fönster", "1,2", "2,4", "0,9", "2,1", "", "", "", c.temperature}}));
+  const std::tuple<const char*, ShapeColour, ShapeColour> cases[] = {
+      {"25", kRed, kRed}, {"15", kBlue, kBlue}, {"20,0", kBlack, kBlue}};
+  for (const auto& [temperature, frame, number] : cases) {
+    const auto shapes =
+        RoomDrawing(Wall({{"Fönster", "1,2", "2,4", "0,9", "2,1", "", "", "", temperature}}));
     EXPECT_EQ(std::vector(shapes.begin() + 2, shapes.end()),
-              (std::vector{RectangleShape(100, 33, 201, 134, c.frame), TextShape(102, 35, "1", c.number)}))
-        << c.temperature;
+              (std::vector{RectangleShape(100, 33, 201, 134, frame),
+                           TextShape(102, 35, "1", number)}));
   }
-}
-
-TEST(RoomDrawingTest, SubSurfacesEndAtTheFirstRowWithoutNameOrCoordinate) {
+  // Rows left out for their temperature or a coordinate that is not a
+  // number do not end the sub-surfaces; a row without a name does.
   const Row full{"Fönster", "1", "2", "1", "2", "", "", "", "5"};
   Row unnamed = full, noTemperature = full, notANumber = full;
-  unnamed[0].clear();
-  noTemperature[8].clear();
-  notANumber[1] = "abc";
-  // Rows left out for their temperature or a coordinate do not end the drawing.
+  unnamed[0].clear(), noTemperature[8].clear(), notANumber[1] = "abc";
   const auto shapes = RoomDrawing(Wall({noTemperature, notANumber, full, unnamed, full}));
-  EXPECT_EQ(Texts(shapes, kBlue), std::vector<std::string>{"3"});
+  ASSERT_EQ(shapes.size(), 4u);
+  EXPECT_EQ(shapes[3].text, "3");
 }
 
 TEST(RoomDrawingTest, PointsWithAllThreeCellsAreNumberedByTheirRow) {
   RoomDrawingInput input = Wall();
   input.points = {{"2", "1,25", "1"}, {"1", "1", "1"}, {}, {"3", "2", "0,5"}, {"1", "2", ""}};
   const auto shapes = RoomDrawing(input);
-  EXPECT_EQ(Texts(shapes, kGreen), (std::vector<std::string>{"0", "1", "3"}));
   // Four arms from (168, 105) and the number half an "H" up.
   EXPECT_EQ(std::vector(shapes.begin() + 2, shapes.begin() + 7),
             (std::vector{LineShape(168, 105, 163, 100, kGreen), LineShape(168, 105, 173, 100, kGreen),
                          LineShape(168, 105, 163, 110, kGreen), LineShape(168, 105, 173, 110, kGreen),
                          TextShape(175, 99, "0", kGreen)}));
+  ASSERT_EQ(shapes.size(), 17u);
+  EXPECT_EQ(shapes[11].text + shapes[16].text, "13");
 }
 
 TEST(RoomDrawingTest, AxisCrossInTheLowerLeftCornerOnTop) {

@@ -123,13 +123,13 @@ TEST_F(Screenshots, IndataWithARoom) {
   form->CheckBox1->setChecked(true);
   Save(form.get(), QStringLiteral("14-ritning"));
   const QPixmap drawing = form->PaintBox1->grab();
-  EXPECT_TRUE(drawing.scaled(drawing.size() * 3).save(dir_ + QStringLiteral("/14-ritning-forstorad.png")));
+  EXPECT_TRUE(drawing.scaled(drawing.size() * 3).save(dir_ + "/14-ritning-forstorad.png"));
   QWidget cover;
   cover.setGeometry(form->frameGeometry());
   for (const char* name : {"15-ritning-tackt", "16-ritning-efter-tackning"}) {
     cover.setVisible(!cover.isVisible());
     QTest::qWait(300);
-    EXPECT_TRUE(form->screen()->grabWindow(form->winId()).save(dir_ + QLatin1Char('/') + name + ".png"));
+    EXPECT_TRUE(form->screen()->grabWindow(form->winId()).save(dir_ + '/' + name + ".png"));
   }
   form->resize(1100, 760);
   Save(form.get(), QStringLiteral("11-indata-med-rum-stor"));
