@@ -14,6 +14,7 @@
 //   RotProject.cpp           opening, creating and copying projects
 //   RotRooms.cpp             adding, deleting and stepping through rooms
 //   RotSurface.cpp           choosing the main surface shown
+//   RotPoints.cpp            the point grid and placing points with F2
 //   RotDrawing.cpp           the room drawing
 //   RotSummary.cpp           the summary views and the room chooser
 //   RotCheck.cpp             the input check and the jump from the error list
@@ -22,6 +23,7 @@
 #include <memory>
 
 #include "Dialogs.h"
+#include "project/points.h"
 #include "project/record.h"
 
 class QAction;
@@ -35,6 +37,7 @@ class QMenu;
 class QMenuBar;
 class QPainter;
 class QPrinter;
+class QRect;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
@@ -137,8 +140,19 @@ class TForm1 : public QMainWindow {
   // Keyboard commands of the whole window, seen before the focused control.
   void FormKeyDown(int key, Qt::KeyboardModifiers shift, bool& handled);
 
-  // The room drawing: redrawn after every change that affects it.
+  // Control points and the room drawing, which is redrawn after every
+  // change that affects it.
+  void StringGrid2SelectCell(int col, int row, bool& canSelect);
+  void StringGrid2Exit();
+  void StringGrid2DrawCell(int col, int row, QPainter& painter, const QRect& rect);
+  // Delete in the point grid: empties the current point row after the
+  // question; false when the user cancels.
+  bool RaderaPunkt();
+  void UnderSokningsPunkt();
   void PaintBox1Click();
+  void Rita();
+  void KoordinatSystem();
+  void CheckBox1Click();
 
   // The tab shown.
   Tab ActivePage() const;
@@ -293,6 +307,9 @@ class TForm1 : public QMainWindow {
   void ConnectHandlers();
   void ConnectProjectHandlers();
   void ConnectSummaryHandlers();
+  void ConnectPointHandlers();
+  // The point grid's point rows, the first point row first.
+  std::vector<PointTexts> PunktRader() const;
 
   // The room number shown in Nummer, and the main surface chosen (-1: none).
   int VisatRum() const;

@@ -44,6 +44,7 @@ void TForm1::PageControl1Change() {
     case kAllmIndata:
       break;
   }
+  if (ActivePage() == kIndata) PaintBox1Click();
 }
 
 }  // namespace virano

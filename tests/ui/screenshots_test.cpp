@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QCheckBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -113,6 +115,25 @@ TEST_F(Screenshots, IndataWithARoom) {
   form->DataAendrad = true;
   form->UpDown1->SetMax(3);
   Save(form.get(), QStringLiteral("10-indata-med-rum"));
+
+  // The drawing with three points and the axis cross, close up, and the
+  // screen while another window covers the main window and after it went.
+  for (int c = 0; c < 3; ++c) {
+    form->StringGrid2->SetCells(c, 3, QStringList{"0,6", "2,2", "1"}[c]);
+    form->StringGrid2->SetCells(c, 4, QStringList{"4,5", "0,4", "0,6"}[c]);
+  }
+  form->PaintBox1Click();
+  form->CheckBox1->setChecked(true);
+  Save(form.get(), QStringLiteral("14-ritning"));
+  const QPixmap drawing = form->PaintBox1->grab();
+  EXPECT_TRUE(drawing.scaled(drawing.size() * 3).save(dir_ + "/14-ritning-forstorad.png"));
+  QWidget cover;
+  cover.setGeometry(form->frameGeometry());
+  for (const char* name : {"15-ritning-tackt", "16-ritning-efter-tackning"}) {
+    cover.setVisible(!cover.isVisible());
+    QTest::qWait(300);
+    EXPECT_TRUE(form->screen()->grabWindow(form->winId()).save(dir_ + '/' + name + ".png"));
+  }
   form->resize(1100, 760);
   Save(form.get(), QStringLiteral("11-indata-med-rum-stor"));
   form->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
