@@ -11,11 +11,9 @@ namespace {
 class InputEditingTest : public ProjectWindowTest {
  protected:
   // Room 1 of a new project, its front wall's rows given, shown on "Indata".
-  void Show(const std::vector<QStringList>& rows,
-            const std::function<void(TRoomRecord&)>& fill = {}) {
+  void Show(const QStringList& rows, const std::function<void(TRoomRecord&)>& fill = {}) {
     file_ = MakeProject(QStringLiteral("hus.rot"), {"A"}, [&](int k, TRoomRecord& room) {
-      for (std::size_t r = 0; k == 1 && r < rows.size(); ++r)
-        for (int c = 0; c < rows[r].size(); ++c) SetField(room.Ytor[FrontWall][r].cell(c), rows[r][c]);
+      for (int r = 0; k == 1 && r < rows.size(); ++r) SetCells(room.Ytor[FrontWall][r], rows[r]);
       if (k == 1 && fill) fill(room);
     });
     Open(file_);
@@ -46,10 +44,10 @@ class InputEditingTest : public ProjectWindowTest {
   TStringGrid* grid = nullptr;
 };
 
-const QStringList kWall{"Vägg fram", "0", "4", "0", "2,5", "", "", "", "18"};
+const QString kWall = QStringLiteral("Vägg fram|0|4|0|2,5||||18");
 
 TEST_F(InputEditingTest, TheMainSurfacesNameAndOriginAreNotEntered) {
-  Show({kWall, {"Fönster", "1", "2", "1", "2", "", "", "", "10"}});
+  Show({kWall, "Fönster|1|2|1|2||||10"});
   ClickCell(5, 3);
   ClickCell(0, 2);
   ClickCell(1, 2);
@@ -100,7 +98,7 @@ TEST_F(InputEditingTest, SurfaceTemperatureFollowsItsInputsAndDeleteEditsAnOpenC
 }
 
 TEST_F(InputEditingTest, WrongAndMissingCellsArePaintedRed) {
-  Show({kWall, {"Fönster", "", "5", "1", "2", "", "", "", "10"}});
+  Show({kWall, "Fönster||5|1|2||||10"});
   form->FelMarkerat = false;
   EXPECT_EQ(QList({Painted(1, 3), Painted(2, 3), Painted(3, 3), Painted(1, 4)}),
             QList({colours::kRed, colours::kRed, Painted(3, 4), Painted(3, 4)}));
@@ -110,7 +108,7 @@ TEST_F(InputEditingTest, WrongAndMissingCellsArePaintedRed) {
 }
 
 TEST_F(InputEditingTest, RowsAreInsertedAndDeletedWithTheRowAfterTheShownOnes) {
-  Show({kWall, {"A"}, {"B"}});
+  Show({kWall, "A", "B"});
   const int follower = grid->RowCount();
   grid->SetCells(0, follower, QStringLiteral("Dold"));
   grid->setFocus();
@@ -137,12 +135,8 @@ TEST_F(InputEditingTest, RowsAreInsertedAndDeletedWithTheRowAfterTheShownOnes) {
 }
 
 TEST_F(InputEditingTest, RoomTemperatureRecomputesTheStoredRoom) {
-  Show({{"Vägg fram", "0", "4", "0", "2,5", "0,3", "0,13", "-20", "18,4"},
-        {"Fönster", "1", "2", "1", "2", "1", "0,13", "", "15"}},
-       [](TRoomRecord& room) {
-         const QStringList lampa{"Lampa", "", "", "", "", "2", "0,13", "-18"};
-         for (int c : {0, 5, 6, 7}) SetField(room.Ytor[Ceiling][1].cell(c), lampa[c]);
-       });
+  Show({"Vägg fram|0|4|0|2,5|0,3|0,13|-20|18,4", "Fönster|1|2|1|2|1|0,13||15"},
+       [](TRoomRecord& room) { SetCells(room.Ytor[Ceiling][1], QStringLiteral("Lampa|||||2|0,13|-18")); });
   TypeCell(grid, 0, 4, QStringLiteral("Dörr"));  // an edit not yet stored stays
   Retype(form->RumsTemp, QStringLiteral("18"));
   const auto ytor = Room().Ytor;
