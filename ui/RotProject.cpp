@@ -68,8 +68,8 @@ bool FolderExists(Dialogs& dialogs, const QString& path) {
 }  // namespace
 
 bool TForm1::FilVald() {
-  if (!FilNamn.isEmpty()) return true;
-  dialogs_.Message(QStringLiteral("Ingen fil är vald"), MessageKind::Warning);
+  if (FilOK) return true;
+  dialogs_.Message(QStringLiteral("Ingen fil är vald"));
   return false;
 }
 
@@ -86,6 +86,11 @@ void TForm1::OpenButtonClick() {
   if (!chosen || !FolderExists(dialogs_, *chosen)) return;
   FilNamn = *chosen;
   FilValKontroll();
+  PaintBox1Click();
+  if (ActivePage() == kSammanst) {
+    VisaResultatRadioGroupClick();
+    Sk1Click();
+  }
 }
 
 void TForm1::FilValKontroll() {
@@ -153,7 +158,9 @@ void TForm1::FilValKontroll() {
   GroupBox14->setEnabled(true);
   VisaRumNummer(UpDown1->Max());
   CheckBox2->setChecked(false);
+  VisaRum();
   VisaFilNamn->setText(FilNamn);
+  PaintBox1Click();
 }
 
 void TForm1::AvvisaFil() {
@@ -163,10 +170,14 @@ void TForm1::AvvisaFil() {
   NollStaellSammanst();
   FilNamn.clear();
   VisaFilNamn->setText(QString());
-  // The stepper starts again at room 1, with no room to show.
-  const QSignalBlocker quiet(Nummer);
-  UpDown1->SetMax(1);
-  UpDown1->SetPosition(1);
+  {
+    // The stepper starts again at room 1, with no room to show.
+    const QSignalBlocker quiet(Nummer);
+    UpDown1->SetMax(1);
+    UpDown1->SetPosition(1);
+  }
+  VisaRum();  // empties the room chooser
+  PaintBox1Click();
 }
 
 void TForm1::SaveAsButtonClick() {

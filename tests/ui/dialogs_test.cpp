@@ -65,7 +65,7 @@ TEST_F(QtDialogsTest, FileAndPrinterDialogsSpeakSwedish) {
   const struct {
     std::function<void()> show;
     QStringList swedish;
-  } dialogs[] = {
+  } cases[] = {
       {[this] { real_->OpenFile({}); }, {"Leta i:", "Dator", "Avbryt", "Namn", "Storlek", "Typ", "Ändringsdatum"}},
       {[this] { real_->SaveFile({}); }, {"Leta i:", "Avbryt", "Fil&namn:", "Filer av typen:"}},
       {[this] {
@@ -74,7 +74,7 @@ TEST_F(QtDialogsTest, FileAndPrinterDialogsSpeakSwedish) {
        },
        {"&Namn:", "&Egenskaper", "Plats:", "Typ:", "&Skriv ut", "Avbryt", "&Alternativ >>"}},
   };
-  for (const auto& dialog : dialogs) {
+  for (const auto& dialog : cases) {
     WhileShown(dialog.show, [&](QWidget* shown) {
       QTest::qWait(50);  // the sidebar and lists fill in
       const QStringList texts = Texts(shown);
@@ -107,7 +107,9 @@ TEST_F(QtDialogsTest, TheFileListShowsItsColumnsWhole) {
         EXPECT_GE(list->columnWidth(c), view->sizeHintForColumn(c)) << c;
         EXPECT_GE(list->columnWidth(c), list->header()->sectionSizeHint(c)) << c;
       }
-      if (!narrow) EXPECT_LE(list->header()->length(), list->viewport()->width());
+      if (!narrow) {
+        EXPECT_LE(list->header()->length(), list->viewport()->width());
+      }
     });
   }
   QStandardPaths::setTestModeEnabled(false);

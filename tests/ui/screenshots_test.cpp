@@ -2,6 +2,7 @@
 // VIRANO_SCREENS names a folder, under a real display (xcb):
 //   VIRANO_SCREENS=/tmp/screens QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24"
 //     build/bin/ui_tests --gtest_filter='Screenshots.*'
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QAbstractButton>
@@ -9,11 +10,15 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QCheckBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QPrinter>
 
 #include "Controls.h"
+#include "FelInfo.h"
+#include "ProjectFixture.h"
 #include "Ombox.h"
 #include "StringGrid.h"
 #include "WindowFixture.h"
@@ -33,6 +38,14 @@ class Screenshots : public WindowTest {
   void Save(QWidget* widget, const QString& name) {
     QApplication::processEvents();
     EXPECT_TRUE(widget->grab().save(dir_ + QLatin1Char('/') + name + QStringLiteral(".png")));
+  }
+  // A new project in `projects`, shown on "Indata" with room 1 named.
+  void NewProjectOnIndata(const QTemporaryDir& projects) {
+    ShowActive();
+    dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
+    form->OpenButtonClick();
+    ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
+    form->RumsNamn->setText(QStringLiteral("Kontor 12"));
   }
   QString dir_;
 };
@@ -87,12 +100,8 @@ TEST_F(Screenshots, MessageBoxes) {
 
 // "Indata" with a project open and a room filled in.
 TEST_F(Screenshots, IndataWithARoom) {
-  ShowActive();
   QTemporaryDir projects;
-  dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
-  form->OpenButtonClick();
-  ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
-  form->RumsNamn->setText(QStringLiteral("Kontor 12"));
+  NewProjectOnIndata(projects);
   form->RumsTemp->setText(QStringLiteral("21"));
   const QStringList rows[] = {
       {QStringLiteral("Vägg fram"), QStringLiteral("0"), QStringLiteral("4,8"), QStringLiteral("0"),
@@ -111,12 +120,31 @@ TEST_F(Screenshots, IndataWithARoom) {
   form->DataAendrad = true;
   form->UpDown1->SetMax(3);
   Save(form.get(), QStringLiteral("10-indata-med-rum"));
+
+  // The drawing with three points and the axis cross, close up, and the
+  // screen while another window covers the main window and after it went.
+  for (int c = 0; c < 3; ++c) {
+    form->StringGrid2->SetCells(c, 3, QStringList{"0,6", "2,2", "1"}[c]);
+    form->StringGrid2->SetCells(c, 4, QStringList{"4,5", "0,4", "0,6"}[c]);
+  }
+  form->PaintBox1Click();
+  form->CheckBox1->setChecked(true);
+  Save(form.get(), QStringLiteral("14-ritning"));
+  const QPixmap drawing = form->PaintBox1->grab();
+  EXPECT_TRUE(drawing.scaled(drawing.size() * 3).save(dir_ + "/14-ritning-forstorad.png"));
+  QWidget cover;
+  cover.setGeometry(form->frameGeometry());
+  for (const char* name : {"15-ritning-tackt", "16-ritning-efter-tackning"}) {
+    cover.setVisible(!cover.isVisible());
+    QTest::qWait(300);
+    EXPECT_TRUE(form->screen()->grabWindow(form->winId()).save(dir_ + '/' + name + ".png"));
+  }
   // The smallest window with each system's own inputs.
   form->resize(form->minimumSize());
   form->RadioGroup1->SetItemIndex(3);
-  Save(form.get(), QStringLiteral("17-indata-takvarme"));
+  Save(form.get(), QStringLiteral("33-indata-takvarme"));
   form->RadioGroup1->SetItemIndex(5);
-  Save(form.get(), QStringLiteral("18-indata-eget-alternativ"));
+  Save(form.get(), QStringLiteral("34-indata-eget-alternativ"));
   form->RadioGroup1->SetItemIndex(0);
   form->resize(1100, 760);
   Save(form.get(), QStringLiteral("11-indata-med-rum-stor"));
@@ -146,13 +174,13 @@ TEST_F(Screenshots, FileDialogs) {
   options.title = QStringLiteral("Öppna");
   options.filter = QStringLiteral("Indata filer (*.rot)|*.rot|Alla filer (*.*)|*.*");
   options.startDir = projects.path();
-  grabAndClose(QStringLiteral("14-oppna"));
+  grabAndClose(QStringLiteral("30-oppna"));
   EXPECT_FALSE(real.OpenFile(options));
   options.title = QStringLiteral("Spara som");
-  grabAndClose(QStringLiteral("15-spara-som"));
+  grabAndClose(QStringLiteral("31-spara-som"));
   EXPECT_FALSE(real.SaveFile(options));
   QPrinter printer;
-  grabAndClose(QStringLiteral("16-skrivare"));
+  grabAndClose(QStringLiteral("32-skrivare"));
   EXPECT_FALSE(real.PrinterSetup(printer));
 }
 
@@ -170,6 +198,65 @@ TEST_F(Screenshots, VersionMessage) {
                               "programverion 1,12 behövs. Använd medföljande konverteringsprogram. "
                               "Se manual"),
                MessageKind::Information);
+}
+
+// "Indata" with the surface temperatures computed as the cursor leaves the
+// rows, a window wider than its wall and a row without a surface temperature.
+TEST_F(Screenshots, IndataWithRedCellsAndSurfaceTemperatures) {
+  QTemporaryDir projects;
+  NewProjectOnIndata(projects);
+  TStringGrid* grid = form->StringGrid1;
+  const QStringList rows[] = {{"Vägg fram", "0", "4,8", "0", "2,7", "0,3", "0,13", "-20"},
+                              {"Fönster", "1,2", "5,6", "0,9", "2,1", "1,8", "0,13", "-20"},
+                              {"Radiator", "1,2", "3,6", "0,1", "0,7"}};
+  grid->setFocus();
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; c < rows[r].size(); ++c)
+      grid->SetCells(c, 2 + r, QString(rows[r][c]).replace(',', form->DecimalPunkt ? '.' : ','));
+    grid->MoveTo(7, 2 + r);
+  }
+  grid->MoveTo(0, 5);
+  Save(form.get(), QStringLiteral("20-indata-rod-cell-yttemperatur"));
+  EXPECT_TRUE(form->FelMarkerat);
+}
+
+// "Sammanställning" in its three views, a room with a gap, and the error
+// list of a room without a floor.
+TEST_F(Screenshots, SummaryAndErrorList) {
+  ShowActive();
+  QTemporaryDir projects;
+  const QString path = projects.filePath(QStringLiteral("Skolan.rot"));
+  WriteProject(path, {"Kontor 12", "Hall", "Förråd"}, [](int k, TRoomRecord& room) {
+    SetCells(room.Ytor[FrontWall][0], QStringLiteral("Vägg fram|0|4|0|4|0,3|0,13|-20|19"));
+    SetCells(room.Ytor[FrontWall][1], QStringLiteral("Fönster|1|3|1|2|1,8|0,13|-20|12"));
+    SetCells(room.Ytor[FrontWall][2], QStringLiteral("Radiator|1|3|0,1|0,7||||45"));
+    SetCells(room.Punkter[FrontWall][0], QStringLiteral("2|1,2|1"));
+    SetCells(room.Punkter[FrontWall][1], QStringLiteral("1|1,2|0,6"));
+    SetCells(room.Punkter[Floor][0], QStringLiteral("1|2,5|0,6"));
+    if (k == 2) room.Ytor[Ceiling][0].X2.SetText("1");  // a gap: sums below 1,00
+    if (k == 3) room.Ytor[Floor][0] = TSurfaceRow{};
+    if (k == 3) SetCells(room.Ytor[RearWall][1], QStringLiteral("Dörr 1|1|2|0|2|1|1"));
+  });
+  dialogs.files.push_back(path);
+  form->OpenButtonClick();
+  form->UpDown1->SetPosition(1);
+  form->resize(1100, 760);
+  ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kSammanst));
+  Save(form.get(), QStringLiteral("14-sammanstallning-indata"));
+  form->VisaResultatRadioGroup->SetItemIndex(1);
+  Save(form.get(), QStringLiteral("15-sammanstallning-resultat"));
+  form->VisaResultatRadioGroup->SetItemIndex(2);
+  Save(form.get(), QStringLiteral("16-sammanstallning-resultat-detalj"));
+  form->VisaResultatRadioGroup->SetItemIndex(1);
+  form->ComboBox2->setCurrentIndex(1);
+  form->ComboBox2Change();
+  Save(form.get(), QStringLiteral("17-sammanstallning-resultat-glipa"));
+  form->UpDown1->SetPosition(3);
+  form->Sk1Click();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Form2.get()));
+  Save(form->Form2.get(), QStringLiteral("18-felmeddelande"));
+  form->Form2->resize(760, 144);
+  Save(form->Form2.get(), QStringLiteral("19-felmeddelande-bredare"));
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST_F(TransferTest, CellsTakeWhatTheRecordStores) {
   } cases[] = {
       {form->StringGrid1, 0, 3, QStringLiteral("Radiator under fönstret"), QStringLiteral("Radiator under ")},
       {form->StringGrid1, 0, 4, QStringLiteral("Fönster ā € ł"), QStringLiteral("Fönster  € ")},
-      {form->StringGrid2, 0, 1, QStringLiteral("1,2345678"), QStringLiteral("1,23456")},
+      {form->StringGrid2, 0, 1, QStringLiteral("1,2345678"), FormatDecimal(QStringLiteral("1,23456"))},
       {form->StringGrid2, 1, 1, QStringLiteral("ł2"), QStringLiteral("2")},
   };
   for (const auto& c : cases) {
