@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <cstring>
 #include <fstream>
-#include <functional>
 
 #include "project/numbers.h"
 #include "project/recordfile.h"
@@ -133,46 +132,24 @@ TEST_F(RecordFileTest, MissingFileErrorCarriesSystemTextAndPath) {
   EXPECT_FALSE(fs::exists(file.path()));
 }
 
-// Each step of an operation fails as the system would when a fault is
-// injected for its file, once or until cleared; other files go on working.
+// A step fails as the system would while a fault is injected for its file
+// (the window tests inject the opens and writes); other files go on working.
 TEST_F(RecordFileTest, InjectedFaultsFailTheStepWithTheSystemText) {
   ProjectFile file(Path("p.rot"));
   ProjectFile other(Path("q.rot"));
-  for (const ProjectFile& f : {file, other}) {
-    f.Create();
-    f.Append(Room("allm"));
-    f.Append(Room("A"));
+  for (const ProjectFile& f : {file, other}) f.Create(), f.Append(Room("allm")), f.Append(Room("A"));
+  faults::Inject(file.path(), faults::Step::Read, EIO, 2);
+  faults::Inject(file.path(), faults::Step::Write, ENOSPC);
+  other.Read(1);
+  for (int time = 0; time < 2; ++time) EXPECT_THROW(file.Read(1), FileError);
+  EXPECT_EQ(file.Read(1).RumsNamn.Text(), "A");  // the fault is used up
+  try {
+    file.Truncate(1);
+    ADD_FAILURE() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.reason(), std::strerror(ENOSPC));
   }
-  using faults::Step;
-  const struct {
-    Step step;
-    int error;
-    std::function<void(const ProjectFile&)> op;
-  } cases[] = {
-      {Step::Open, EACCES, [](const ProjectFile& f) { f.CheckWritable(); }},
-      {Step::Open, ENOENT, [](const ProjectFile& f) { f.Count(); }},
-      {Step::Read, EIO, [](const ProjectFile& f) { f.Read(1); }},
-      {Step::Write, ENOSPC, [](const ProjectFile& f) { f.Write(1, Room("B")); }},
-      {Step::Write, EROFS, [](const ProjectFile& f) { f.Truncate(1); }},
-  };
-  for (const auto& c : cases) {
-    faults::Inject(file.path(), c.step, c.error, 2);
-    c.op(other);
-    for (int time = 0; time < 2; ++time) {
-      try {
-        c.op(file);
-        ADD_FAILURE() << std::strerror(c.error) << ": no error";
-      } catch (const FileError& e) {
-        EXPECT_EQ(e.reason(), std::strerror(c.error));
-        EXPECT_EQ(e.path(), file.path());
-      }
-    }
-    EXPECT_NO_THROW(c.op(file)) << std::strerror(c.error);
-  }
-  faults::Inject(file.path(), Step::Read, EIO, faults::kUntilCleared);
-  for (int time = 0; time < 3; ++time) EXPECT_THROW(file.Read(0), FileError);
-  faults::Clear();
-  EXPECT_EQ(file.Count(), 1);  // the last case cut the file after record 0
+  EXPECT_EQ(file.Count(), 2);
 }
 
 TEST_F(RecordFileTest, VersionTwoIsToldApartFromVersionOne) {

@@ -152,36 +152,28 @@ TEST_F(Screenshots, IndataWithARoom) {
   Save(form.get(), QStringLiteral("12-allmanna-indata-projekt"));
 }
 
-// The open dialog in a folder of projects, and the printer set-up dialog.
+// The open and save dialogs in a folder with a project, and the printer set-up dialog.
 TEST_F(Screenshots, FileDialogs) {
-  ShowActive();
   QTemporaryDir projects;
-  for (const char* name : {"Skolan.rot", "Kontorshuset vid torget.rot"}) {
-    QFile file(projects.filePath(QString::fromUtf8(name)));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(39998, '\0'));
-  }
+  QFile file(projects.filePath(QStringLiteral("Kontorshuset vid torget.rot")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray(39998, '\0')) > 0);
+  file.close();
   QtDialogs real(form.get());
-  auto grabAndClose = [this](const QString& name) {
-    QTimer::singleShot(300, [this, name] {
-      QWidget* dialog = QApplication::activeModalWidget();
-      ASSERT_NE(dialog, nullptr);
-      Save(dialog, name);
-      dialog->close();
-    });
-  };
   FileDialogOptions options;
-  options.title = QStringLiteral("Öppna");
   options.filter = QStringLiteral("Indata filer (*.rot)|*.rot|Alla filer (*.*)|*.*");
   options.startDir = projects.path();
-  grabAndClose(QStringLiteral("30-oppna"));
-  EXPECT_FALSE(real.OpenFile(options));
-  options.title = QStringLiteral("Spara som");
-  grabAndClose(QStringLiteral("31-spara-som"));
-  EXPECT_FALSE(real.SaveFile(options));
   QPrinter printer;
-  grabAndClose(QStringLiteral("32-skrivare"));
-  EXPECT_FALSE(real.PrinterSetup(printer));
+  const std::pair<const char*, std::function<void()>> shown[] = {
+      {"30-oppna", [&] { real.OpenFile(options); }},
+      {"31-spara-som", [&] { real.SaveFile(options); }},
+      {"32-skrivare", [&] { real.PrinterSetup(printer); }}};
+  for (const auto& [name, show] : shown) {
+    QTimer::singleShot(300, [this, name = name] {
+      Save(QApplication::activeModalWidget(), QString::fromLatin1(name));
+      QApplication::activeModalWidget()->close();
+    });
+    show();
+  }
 }
 
 // The message that refuses a project of another version.
