@@ -17,9 +17,11 @@
 //   RotDrawing.cpp           the room drawing
 //   RotSummary.cpp           the summary views and the room chooser
 //   RotCheck.cpp             the input check and the jump from the error list
+//   RotPrint.cpp             the print jobs and the printer of the program run
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "Dialogs.h"
 #include "project/record.h"
@@ -41,6 +43,8 @@ class QToolButton;
 
 namespace virano {
 
+class Canvas;
+struct ReportSettings;
 class TAboutBox;
 class TChooseDirForm;
 class TForm2;
@@ -56,6 +60,8 @@ class TForm1 : public QMainWindow {
  public:
   // The tabs in their order.
   enum Tab { kFilhantering = 0, kAllmIndata = 1, kIndata = 2, kSammanst = 3 };
+  // The summary's views, the items of "Visa på skärm".
+  enum View { kIndataView = 0, kResultatView = 1, kDetaljView = 2 };
 
   // Builds the window and runs FormCreate. `arguments` are the program's
   // arguments without the program name; `splash` is closed by FormCreate.
@@ -157,9 +163,16 @@ class TForm1 : public QMainWindow {
   void Visa1Click();
   void FelAendra();
   QString FelFil() const;  // the open project's error file
-  // The printer of the program run, and its set-up dialog.
+
+  // Printing: "&Utskrift", the printer of the program run and its set-up
+  // dialog (false when cancelled), and a print job on that printer whose
+  // failure is shown as "Utskriften misslyckades" with the reason.
+  void UtskriftVyerSpeedButtonClick();
+  void SkrivUt();
   QPrinter& Skrivare();
-  void SkrivarVal();
+  bool SkrivarVal();
+  ReportSettings UtskriftInstaellningar() const;
+  void UtskriftsJobb(const std::function<void(Canvas&, const ReportSettings&)>& job);
 
   // --- Controls, named as in the window's layout ---------------------------
   QMenuBar* MainMenu1;
@@ -306,6 +319,11 @@ class TForm1 : public QMainWindow {
   // Ends the open project after a refused file: no project is open.
   void AvvisaFil();
   QString FormatDecimal(const QString& text) const;
+  // The rooms "&Utskrift" prints: the chooser's entry, or every entry with
+  // "Skriv ut alla rum"; each entry's own room number.
+  std::vector<int> UtskriftRum() const;
+  // Shows room `room` in summary view `view` for the print job.
+  void VisaFoerUtskrift(int view, int room);
 
   Dialogs& dialogs_;
   QStringList arguments_;

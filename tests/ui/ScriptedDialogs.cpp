@@ -1,5 +1,6 @@
 #include "ScriptedDialogs.h"
 
+#include <QPrinter>
 #include <stdexcept>
 
 namespace virano::testing {
@@ -39,9 +40,14 @@ std::optional<QString> ScriptedDialogs::SaveFile(const FileDialogOptions& option
   return Next(files, options.title);
 }
 
-bool ScriptedDialogs::PrinterSetup(QPrinter&) {
+bool ScriptedDialogs::PrinterSetup(QPrinter& printer) {
   calls.push_back({DialogCall::PrinterSetup, {}, MessageKind::Plain, {}});
-  return Next(printerAnswers, QStringLiteral("skrivarval"));
+  const bool accepted = Next(printerAnswers, QStringLiteral("skrivarval"));
+  if (accepted && !printToFile.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToFile);
+  }
+  return accepted;
 }
 
 void ScriptedDialogs::Beep() { calls.push_back({DialogCall::Beep, {}, MessageKind::Plain, {}}); }

@@ -27,6 +27,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<bool> answers;                      // questions: true = Yes
   std::deque<std::optional<QString>> files;      // file dialogs: nothing = cancel
   std::deque<bool> printerAnswers;
+  QString printToFile;  // when set, an accepted printer dialog chooses a PDF file there
 
   void Message(const QString& text, MessageKind kind) override;
   bool QuestionYesNo(const QString& text) override;
