@@ -111,6 +111,8 @@ std::optional<QString> QtDialogs::SaveFile(const FileDialogOptions& options) {
 
 bool QtDialogs::PrinterSetup(QPrinter& printer) {
   QPrintDialog dialog(&printer, parent_);
+  // The reports print whole: a range of pages is left to the printer.
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   return dialog.exec() == QDialog::Accepted;
 }
 

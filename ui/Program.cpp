@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 #include "Pictures.h"
 #include "Rot.h"
+#include "SkrivardialogTexter.h"
 #include "fSplach.h"
 
 namespace virano {
@@ -17,6 +18,8 @@ int RunVirano(int argc, char** argv) {
   QTranslator qtTexts;
   if (qtTexts.load(QStringLiteral("qt_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     TApplication::installTranslator(&qtTexts);
+  TSkrivardialogTexter printDialogTexts;
+  TApplication::installTranslator(&printDialogTexts);
   app.setWindowIcon(ProgramIcon());
   QtDialogs dialogs;
   app.SetErrorDialogs(&dialogs);

@@ -3,6 +3,7 @@
 // program run that the set-up dialog changes and the error list prints on.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPrinter>
@@ -41,7 +42,11 @@ QPrinter& TForm1::Skrivare() {
   return *printer_;
 }
 
-bool TForm1::SkrivarVal() { return dialogs_.PrinterSetup(Skrivare()); }
+bool TForm1::SkrivarVal() {
+  // The dialog proposes a PDF file named after the document.
+  Skrivare().setDocName(QFileInfo(FilNamn).fileName());
+  return dialogs_.PrinterSetup(Skrivare());
+}
 
 ReportSettings TForm1::UtskriftInstaellningar() const {
   ReportSettings settings;

@@ -5,17 +5,21 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 #include "Controls.h"
 #include "FelInfo.h"
 #include "ProjectFixture.h"
+#include "SkrivardialogTexter.h"
 #include "Ombox.h"
 #include "StringGrid.h"
 #include "WindowFixture.h"
@@ -172,6 +176,39 @@ TEST_F(Screenshots, SummaryAndErrorList) {
   Save(form->Form2.get(), QStringLiteral("18-felmeddelande"));
   form->Form2->resize(760, 144);
   Save(form->Form2.get(), QStringLiteral("19-felmeddelande-bredare"));
+
+  // The first room's reports and the error list as PDF files, for pdftoppm.
+  dialogs.printToFile = dir_ + QStringLiteral("/20-utskrift-kontor.pdf");
+  dialogs.printerAnswers.push_back(true);
+  form->ComboBox2->setCurrentIndex(0);
+  form->UtskriftVyerSpeedButtonClick();
+  dialogs.printToFile = dir_ + QStringLiteral("/21-fellista.pdf");
+  dialogs.printerAnswers.push_back(true);
+  form->Form2->SkrivarValButtonClick();
+  form->Form2->SpeedButton1Click();
+}
+
+// Qt's print dialog, in Swedish as the program installs Qt's texts.
+TEST_F(Screenshots, PrintDialog) {
+  ShowActive();
+  QTranslator qtTexts;
+  ASSERT_TRUE(qtTexts.load(QStringLiteral("qt_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+  TSkrivardialogTexter printDialogTexts;
+  QApplication::installTranslator(&qtTexts);
+  QApplication::installTranslator(&printDialogTexts);
+  QTimer::singleShot(1000, [this] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    Save(dialog, QStringLiteral("22-skrivardialog"));
+    for (auto* button : dialog->findChildren<QPushButton*>())
+      if (button->text().contains(QStringLiteral(">>"))) button->click();
+    Save(dialog, QStringLiteral("23-skrivardialog-alternativ"));
+    dialog->close();
+  });
+  form->Skrivare().setDocName(QStringLiteral("Skolan"));  // as SkrivarVal names it
+  QtDialogs(form.get()).PrinterSetup(form->Skrivare());
+  QApplication::removeTranslator(&printDialogTexts);
+  QApplication::removeTranslator(&qtTexts);
 }
 
 }  // namespace
