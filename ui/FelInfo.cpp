@@ -113,7 +113,8 @@ void TForm2::SpeedButton1Click() {
   if (mainWindow_ == nullptr) return;
   std::vector<ErrorRow> rows(static_cast<std::size_t>(std::max(StringGrid1->RowCount() - 1, 0)));
   for (std::size_t r = 0; r < rows.size(); ++r)
-    for (int c = 0; c < 5; ++c) rows[r][c] = StringGrid1->Cells(c, static_cast<int>(r) + 1).toStdString();
+    for (int c = 0; c < 5; ++c)
+      rows[r][c] = StringGrid1->Cells(c, static_cast<int>(r) + 1).toStdString();
   mainWindow_->UtskriftsJobb([&rows](Canvas& canvas, const ReportSettings& settings) {
     SkrivFelLista(canvas, settings, rows);
   });

@@ -27,7 +27,8 @@ std::vector<Row> GridRows(const TStringGrid* grid, int first) {
   std::vector<Row> rows;
   for (int r = first; r < grid->RowCount(); ++r) {
     Row& row = rows.emplace_back();
-    for (std::size_t c = 0; c < row.size(); ++c) row[c] = grid->Cells(static_cast<int>(c), r).toStdString();
+    for (std::size_t c = 0; c < row.size(); ++c)
+      row[c] = grid->Cells(static_cast<int>(c), r).toStdString();
   }
   return rows;
 }
@@ -82,8 +83,10 @@ std::vector<int> TForm1::UtskriftRum() const {
   const int first = all ? 0 : ComboBox2->currentIndex();
   const int end = all ? ComboBox2->count() : first + 1;
   // The list ends at its first empty entry.
-  for (int entry = first; entry >= 0 && entry < end && !ComboBox2->itemText(entry).isEmpty(); ++entry)
+  for (int entry = first; entry >= 0 && entry < end; ++entry) {
+    if (ComboBox2->itemText(entry).isEmpty()) break;
     rooms.push_back(ComboBox2Rum(entry));
+  }
   return rooms;
 }
 

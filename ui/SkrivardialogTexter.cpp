@@ -142,7 +142,8 @@ QString TSkrivardialogTexter::translate(const char* context, const char* sourceT
                                         int) const {
   static const QHash<QByteArray, QString> texts = [] {
     QHash<QByteArray, QString> table;
-    for (const Text& text : kTexts) table.insert(Key(text.context, text.source), QString::fromUtf8(text.swedish));
+    for (const Text& text : kTexts)
+      table.insert(Key(text.context, text.source), QString::fromUtf8(text.swedish));
     return table;
   }();
   if (context == nullptr || sourceText == nullptr) return {};

@@ -26,7 +26,8 @@ class PrintTest : public ProjectWindowTest {
     return QString::fromUtf8(process.readAllStandardOutput());
   }
   QString PdfText(const QString& pdf) const {
-    return QFileInfo::exists(pdf) ? Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}) : QString();
+    if (!QFileInfo::exists(pdf)) return {};
+    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
   }
   // The set-up dialog of the button's job answered: a PDF file, or cancel.
   QString Print(QAbstractButton* button, bool accept = true) {
@@ -48,7 +49,8 @@ TEST_F(PrintTest, ReportsInOrderOfTheChosenRoomOrOfEveryRoomAsTheCommandLinePrin
   }
   EXPECT_EQ(dialogs.calls.back().kind, DialogCall::OpenFile);  // no printer dialog
   Open(MakeProject(QStringLiteral("hus.rot"), {"Kontor", "", "Hall"}, [](int k, TRoomRecord& r) {
-    SetCells(r.Ytor[FrontWall][1], QString::fromLatin1(k == 2 ? "Skrubbf" : "F") + "önster|1|3|1|2||||12");
+    const QString name = k == 2 ? QStringLiteral("Skrubbfönster") : QStringLiteral("Fönster");
+    SetCells(r.Ytor[FrontWall][1], name + QStringLiteral("|1|3|1|2||||12"));
     SetCells(r.Punkter[FrontWall][0], QStringLiteral("2|1,2|1"));
   }));
   ClickTab(TForm1::kSammanst);
@@ -61,7 +63,8 @@ TEST_F(PrintTest, ReportsInOrderOfTheChosenRoomOrOfEveryRoomAsTheCommandLinePrin
       {false, true, 1, TForm1::kDetaljView,
        {"Hall", "INDATA", "Hall", "RESULTAT", "RESULTAT DETALJERAD", "VÄGGVYER", "Hall"}, {}},
       {true, false, 0, TForm1::kResultatView,
-       {"Kontor", "INDATA", "RESULTAT", "VÄGGVYER", "Kontor", "Hall", "INDATA", "RESULTAT", "VÄGGVYER", "Hall"},
+       {"Kontor", "INDATA", "RESULTAT", "VÄGGVYER", "Kontor", "Hall", "INDATA", "RESULTAT",
+        "VÄGGVYER", "Hall"},
        {"--indata", "--resultat", "--vaggvyer"}},
   };
   for (const auto& c : cases) {
@@ -71,7 +74,8 @@ TEST_F(PrintTest, ReportsInOrderOfTheChosenRoomOrOfEveryRoomAsTheCommandLinePrin
     form->ResultDetaljCheckBox->setChecked(c.detail);
     const QString text = Print(form->UtskriftVyerSpeedButton);
     qsizetype at = 0;
-    for (const QString& part : c.order) EXPECT_GT(at = text.indexOf(part, at) + 1, 0) << part.toStdString();
+    for (const QString& part : c.order)
+      EXPECT_GT(at = text.indexOf(part, at) + 1, 0) << part.toStdString();
     EXPECT_EQ(text.contains(QStringLiteral("DETALJERAD")), c.detail);
     EXPECT_FALSE(text.contains(QStringLiteral("Skrubbfönster")));
     EXPECT_EQ(form->VisaResultatRadioGroup->ItemIndex(), c.lastView);
@@ -85,7 +89,8 @@ TEST_F(PrintTest, ReportsInOrderOfTheChosenRoomOrOfEveryRoomAsTheCommandLinePrin
 }
 
 TEST_F(PrintTest, TheErrorListPrintsOnThePrinterLastChosenAndAFailureIsShown) {
-  Open(MakeProject(QStringLiteral("hus.rot"), {"A"}, [](int, TRoomRecord& r) { r.Ytor[Floor][0] = TSurfaceRow{}; }));
+  Open(MakeProject(QStringLiteral("hus.rot"), {"A"},
+                   [](int, TRoomRecord& r) { r.Ytor[Floor][0] = TSurfaceRow{}; }));
   form->Sk1->trigger();
   dialogs.printToFile = Path(QStringLiteral("hus.rot/fel.pdf"));  // a file as folder
   dialogs.printerAnswers.push_back(true);
