@@ -15,6 +15,8 @@
 //   RotRooms.cpp             adding, deleting and stepping through rooms
 //   RotSurface.cpp           choosing the main surface shown
 //   RotDrawing.cpp           the room drawing
+//   RotUsers.cpp             users, deleting projects and directories,
+//                            starting the companion programs
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -55,8 +57,9 @@ class TForm1 : public QMainWindow {
 
   // Builds the window and runs FormCreate. `arguments` are the program's
   // arguments without the program name; `splash` is closed by FormCreate.
+  // `programBibl` stands for the program's folder when given (tests).
   explicit TForm1(Dialogs& dialogs, const QStringList& arguments = {},
-                  TSplashForm* splash = nullptr);
+                  TSplashForm* splash = nullptr, const QString& programBibl = {});
   ~TForm1() override;
 
   Dialogs& Dlg() const { return dialogs_; }
@@ -122,6 +125,18 @@ class TForm1 : public QMainWindow {
   // The room number kept with entry `index` of the room chooser (its user
   // data); entries without one stand for room index + 1.
   int ComboBox2Rum(int index) const;
+
+  // Users, deleting projects and directories, the companion programs.
+  QString UserFil;  // the users file, Custom.roi
+  void LaddaAnvandare();  // loads the user list, creating the file when missing
+  void UserComboBoxClick();
+  void UserComboBoxDblClick();
+  void NyAnvButtonClick();
+  void UserInfoUpDate();
+  void RedigeraUserButtonClick();
+  void KonverteringButtonClick();
+  void RaderaBiblButtonClick();
+  void RaderaFilButtonClick();
 
   // The main surface shown, and edits of the grids.
   void ComboBox1Enter();
@@ -270,6 +285,12 @@ class TForm1 : public QMainWindow {
   void BuildSammanst();
   void ConnectHandlers();
   void ConnectProjectHandlers();
+  // Users, deletion and companions: wiring, the open project's folder, and
+  // pointing the directory chooser there.
+  void ConnectUserHandlers();
+  QString ProjektBibl() const;
+  void PekaKatalogVal();
+  void StartaProgram(const QString& name);
 
   // The room number shown in Nummer, and the main surface chosen (-1: none).
   int VisatRum() const;
@@ -287,6 +308,7 @@ class TForm1 : public QMainWindow {
   Dialogs& dialogs_;
   QStringList arguments_;
   TSplashForm* splash_;
+  QString programBibl_;
 };
 
 // True when `locale` cannot read "2,2": its decimal separator is a point.

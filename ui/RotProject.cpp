@@ -122,6 +122,8 @@ void TForm1::FilValKontroll() {
   VisaRumNummer(UpDown1->Max());
   CheckBox2->setChecked(false);
   VisaFilNamn->setText(FilNamn);
+  PekaKatalogVal();
+  UserInfoUpDate();
 }
 
 void TForm1::AvvisaFil() {
@@ -155,6 +157,7 @@ void TForm1::SaveAsButtonClick() {
   ProjektFil(FilNamn).CopyTo(FilePath(target.filePath()));
   FilNamn = stem;
   VisaFilNamn->setText(FilNamn);
+  PekaKatalogVal();
   OpenDialog1.fileName = FilNamn;
 
   // The copy counts as a project created today. Storing its general data
@@ -164,6 +167,8 @@ void TForm1::SaveAsButtonClick() {
   RevDatum->setText(QString());
   SparaAllmData();
   DataAendrad = roomChanged;
+  // Last, so that a users file that cannot be written leaves the copy whole.
+  UserInfoUpDate();
 }
 
 }  // namespace virano
