@@ -98,6 +98,8 @@ TChooseDirForm::TChooseDirForm(Dialogs& dialogs, QWidget* parent)
           [this](const QModelIndex& current) {
             if (current.isValid()) DirectoryChanged(model_->filePath(current));
           });
+  // The tree fills in the background: the choice is shown once its folder is read.
+  connect(model_, &QFileSystemModel::directoryLoaded, this, [this] { ShowChoice(); });
   resize(420, 380);
   SetDirectory(QDir::currentPath());
 }
@@ -109,10 +111,15 @@ void TChooseDirForm::SetDirectory(const QString& path) {
   DriveComboBox1->setCurrentIndex(DriveComboBox1->findText(root));
   model_->setRootPath(QDir::fromNativeSeparators(root));
   DirectoryListBox1->setRootIndex(model_->index(QDir::fromNativeSeparators(root)));
-  const QModelIndex index = model_->index(QDir::fromNativeSeparators(chosen));
-  DirectoryListBox1->setCurrentIndex(index);
-  if (index.isValid()) DirectoryListBox1->scrollTo(index);
   DirectoryChanged(chosen);
+  ShowChoice();
+}
+
+void TChooseDirForm::ShowChoice() {
+  const QModelIndex index = model_->index(QDir::fromNativeSeparators(directory_));
+  if (!index.isValid()) return;
+  if (DirectoryListBox1->currentIndex() != index) DirectoryListBox1->setCurrentIndex(index);
+  DirectoryListBox1->scrollTo(index);
 }
 
 void TChooseDirForm::Update() {

@@ -45,6 +45,8 @@ class TChooseDirForm : public QDialog {
 
  private:
   void DirectoryChanged(const QString& path);
+  // Marks the chosen directory in the tree and scrolls to it.
+  void ShowChoice();
   void DriveChanged();
 
   Dialogs& dialogs_;

@@ -26,13 +26,13 @@ TBrukarregForm::TBrukarregForm(Dialogs& dialogs, const QString& path, QWidget* p
       Tabell(new QTableWidget(0, 2, this)),
       NamnEdit(new QLineEdit(this)),
       BiblEdit(new QLineEdit(this)),
-      BladdraButton(new QPushButton(QStringLiteral("&Bläddra..."), this)),
-      TomButton(new QPushButton(QStringLiteral("&Töm"), this)),
+      BladdraButton(new QPushButton(QStringLiteral("Bl&äddra..."), this)),
+      TomButton(new QPushButton(QStringLiteral("T&öm"), this)),
       LaggTillButton(new QPushButton(QStringLiteral("&Lägg till"), this)),
-      AndraButton(new QPushButton(QStringLiteral("Ä&ndra"), this)),
-      TaBortButton(new QPushButton(QStringLiteral("Ta &bort"), this)),
+      AndraButton(new QPushButton(QStringLiteral("Ändr&a"), this)),
+      TaBortButton(new QPushButton(QStringLiteral("&Ta bort"), this)),
       SparaButton(new QPushButton(QStringLiteral("&Spara"), this)),
-      StangButton(new QPushButton(QStringLiteral("St&äng"), this)),
+      StangButton(new QPushButton(QStringLiteral("Stän&g"), this)),
       dialogs_(dialogs),
       path_(path) {
   setWindowTitle(QStringLiteral("Brukarreg - användare i VIRANO"));
@@ -49,7 +49,7 @@ TBrukarregForm::TBrukarregForm(Dialogs& dialogs, const QString& path, QWidget* p
 
   auto* namn = new QLabel(QStringLiteral("&Namn:"), this);
   namn->setBuddy(NamnEdit);
-  auto* bibl = new QLabel(QStringLiteral("B&ibliotek:"), this);
+  auto* bibl = new QLabel(QStringLiteral("&Bibliotek:"), this);
   bibl->setBuddy(BiblEdit);
   auto* fields = new QGridLayout;
   fields->addWidget(namn, 0, 0);
