@@ -10,42 +10,28 @@
 #include "fSplach.h"
 
 namespace virano {
-namespace {
-
-// The program speaks Swedish whatever the locale: so do Qt's own dialogs.
-void SpeakSwedish(QTranslator& qtTexts) {
-  if (qtTexts.load(QStringLiteral("qt_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    TApplication::installTranslator(&qtTexts);
-}
-
-}  // namespace
 
 int RunVirano(int argc, char** argv) {
-  TApplication app(argc, argv);
-  QTranslator qtTexts;
-  SpeakSwedish(qtTexts);
-  app.setWindowIcon(ProgramIcon());
-  QtDialogs dialogs;
-  app.SetErrorDialogs(&dialogs);
+  return RunWindow(argc, argv, [](Dialogs& dialogs) {
+    auto* splash = new TSplashForm;
+    splash->show();
+    splash->repaint();
+    TApplication::processEvents();
 
-  auto* splash = new TSplashForm;
-  splash->show();
-  splash->repaint();
-  TApplication::processEvents();
-
-  // FormCreate closes the splash; the other windows are created hidden.
-  TForm1 form(dialogs, TApplication::arguments().mid(1), splash);
-  dialogs.SetParent(&form);
-  QObject::connect(&form, &TForm1::Closed, &app, &QCoreApplication::quit);
-  form.show();
-  return TApplication::exec();
+    // FormCreate closes the splash; the other windows are created hidden.
+    auto form = std::make_unique<TForm1>(dialogs, TApplication::arguments().mid(1), splash);
+    QObject::connect(form.get(), &TForm1::Closed, qApp, &QCoreApplication::quit);
+    return form;
+  });
 }
 
-int RunCompanion(int argc, char** argv,
-                 const std::function<std::unique_ptr<QWidget>(Dialogs& dialogs)>& makeWindow) {
+int RunWindow(int argc, char** argv,
+              const std::function<std::unique_ptr<QWidget>(Dialogs& dialogs)>& makeWindow) {
   TApplication app(argc, argv);
+  // The program speaks Swedish whatever the locale: so do Qt's own dialogs.
   QTranslator qtTexts;
-  SpeakSwedish(qtTexts);
+  if (qtTexts.load(QStringLiteral("qt_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    TApplication::installTranslator(&qtTexts);
   app.setWindowIcon(ProgramIcon());
   QtDialogs dialogs;
   app.SetErrorDialogs(&dialogs);

@@ -12,9 +12,10 @@ class Dialogs;
 // Runs the program; returns its exit code.
 int RunVirano(int argc, char** argv);
 
-// Runs a companion program's window, made by `makeWindow`, with the look,
-// the Swedish dialogs and the error display of VIRANO; returns its exit code.
-int RunCompanion(int argc, char** argv,
-                 const std::function<std::unique_ptr<QWidget>(Dialogs& dialogs)>& makeWindow);
+// Runs the window that `makeWindow` makes, with the look, the Swedish
+// dialogs and the error display of VIRANO (the companion programs share
+// them); returns the exit code.
+int RunWindow(int argc, char** argv,
+              const std::function<std::unique_ptr<QWidget>(Dialogs& dialogs)>& makeWindow);
 
 }  // namespace virano

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QString named = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString();
-  return virano::RunCompanion(argc, argv, [&named](virano::Dialogs& dialogs) {
+  return virano::RunWindow(argc, argv, [&named](virano::Dialogs& dialogs) {
     // The program's folder is known once the application runs.
     const QString path = named.isEmpty() ? virano::UserFilPath(QCoreApplication::applicationDirPath())
                                          : QDir::toNativeSeparators(QDir().absoluteFilePath(named));

@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
   }
   if (!arguments.isEmpty()) return RunCommandLine(arguments);
 
-  return virano::RunCompanion(argc, argv, [](virano::Dialogs& dialogs) {
+  return virano::RunWindow(argc, argv, [](virano::Dialogs& dialogs) {
     return std::make_unique<virano::TOmvandlareForm>(dialogs);
   });
 }
