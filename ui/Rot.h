@@ -14,14 +14,18 @@
 //   RotProject.cpp           opening, creating and copying projects
 //   RotRooms.cpp             adding, deleting and stepping through rooms
 //   RotSurface.cpp           choosing the main surface shown
+//   RotPoints.cpp            the point grid and placing points with F2
 //   RotDrawing.cpp           the room drawing
 //   RotUsers.cpp             users, deleting projects and directories,
 //                            starting the companion programs
+//   RotSummary.cpp           the summary views and the room chooser
+//   RotCheck.cpp             the input check and the jump from the error list
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
 #include "Dialogs.h"
+#include "project/points.h"
 #include "project/record.h"
 
 class QAction;
@@ -33,6 +37,9 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QPainter;
+class QPrinter;
+class QRect;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
@@ -148,11 +155,40 @@ class TForm1 : public QMainWindow {
   // Keyboard commands of the whole window, seen before the focused control.
   void FormKeyDown(int key, Qt::KeyboardModifiers shift, bool& handled);
 
-  // The room drawing: redrawn after every change that affects it.
+  // Control points and the room drawing, which is redrawn after every
+  // change that affects it.
+  void StringGrid2SelectCell(int col, int row, bool& canSelect);
+  void StringGrid2Exit();
+  void StringGrid2DrawCell(int col, int row, QPainter& painter, const QRect& rect);
+  // Delete in the point grid: empties the current point row after the
+  // question; false when the user cancels.
+  bool RaderaPunkt();
+  void UnderSokningsPunkt();
   void PaintBox1Click();
+  void Rita();
+  void KoordinatSystem();
+  void CheckBox1Click();
 
   // The tab shown.
   Tab ActivePage() const;
+
+  // Summary views, the input check and the error list.
+  void VisaResultatRadioGroupClick();
+  void VisaIndataGrid();
+  void VisaIndata();
+  void VisaResultatGrid();
+  void VisaRum();
+  void StringGrid3DrawCell(int ACol, int ARow, QPainter& painter, const QRect& rect);
+  // Checks room RumTest into the error file; returns the number of errors.
+  int Felsok(int RumTest);
+  void FelsokAll();
+  void Sk1Click();
+  void Visa1Click();
+  void FelAendra();
+  QString FelFil() const;  // the open project's error file
+  // The printer of the program run, and its set-up dialog.
+  QPrinter& Skrivare();
+  void SkrivarVal();
 
   // --- Controls, named as in the window's layout ---------------------------
   QMenuBar* MainMenu1;
@@ -285,6 +321,10 @@ class TForm1 : public QMainWindow {
   void BuildSammanst();
   void ConnectHandlers();
   void ConnectProjectHandlers();
+  void ConnectSummaryHandlers();
+  void ConnectPointHandlers();
+  // The point grid's point rows, the first point row first.
+  std::vector<PointTexts> PunktRader() const;
   // Users, deletion and companions: wiring, the open project's folder, and
   // pointing the directory chooser there.
   void ConnectUserHandlers();
@@ -309,6 +349,7 @@ class TForm1 : public QMainWindow {
   QStringList arguments_;
   TSplashForm* splash_;
   QString programBibl_;
+  std::shared_ptr<QPrinter> printer_;  // made when first asked for
 };
 
 // True when `locale` cannot read "2,2": its decimal separator is a point.

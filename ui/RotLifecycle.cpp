@@ -103,6 +103,8 @@ void TForm1::ConnectHandlers() {
   PageControl1->OnChange = [this] { PageControl1Change(); };
   ConnectProjectHandlers();
   ConnectUserHandlers();
+  ConnectSummaryHandlers();
+  ConnectPointHandlers();
 }
 
 void TForm1::ConnectProjectHandlers() {
@@ -171,6 +173,7 @@ void TForm1::FormActivate() {
   StringGrid1->Repaint();
   for (int c = 0; c < TPointRow::kCellCount; ++c) StringGrid2->SetCells(c, 0, Text(kPointHeading[c]));
   KolumnBredd();
+  if (ActivePage() == kIndata) PaintBox1Click();
 }
 
 void TForm1::FormClose(bool& canClose) {

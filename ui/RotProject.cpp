@@ -58,6 +58,11 @@ void TForm1::OpenButtonClick() {
   if (!chosen) return;
   FilNamn = *chosen;
   FilValKontroll();
+  PaintBox1Click();
+  if (ActivePage() == kSammanst) {
+    VisaResultatRadioGroupClick();
+    Sk1Click();
+  }
 }
 
 void TForm1::FilValKontroll() {
@@ -121,7 +126,9 @@ void TForm1::FilValKontroll() {
   GroupBox14->setEnabled(true);
   VisaRumNummer(UpDown1->Max());
   CheckBox2->setChecked(false);
+  VisaRum();
   VisaFilNamn->setText(FilNamn);
+  PaintBox1Click();
   PekaKatalogVal();
   UserInfoUpDate();
 }
@@ -133,6 +140,8 @@ void TForm1::AvvisaFil() {
   NollStaellSammanst();
   FilNamn.clear();
   VisaFilNamn->setText(QString());
+  VisaRum();  // empties the room chooser
+  PaintBox1Click();
 }
 
 void TForm1::SaveAsButtonClick() {

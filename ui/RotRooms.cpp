@@ -20,6 +20,9 @@ void TForm1::VisaRumNummer(int number) {
 }
 
 void TForm1::NyttRumButtonClick() {
+  // What was typed is stored first, so that the check sees it.
+  if (DataAendrad) SparaData();
+  Felsok(VisatRum());
   const bool noName = RumsNamn->text().isEmpty();
   const bool noSurface = ComboBox1->currentText().isEmpty();
   if (noName || noSurface || FelMarkerat) {
@@ -29,7 +32,6 @@ void TForm1::NyttRumButtonClick() {
     dialogs_.Message(QStringLiteral("Fel markerat med rött"));
     return;
   }
-  if (DataAendrad) SparaData();
   RumEjLagrat = true;
   UpDown1->SetMax(UpDown1->Max() + 1);
   NollStaellIndata();
@@ -48,6 +50,7 @@ void TForm1::RaderaRumButtonClick() {
     if (k == 1) {
       // The only room keeps its record.
       NollStaellIndata();
+      PaintBox1Click();
       return;
     }
     file.Truncate(rooms);
@@ -59,6 +62,7 @@ void TForm1::RaderaRumButtonClick() {
     file.Remove(k);
     UpDown1->SetMax(UpDown1->Max() - 1);
     HamtaData();
+    PaintBox1Click();
   } else {
     // The shown room has no record yet. The room before it is read from
     // the file, not written empty as a new room would be.
@@ -71,6 +75,7 @@ void TForm1::RaderaRumButtonClick() {
 
 void TForm1::UpDown1Changing(bool& allowChange) {
   if (DataAendrad) SparaData();
+  Felsok(VisatRum());
   if (FelMarkerat) allowChange = false;
 }
 
@@ -84,6 +89,7 @@ void TForm1::NummerChange() {
   // The grids now show the front wall: so do the captions naming it.
   RumsYta->setTitle(ComboBox1->currentText());
   Label7->setText(QStringLiteral("Mot - ") + ComboBox1->currentText());
+  PaintBox1Click();
 }
 
 int TForm1::ComboBox2Rum(int index) const {
@@ -96,6 +102,7 @@ void TForm1::ComboBox2Change() {
   const int index = ComboBox2->currentIndex();
   if (index < 0) return;
   VisaRumNummer(ComboBox2Rum(index));
+  VisaResultatRadioGroupClick();
 }
 
 }  // namespace virano

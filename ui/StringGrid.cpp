@@ -1,6 +1,7 @@
 #include "StringGrid.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -189,6 +190,12 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
   setTabKeyNavigation(true);
   setWordWrap(false);
   setCornerButtonEnabled(false);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    const auto inGrid = [this](QWidget* w) { return w == this || isAncestorOf(w); };
+    if (OnExit && old != nullptr && inGrid(old) && now != nullptr && !inGrid(now) &&
+        now->window() == window())
+      OnExit();
+  });
   // The first data cell is the current cell from the start.
   if (model_->rowCount() > 0)
     selection_->QItemSelectionModel::setCurrentIndex(model_->index(0, 0),

@@ -58,6 +58,9 @@ class TStringGrid : public QTableView {
   std::function<void(int col, int row, const QString& text)> OnSetEditText;
   // After a data cell is painted; may paint over it.
   std::function<void(int col, int row, QPainter& painter, const QRect& rect)> OnDrawCell;
+  // After the focus moved from the grid or its cell editor to another
+  // control of the same window.
+  std::function<void()> OnExit;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -1,5 +1,6 @@
 // virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]
-// Prints the result table of one room, or of every room, of a project file.
+// Prints the result table of one room, or of every room, of a project file;
+// with --pdf (pdf.h) writes the project's printed reports instead.
 #include <clocale>
 #include <cstring>
 #include <exception>
@@ -13,6 +14,9 @@
 #include "engine/kernels.h"
 #include "project/numbers.h"
 #include "project/recordfile.h"
+#ifdef VIRANO_KALKYL_PDF
+#include "pdf.h"
+#endif
 
 namespace {
 
@@ -20,6 +24,8 @@ using namespace virano;
 
 constexpr const char* kHelp =
     "Användning: virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]\n"
+    "            virano-kalkyl --pdf RAPPORT.pdf [--indata] [--resultat] [--detalj]\n"
+    "                          [--vaggvyer] PROJEKT.rot [RUMSNUMMER]\n"
     "\n"
     "Beräknar riktad operativ temperatur (ROT) i kontrollpunkterna för ett rum i\n"
     "projektfilen PROJEKT.rot och skriver rummets resultattabell på standard ut:\n"
@@ -31,6 +37,13 @@ constexpr const char* kHelp =
     "\n"
     "  --detalj   skriv också en rad för varje yta och delyta som punkten ser,\n"
     "             med dess vinkelkoefficient (Resultat Detalj)\n"
+    "\n"
+    "  --pdf RAPPORT.pdf [--indata] [--resultat] [--detalj] [--vaggvyer]\n"
+    "             skriv i stället projektets utskrifter till PDF-filen RAPPORT.pdf,\n"
+    "             samma sidor som Utskrift i programmet ger på en A4-skrivare:\n"
+    "             indata, resultat, detaljerat resultat och väggvyer, de valda\n"
+    "             eller alla fyra om ingen är vald. Utan RUMSNUMMER skrivs varje\n"
+    "             rum med namn ut, vart och ett från en ny sida (Skriv ut alla rum)\n"
     "  --help     visa denna hjälp\n"
     "\n"
     "Decimaltecknet är systemets och tas från språkinställningen (LC_ALL,\n"
@@ -41,7 +54,8 @@ constexpr const char* kHelp =
     "  2  felaktigt anrop, filen saknas eller kan inte läsas, filen är skapad av\n"
     "     en annan programversion, eller rummet finns inte\n"
     "  3  beräkningen avbröts av ett omvandlingsfel eller en division med noll;\n"
-    "     raderna som hann beräknas skrivs ut och felet på standard fel\n";
+    "     raderna som hann beräknas skrivs ut och felet på standard fel; med\n"
+    "     --pdf: utskriften misslyckades och ingen PDF-fil skrevs\n";
 
 constexpr int kUsageOrFile = 2;
 constexpr int kCalculationStopped = 3;
@@ -144,8 +158,12 @@ void PrintRoom(const Arguments& a, int room, bool decimalPunkt) {
   Print(table);
 }
 
-int Run(const std::vector<std::string>& args) {
+int Run(std::vector<std::string> args) {
   const bool decimalPunkt = SystemDecimalPunkt();
+#ifdef VIRANO_KALKYL_PDF
+  const PdfOptions pdf = TakePdfOptions(args);
+  if (!pdf.error.empty()) Usage(pdf.error);
+#endif
   const Arguments a = Parse(args);
   if (a.help) {
     std::cout << kHelp;
@@ -161,6 +179,9 @@ int Run(const std::vector<std::string>& args) {
   if (a.room && (*a.room < 1 || *a.room > rooms))
     throw Exit{kUsageOrFile, "Rum " + std::to_string(*a.room) + " finns inte i " +
                                  a.project.string() + " (" + std::to_string(rooms) + " rum)"};
+#ifdef VIRANO_KALKYL_PDF
+  if (pdf.file) return WritePdf(pdf, a.detailed, a.project, a.room, decimalPunkt);
+#endif
   const int first = a.room.value_or(1);
   const int last = a.room.value_or(rooms);
   for (int room = first; room <= last; ++room) {

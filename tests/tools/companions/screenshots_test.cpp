@@ -46,13 +46,13 @@ TEST_F(Screenshots, BrukarregAndOmvandlare) {
     users.Append(MakeUser(name, folder));
   TBrukarregForm brukarreg(dialogs_, path);
   brukarreg.Tabell->selectRow(2);
-  Save(&brukarreg, QStringLiteral("17-brukarreg"));
+  Save(&brukarreg, QStringLiteral("brukarreg"));
 
   TOmvandlareForm omvandlare(dialogs_);
   omvandlare.TillJsonButton->setChecked(true);
   omvandlare.FranEdit->setText(QStringLiteral("/home/anna/projekt/Skolan/Etapp1.rot"));
   emit omvandlare.FranEdit->editingFinished();
-  Save(&omvandlare, QStringLiteral("18-omvandlare"));
+  Save(&omvandlare, QStringLiteral("omvandlare"));
 }
 
 }  // namespace
