@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QTreeView>
 #include <unistd.h>
@@ -98,8 +99,13 @@ TChooseDirForm::TChooseDirForm(Dialogs& dialogs, QWidget* parent)
           [this](const QModelIndex& current) {
             if (current.isValid()) DirectoryChanged(model_->filePath(current));
           });
-  // The tree fills in the background: the choice is shown once its folder is read.
+  // The tree fills and sorts itself in the background: the choice is shown
+  // as its folders come in, until the user takes over the tree.
   connect(model_, &QFileSystemModel::directoryLoaded, this, [this] { ShowChoice(); });
+  connect(model_, &QAbstractItemModel::layoutChanged, this, [this] { ShowChoice(); });
+  connect(DirectoryListBox1, &QTreeView::pressed, this, [this] { followChoice_ = false; });
+  connect(DirectoryListBox1->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+          [this] { followChoice_ = false; });
   resize(420, 380);
   SetDirectory(QDir::currentPath());
 }
@@ -112,12 +118,13 @@ void TChooseDirForm::SetDirectory(const QString& path) {
   model_->setRootPath(QDir::fromNativeSeparators(root));
   DirectoryListBox1->setRootIndex(model_->index(QDir::fromNativeSeparators(root)));
   DirectoryChanged(chosen);
+  followChoice_ = true;
   ShowChoice();
 }
 
 void TChooseDirForm::ShowChoice() {
   const QModelIndex index = model_->index(QDir::fromNativeSeparators(directory_));
-  if (!index.isValid()) return;
+  if (!followChoice_ || !index.isValid()) return;
   if (DirectoryListBox1->currentIndex() != index) DirectoryListBox1->setCurrentIndex(index);
   DirectoryListBox1->scrollTo(index);
 }

@@ -52,6 +52,7 @@ class TChooseDirForm : public QDialog {
   Dialogs& dialogs_;
   QFileSystemModel* model_;
   QString directory_;
+  bool followChoice_ = true;  // the tree scrolls to the choice as it fills
 };
 
 // The last component of a path: the text after its last separator.

@@ -184,7 +184,7 @@ TEST_F(Screenshots, UsersAndDirectoryDialog) {
   dialog.show();
   dialog.SetDirectory(projects.filePath(QStringLiteral("Skolan/Etapp 2")));
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  QTest::qWait(300);  // the folder tree fills in the background
+  QTest::qWait(1000);  // the folder tree fills in the background
   Save(&dialog, QStringLiteral("radera-bibliotek"));
   dialog.hide();
 }
