@@ -10,16 +10,6 @@ TEST(UsersTest, LowerCaseCoversTheLettersOfTheCodePage) {
   EXPECT_EQ(AnsiLower("\xC5\xC4\xD6\xC9\x8A\x9F" "AZaz09\xD7"), "\xE5\xE4\xF6\xE9\x9A\xFF" "azaz09\xD7");
 }
 
-TEST(UsersTest, FindsByExactNameOrIgnoringCase) {
-  const std::vector<TUserRecord> users = {MakeUser("", ""), MakeUser("Anna", "/a"), MakeUser("Åsa", "")};
-  EXPECT_EQ(FindUser(users, "Anna"), 1);
-  EXPECT_EQ(FindUser(users, "anna"), -1);
-  EXPECT_EQ(FindUser(users, ""), 0);
-  EXPECT_EQ(FindUserIgnoringCase(users, "ANNA"), 1);
-  EXPECT_EQ(FindUserIgnoringCase(users, "åSA"), 2);
-  EXPECT_EQ(FindUserIgnoringCase(users, "ÅSA", 2), -1);  // its own record
-}
-
 TEST(UsersTest, WhatAUserEntryMayHold) {
   const std::vector<TUserRecord> users = {MakeUser("Anna", "")};
   const std::string longFolder(256, 'k');

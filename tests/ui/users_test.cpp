@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTreeView>
+#include <QMouseEvent>
 #include <cerrno>
 #include <cstring>
 
@@ -16,37 +16,33 @@
 namespace virano::testing {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 class UsersTest : public ProjectWindowTest {
  protected:
-  QString UserFil() const { return programDir.filePath(QStringLiteral("Custom.roi")); }
-  std::vector<TUserRecord> Users() const { return UserFile(FilePath(UserFil())).ReadAll(); }
+  QString UserFil() const { return programDir.filePath(u"Custom.roi"_s); }
+  QString SenastBibl(int i) const { return FieldText(UserFile(FilePath(UserFil())).Read(i).SenastBibl); }
 
   // Writes the users file and starts the program again, so that it lists them.
   void Restart(const std::vector<std::pair<const char*, QString>>& users = {}) {
-    if (!users.empty()) {
-      UserFile file(FilePath(UserFil()));
-      file.Create();
-      for (const auto& [name, folder] : users) file.Append(MakeUser(name, folder.toStdString()));
-    }
+    UserFile file(FilePath(UserFil()));
+    if (!users.empty()) file.Create();
+    for (const auto& [name, folder] : users) file.Append(MakeUser(name, folder.toStdString()));
     form = std::make_unique<TForm1>(dialogs, QStringList{}, nullptr, programDir.path());
     ShowActive();
     dialogs.calls.clear();
   }
-
-  // The user types `name` into the user box.
   void TypeUser(const QString& name) {
-    form->UserComboBox->setEditText(QString());
+    form->UserComboBox->setEditText({});
     Type(form->UserComboBox->lineEdit(), name);
   }
-
   // The user picks `name` from the list; the open dialog it starts is cancelled.
-  FileDialogOptions Choose(const QString& name) {
+  QString StartDirOnChoosing(const QString& name) {
     dialogs.files.push_back(std::nullopt);
     form->UserComboBox->setCurrentIndex(form->UserComboBox->findText(name));
     emit form->UserComboBox->activated(form->UserComboBox->currentIndex());
-    return dialogs.calls.back().options;
+    return dialogs.calls.back().options.startDir;
   }
-
   QString Folder(const QString& name) {
     QDir(dir_.path()).mkpath(name);
     return QDir::toNativeSeparators(Path(name));
@@ -54,7 +50,6 @@ class UsersTest : public ProjectWindowTest {
 };
 
 TEST_F(UsersTest, FirstStartCreatesTheUsersFileAndTheNextListsItsEmptyEntry) {
-  EXPECT_EQ(form->UserFil, QDir::toNativeSeparators(UserFil()));
   EXPECT_EQ(Bytes(UserFil()), QByteArray(277, '\0'));
   EXPECT_EQ(form->UserComboBox->count(), 0);
   Restart();
@@ -66,173 +61,139 @@ TEST_F(UsersTest, FirstStartCreatesTheUsersFileAndTheNextListsItsEmptyEntry) {
 TEST_F(UsersTest, RegisteringRefusesAnEmptyOrAlreadyRegisteredName) {
   Restart({{"Anna", {}}, {"Åsa", {}}});
   const QByteArray before = Bytes(UserFil());
-  const struct {
-    QString typed, message;
-  } cases[] = {{{}, QStringLiteral("Skriv in användarnamn först")},
-               {QStringLiteral("anna"), QStringLiteral("Användare med detta namn finns redan")},
-               {QStringLiteral("ÅSA"), QStringLiteral("Användare med detta namn finns redan")}};
-  for (const auto& c : cases) {
+  const QString taken = u"Användare med detta namn finns redan"_s;
+  for (const auto& [typed, message] : {std::pair{u""_s, u"Skriv in användarnamn först"_s},
+                                       {u"anna"_s, taken}, {u"ÅSA"_s, taken}}) {
     dialogs.calls.clear();
-    TypeUser(c.typed);
+    TypeUser(typed);
     QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
-    EXPECT_EQ(dialogs.calls, (std::vector{BeepCall(), MessageCall(c.message)})) << c.typed.toStdString();
+    EXPECT_EQ(dialogs.calls, (std::vector{BeepCall(), MessageCall(message)})) << typed.toStdString();
   }
   EXPECT_EQ(Bytes(UserFil()), before);
-  EXPECT_EQ(form->UserComboBox->count(), 2);
 }
 
 TEST_F(UsersTest, ANewUserGetsTheOpenProjectsFolderOrNone) {
-  TypeUser(QStringLiteral("Bo"));
+  TypeUser(u"Bo"_s);
   QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
-  EXPECT_NE(form->UserComboBox->findText(QStringLiteral("Bo")), -1);
-  // Bo has no folder: the open dialog starts in the program's folder.
-  EXPECT_EQ(Choose(QStringLiteral("Bo")).startDir, form->ProgramBibl);
+  EXPECT_TRUE(SenastBibl(1).isEmpty());
+  EXPECT_EQ(StartDirOnChoosing(u"Bo"_s), form->ProgramBibl);
   TypeUser({});
-  Open(MakeProject(QStringLiteral("Hus.rot"), {QStringLiteral("Kök")}));
-  TypeUser(QStringLiteral("Cilla"));
+  Open(MakeProject(u"Hus.rot"_s, {u"Kök"_s}));
+  TypeUser(u"Cilla"_s);
   QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
-  const auto users = Users();
-  ASSERT_EQ(users.size(), 3u);
-  EXPECT_EQ(users[1].UserNamn.Text(), "Bo");
-  EXPECT_TRUE(users[1].SenastBibl.Empty());
-  EXPECT_EQ(users[2].UserNamn.Text(), "Cilla");
-  EXPECT_EQ(FieldText(users[2].SenastBibl), QDir::toNativeSeparators(dir_.path()));
+  EXPECT_EQ(SenastBibl(2), QDir::toNativeSeparators(dir_.path()));
+  EXPECT_EQ(form->UserComboBox->count(), 2);
 }
 
-TEST_F(UsersTest, ChoosingANameFindsOnlyTheRecordSpelledAlike) {
-  const QString a = Folder(QStringLiteral("a")), b = Folder(QStringLiteral("b"));
+TEST_F(UsersTest, ChoosingOrDoubleClickingFindsOnlyTheNameSpelledAlike) {
+  const QString a = Folder(u"a"_s), b = Folder(u"b"_s);
   Restart({{"Anna", a}, {"anna", b}, {"Tom", {}}});
-  form->OpenDialog1.fileName = QStringLiteral("gammal");
-  const struct {
-    QString name, startDir;
-  } cases[] = {{QStringLiteral("anna"), b}, {QStringLiteral("Anna"), a}, {QStringLiteral("Tom"), form->ProgramBibl}};
-  for (const auto& c : cases) {
-    const FileDialogOptions options = Choose(c.name);
-    EXPECT_EQ(options.title, QStringLiteral("Öppna"));
-    EXPECT_EQ(options.startDir, c.startDir) << c.name.toStdString();
-  }
+  form->OpenDialog1.fileName = u"gammal"_s;
+  EXPECT_EQ(StartDirOnChoosing(u"anna"_s), b);
+  EXPECT_EQ(StartDirOnChoosing(u"Anna"_s), a);
+  EXPECT_EQ(StartDirOnChoosing(u"Tom"_s), form->ProgramBibl);
   EXPECT_TRUE(form->OpenDialog1.fileName.isEmpty());
-}
-
-TEST_F(UsersTest, DoubleClickShowsTheUsersLastFolder) {
-  const QString a = Folder(QStringLiteral("a"));
-  Restart({{"Anna", a}});
-  for (const QString& name : {QStringLiteral("Anna"), QStringLiteral("anna")}) {
+  dialogs.calls.clear();
+  for (const QString& name : {u"anna"_s, u"ANNA"_s}) {
     TypeUser(name);
-    QTest::mouseDClick(form->UserComboBox->lineEdit(), Qt::LeftButton);
+    QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form->UserComboBox->lineEdit(), &click);
   }
-  EXPECT_EQ(dialogs.Messages(), (std::vector{QStringLiteral("Senast använda bibliotek är\n") + a}));
+  EXPECT_EQ(dialogs.Messages(), (std::vector{u"Senast använda bibliotek är\n"_s + b}));
 }
 
 TEST_F(UsersTest, OpeningAndSaveAsRecordTheFolderOfARegisteredNameOnly) {
   Restart({{"Anna", {}}});
-  const QString project = MakeProject(QStringLiteral("Hus.rot"), {QStringLiteral("Kök")});
-  TypeUser(QStringLiteral("Bertil"));
+  const QString project = MakeProject(u"Hus.rot"_s, {u"Kök"_s});
+  TypeUser(u"Bertil"_s);
   const QByteArray before = Bytes(UserFil());
   Open(project);
   EXPECT_EQ(Bytes(UserFil()), before);
-
-  TypeUser(QStringLiteral("Anna"));
+  TypeUser(u"Anna"_s);
   Open(project);
-  EXPECT_EQ(FieldText(Users()[0].SenastBibl), QDir::toNativeSeparators(dir_.path()));
-  dialogs.files.push_back(Folder(QStringLiteral("kopior")) + QStringLiteral("/Hus2.rot"));
+  EXPECT_EQ(SenastBibl(0), QDir::toNativeSeparators(dir_.path()));
+  dialogs.files.push_back(Folder(u"kopior"_s) + u"/Hus2.rot"_s);
   QTest::mouseClick(form->SaveAsButton, Qt::LeftButton);
-  EXPECT_EQ(FieldText(Users()[0].SenastBibl), Folder(QStringLiteral("kopior")));
-  EXPECT_EQ(form->ChooseDirForm->Directory(), Folder(QStringLiteral("kopior")));
+  EXPECT_EQ(SenastBibl(0), Folder(u"kopior"_s));
+  EXPECT_EQ(form->ChooseDirForm->Directory(), Folder(u"kopior"_s));
 }
 
-TEST_F(UsersTest, DeletingTheOpenProjectClosesItAndRemovesAllItsFiles) {
-  for (const char* chosen : {"Hus.rot", "Hus.rof"}) {
-    const QString hus = MakeProject(QStringLiteral("Hus.rot"), {QStringLiteral("Kök")});
-    QFile(Path(QStringLiteral("Hus.rof"))).open(QIODevice::WriteOnly);
-    MakeProject(QStringLiteral("Husen.rot"), {QStringLiteral("Hall")});
-    Open(hus);
+TEST_F(UsersTest, DeletingTheOpenProjectByAnyOfItsFilesClosesItAndRemovesThemAll) {
+  for (const QString& chosen : {u"Hus.rot"_s, u"Hus.rof"_s}) {
+    Open(MakeProject(u"Hus.rot"_s, {u"Kök"_s}));
+    QFile(Path(u"Hus.rof"_s)).open(QIODevice::WriteOnly);
+    MakeProject(u"Husen.rot"_s, {u"Hall"_s});
     dialogs.calls.clear();
-    dialogs.files.push_back(Path(QString::fromLatin1(chosen)));
+    dialogs.files.push_back(Path(chosen));
     dialogs.answers.push_back(true);
     form->RaderaFil1->trigger();
     const FileDialogOptions& options = dialogs.calls.front().options;
-    EXPECT_EQ(options.title, QStringLiteral("Radera"));
-    EXPECT_EQ(options.filter, QStringLiteral("Intata filer (*.rot)|*.rot|Alla filer (*.*)|*.*"));
+    EXPECT_EQ(options.title + options.filter, u"RaderaIntata filer (*.rot)|*.rot|Alla filer (*.*)|*.*"_s);
     EXPECT_TRUE(options.mustExist);
     EXPECT_EQ(options.startDir, QDir::toNativeSeparators(dir_.path()));
-    EXPECT_EQ(dialogs.calls.back(), YesNoCall(QStringLiteral("Radera ") + Path(QString::fromLatin1(chosen)) +
-                                              QStringLiteral("?")));
-    EXPECT_TRUE(form->FilNamn.isEmpty());
-    EXPECT_FALSE(form->FilOK);
-    EXPECT_EQ(form->VisaFilNamn->text(), QStringLiteral("..."));
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("Husen.rot")}) << chosen;
+    EXPECT_EQ(dialogs.calls.back(), YesNoCall(u"Radera "_s + Path(chosen) + u"?"_s));
+    EXPECT_TRUE(form->FilNamn.isEmpty() && !form->FilOK);
+    EXPECT_EQ(form->VisaFilNamn->text(), u"..."_s);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{u"Husen.rot"_s});
   }
-  EXPECT_EQ(form->OpenDialog1.title, QStringLiteral("Öppna"));
+  EXPECT_EQ(form->OpenDialog1.title, u"Öppna"_s);
 }
 
 TEST_F(UsersTest, AProjectFileThatCannotBeDeletedIsNamedAndTheRestStays) {
-  MakeProject(QStringLiteral("Hus.rot"), {QStringLiteral("Kök")});
-  QFile(Path(QStringLiteral("Hus.rof"))).open(QIODevice::WriteOnly);
-  dialogs.files.push_back(Path(QStringLiteral("Hus.rot")));
+  MakeProject(u"Hus.rot"_s, {u"Kök"_s});
+  QFile(Path(u"Hus.rof"_s)).open(QIODevice::WriteOnly);
+  dialogs.files.push_back(Path(u"Hus.rot"_s));
   dialogs.answers.push_back(true);
   {
     const ReadOnlyFolder locked(dir_.path());
     QTest::mouseClick(form->RaderaFilButton, Qt::LeftButton);
   }
-  EXPECT_EQ(dialogs.Messages(),
-            (std::vector{QStringLiteral("Gick ej att radera filen \nHus.rof\nRadera manuellt")}));
-  EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("Hus.rot"))));
+  EXPECT_EQ(dialogs.Messages(), (std::vector{u"Gick ej att radera filen \nHus.rof\nRadera manuellt"_s}));
+  EXPECT_TRUE(QFileInfo::exists(Path(u"Hus.rot"_s)));
 }
 
 TEST_F(UsersTest, OnlyAnEmptyDirectoryIsDeletedAndTheChoiceMovesToItsParent) {
-  const QString full = Folder(QStringLiteral("full")), tom = Folder(QStringLiteral("tom"));
-  QFile(full + QStringLiteral("/fil.txt")).open(QIODevice::WriteOnly);
-  QString shown;
+  const QString full = Folder(u"full"_s), tom = Folder(u"tom"_s);
+  QFile(full + u"/fil.txt"_s).open(QIODevice::WriteOnly);
   for (const QString& chosen : {full, tom}) {
     dialogs.directoryScripts.push_back([&](TChooseDirForm& dialog) {
-      EXPECT_TRUE(dialog.DirEdit->text().isEmpty());
       dialog.SetDirectory(chosen);
-      shown = dialog.DirEdit->text();
+      EXPECT_EQ(dialog.DirEdit->text(), QFileInfo(chosen).fileName());
       dialogs.answers.push_back(true);
       QTest::mouseClick(dialog.RaderaButton, Qt::LeftButton);
       EXPECT_EQ(dialog.Directory(), QDir::toNativeSeparators(dir_.path()));
     });
     QTest::mouseClick(form->RaderaBiblButton, Qt::LeftButton);
-    EXPECT_EQ(shown, QFileInfo(chosen).fileName());
   }
-  EXPECT_EQ(dialogs.calls,
-            (std::vector<DialogCall>{
-                {DialogCall::DirectoryDialog, QStringLiteral("Radera bibliotek"), MessageKind::Plain, {}},
-                YesNoCall(QStringLiteral("Radera full ?")),
-                MessageCall(QString::fromLocal8Bit(std::strerror(ENOTEMPTY)) + QStringLiteral(": ") + full,
-                            MessageKind::Error),
-                {DialogCall::DirectoryDialog, QStringLiteral("Radera bibliotek"), MessageKind::Plain, {}},
-                YesNoCall(QStringLiteral("Radera tom ?"))}));
+  const DialogCall shown{DialogCall::DirectoryDialog, u"Radera bibliotek"_s, MessageKind::Plain, {}};
+  EXPECT_EQ(dialogs.calls, (std::vector{shown, YesNoCall(u"Radera full ?"_s),
+                                        MessageCall(QString::fromLocal8Bit(std::strerror(ENOTEMPTY)) + u": "_s + full,
+                                                    MessageKind::Error),
+                                        shown, YesNoCall(u"Radera tom ?"_s)}));
   EXPECT_TRUE(QFileInfo::exists(full));
   EXPECT_FALSE(QFileInfo::exists(tom));
 }
 
 TEST_F(UsersTest, CompanionProgramsStartDetachedOrSayTheyCannot) {
-  const struct {
-    QPushButton* TForm1::*button;
-    QString program;
-  } cases[] = {{&TForm1::RedigeraUserButton, QStringLiteral("Brukarreg")},
-               {&TForm1::KonverteringButton, QStringLiteral("Omvandlare")}};
-  for (const auto& c : cases) {
+  for (const auto& [button, program] : {std::pair{form->RedigeraUserButton, u"Brukarreg"_s},
+                                        {form->KonverteringButton, u"Omvandlare"_s}}) {
     dialogs.calls.clear();
-    QTest::mouseClick(form.get()->*c.button, Qt::LeftButton);
-    EXPECT_EQ(dialogs.calls,
-              (std::vector{BeepCall(), MessageCall(QStringLiteral("Misslyckades med att starta ") + c.program +
-                                                       QStringLiteral(".exe.\nFinns programmet i samma "
-                                                                      "bibliotek som VIRANO?"),
-                                                   MessageKind::Error)}));
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(dialogs.calls, (std::vector{BeepCall(), MessageCall(u"Misslyckades med att starta "_s + program +
+                                                                      u".exe.\nFinns programmet i samma "
+                                                                      "bibliotek som VIRANO?"_s,
+                                                                  MessageKind::Error)}));
     // Beside the program it starts, in the program's folder.
-    QFile script(programDir.filePath(c.program));
+    QFile script(programDir.filePath(program));
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\ntouch started-" + c.program.toUtf8() + "\n");
+    script.write("#!/bin/sh\ntouch started\n");
     script.close();
     script.setPermissions(script.permissions() | QFile::ExeOwner);
     dialogs.calls.clear();
-    QTest::mouseClick(form.get()->*c.button, Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_TRUE(dialogs.calls.empty());
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return QFileInfo::exists(programDir.filePath(QStringLiteral("started-") + c.program)); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::remove(programDir.filePath(u"started"_s)); }));
   }
 }
 

@@ -1,8 +1,6 @@
 // Pictures of the companion programs' windows, taken as those of VIRANO are:
 //   VIRANO_SCREENS=/tmp/screens QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24"
 //     build/bin/companion_tests --gtest_filter='Screenshots.*'
-#include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -19,40 +17,30 @@
 namespace virano::testing {
 namespace {
 
-class Screenshots : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = qEnvironmentVariable("VIRANO_SCREENS");
-    if (dir_.isEmpty()) GTEST_SKIP() << "VIRANO_SCREENS not set";
-    QDir().mkpath(dir_);
-  }
-  void Save(QWidget* widget, const QString& name) {
-    widget->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
-    QApplication::processEvents();
-    EXPECT_TRUE(widget->grab().save(dir_ + QLatin1Char('/') + name + QStringLiteral(".png")));
-  }
-  QString dir_;
-  QTemporaryDir files_;
-  ScriptedDialogs dialogs_;
-};
-
-TEST_F(Screenshots, BrukarregAndOmvandlare) {
-  const QString path = files_.filePath(QStringLiteral("Custom.roi"));
-  UserFile users(FilePath(path));
-  users.Create();
+TEST(Screenshots, BrukarregAndOmvandlare) {
+  const QString dir = qEnvironmentVariable("VIRANO_SCREENS");
+  if (dir.isEmpty()) GTEST_SKIP() << "VIRANO_SCREENS not set";
+  auto save = [&dir](QWidget& window, const char* name) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(window.grab().save(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
+  };
+  QTemporaryDir files;
+  ScriptedDialogs dialogs;
+  const QString path = files.filePath(QStringLiteral("Custom.roi"));
+  UserFile(FilePath(path)).Create();
   for (const auto& [name, folder] : {std::pair{"", ""}, {"Anna", "/home/anna/projekt/Skolan"},
                                      {"Bo-Göran", "/srv/projekt/Kontoret"}, {"Åsa", ""}})
-    users.Append(MakeUser(name, folder));
-  TBrukarregForm brukarreg(dialogs_, path);
+    UserFile(FilePath(path)).Append(MakeUser(name, folder));
+  TBrukarregForm brukarreg(dialogs, path);
   brukarreg.Tabell->selectRow(2);
-  Save(&brukarreg, QStringLiteral("brukarreg"));
+  save(brukarreg, "brukarreg");
 
-  TOmvandlareForm omvandlare(dialogs_);
+  TOmvandlareForm omvandlare(dialogs);
   omvandlare.TillJsonButton->setChecked(true);
   omvandlare.FranEdit->setText(QStringLiteral("/home/anna/projekt/Skolan/Etapp1.rot"));
   emit omvandlare.FranEdit->editingFinished();
-  Save(&omvandlare, QStringLiteral("omvandlare"));
+  save(omvandlare, "omvandlare");
 }
 
 }  // namespace
