@@ -130,14 +130,12 @@ TEST_F(UsersTest, DeletingTheOpenProjectByAnyOfItsFilesClosesItAndRemovesThemAll
     form->RaderaFil1->trigger();
     const FileDialogOptions& options = dialogs.calls.front().options;
     EXPECT_EQ(options.title + options.filter, u"RaderaIntata filer (*.rot)|*.rot|Alla filer (*.*)|*.*"_s);
-    EXPECT_TRUE(options.mustExist);
-    EXPECT_EQ(options.startDir, QDir::toNativeSeparators(dir_.path()));
+    EXPECT_TRUE(options.mustExist && options.startDir == QDir::toNativeSeparators(dir_.path()));
     EXPECT_EQ(dialogs.calls.back(), YesNoCall(u"Radera "_s + Path(chosen) + u"?"_s));
     EXPECT_TRUE(form->FilNamn.isEmpty() && !form->FilOK);
     EXPECT_EQ(form->VisaFilNamn->text(), u"..."_s);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{u"Husen.rot"_s});
   }
-  EXPECT_EQ(form->OpenDialog1.title, u"Öppna"_s);
 }
 
 TEST_F(UsersTest, AProjectFileThatCannotBeDeletedIsNamedAndTheRestStays) {

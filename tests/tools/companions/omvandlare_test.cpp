@@ -92,7 +92,6 @@ TEST_F(OmvandlareTest, WrongDocumentsAreRefusedWithTheFieldsPath) {
       {R"("rad":20)", R"("rad":21)", u"rum[1].Ytor.Vägg fram[20].rad: ska vara ett heltal från 0 till 20"_s},
       {R"("typ":"VIRANO-projekt")", R"("typ":"annat")", u"typ: ska vara \"VIRANO-projekt\""_s},
       {"", R"({"typ":"VIRANO-projekt","allmant":{},"rum":[]})", u"rum: antalet rum är 0"_s},
-      {"", "[]", u"dokumentet: ska vara ett objekt"_s},
   };
   for (const auto& c : cases) {
     const QByteArray text = c.from.isEmpty() ? c.to : QByteArray(good).replace(c.from, c.to);
@@ -129,7 +128,6 @@ TEST_F(OmvandlareTest, ExitCodesOfTheCommandLines) {
       {omvandlare_, {u"--help"_s}, 0, u"Användning: Omvandlare"_s},
       {omvandlare_, {u"--okänd"_s, v1, out}, 2, u"okänt val --okänd"_s},
       {omvandlare_, {v1}, 2, u"ange filen IN och filen UT"_s},
-      {omvandlare_, {u"--till-json"_s, u"--fran-json"_s, v1, out}, 2, u"bara en"_s},
       {omvandlare_, {v1, v1}, 2, u"samma fil"_s},
       {omvandlare_, {u"--till-json"_s, Path(u"saknas.rot"_s), out}, 3, u"Kan inte läsa"_s},
       {omvandlare_, {u"--fran-json"_s, damaged, out}, 3, u"inget giltigt JSON-dokument"_s},
