@@ -8,12 +8,14 @@
 //   RotTabs.cpp              leaving and entering tabs
 //   RotColumns.cpp           tab widths and grid column widths
 //   RotHelp.cpp              About box, manual, keyboard commands
-//   RotHeating.cpp           heating system panels
+//   RotHeating.cpp           heating system, air velocity and target ROT
 //   RotTransfer.cpp          moving data between the window, the working
 //                            record and the project file
 //   RotProject.cpp           opening, creating and copying projects
 //   RotRooms.cpp             adding, deleting and stepping through rooms
 //   RotSurface.cpp           choosing the main surface shown
+//   RotSurfaceGrid.cpp       editing the surface grid
+//   RotRoomTemp.cpp          surface temperatures and the room temperature
 //   RotPoints.cpp            the point grid and placing points with F2
 //   RotDrawing.cpp           the room drawing
 //   RotUsers.cpp             users, deleting projects and directories,
@@ -39,8 +41,8 @@ class QMenu;
 class QMenuBar;
 class QPainter;
 class QPrinter;
-class QRect;
 class QPushButton;
+class QRect;
 class QSpinBox;
 class QToolButton;
 
@@ -154,6 +156,25 @@ class TForm1 : public QMainWindow {
   void KolumnBredd();
   // Keyboard commands of the whole window, seen before the focused control.
   void FormKeyDown(int key, Qt::KeyboardModifiers shift, bool& handled);
+
+  // Editing the surface grid, surface temperatures, the room temperature,
+  // the air velocity and the target ROT.
+  void StringGrid1Enter();
+  void StringGrid1SelectCell(int col, int row, bool& canSelect);
+  void StringGrid1Exit();
+  void StringGrid1DrawCell(int col, int row, QPainter& painter, const QRect& rect);
+  void InfogaYtorButtonClick();
+  void RaderaYtorButtonClick();
+  // The surface temperature of grid row `row` from its U-value, "mi" and
+  // outside temperature; the caller writes it into column 8.
+  QString YtTemperatur(int row);
+  void RumsTempChange();
+  void LuftHastComboBoxClick();
+  void LuftHastComboBoxExit();
+  void IncROTChange();
+  void IncROTExit();
+  void RotChange();
+  bool LaddarRum = false;  // HamtaData is showing a room: changes it makes store nothing
 
   // Control points and the room drawing, which is redrawn after every
   // change that affects it.
@@ -325,6 +346,11 @@ class TForm1 : public QMainWindow {
   void ConnectPointHandlers();
   // The point grid's point rows, the first point row first.
   std::vector<PointTexts> PunktRader() const;
+  void ConnectSurfaceGridHandlers();
+  void ConnectRoomBoxHandlers();
+  // Computes or empties the surface temperature of grid row `row` as its
+  // U-value, "mi" and outside temperature call for.
+  void FyllYtTemp(int row);
   // Users, deletion and companions: wiring, the open project's folder, and
   // pointing the directory chooser there.
   void ConnectUserHandlers();

@@ -32,11 +32,16 @@ void TForm1::Manual1Click() {
 }
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers, bool& handled) {
-  // A grid "itself" has the focus while no cell editor is open.
+  // Checked in this order for every key. A grid "itself" has the focus
+  // while no cell editor is open; Delete in an open editor is the editor's.
   const QWidget* focus = QApplication::focusWidget();
   if (key == Qt::Key_Delete && focus == StringGrid2) {
     handled = true;
     if (!RaderaPunkt()) return;  // cancelled: no other key command
+  }
+  if (key == Qt::Key_Delete && focus == StringGrid1) {
+    RaderaYtorButtonClick();
+    handled = true;
   }
   if (key == Qt::Key_F1) {
     Manual1Click();

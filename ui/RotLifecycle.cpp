@@ -105,6 +105,8 @@ void TForm1::ConnectHandlers() {
   ConnectUserHandlers();
   ConnectSummaryHandlers();
   ConnectPointHandlers();
+  ConnectSurfaceGridHandlers();
+  ConnectRoomBoxHandlers();
 }
 
 void TForm1::ConnectProjectHandlers() {

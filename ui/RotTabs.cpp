@@ -10,6 +10,7 @@
 namespace virano {
 
 void TForm1::PageControl1Changing(bool& allowChange) {
+  LuftHastComboBoxExit();
   SparaTest();
   if (!FilOK) return;
   FelsokAll();

@@ -43,6 +43,14 @@ class Screenshots : public WindowTest {
     QApplication::processEvents();
     EXPECT_TRUE(widget->grab().save(dir_ + QLatin1Char('/') + name + QStringLiteral(".png")));
   }
+  // A new project in `projects`, shown on "Indata" with room 1 named.
+  void NewProjectOnIndata(const QTemporaryDir& projects) {
+    ShowActive();
+    dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
+    form->OpenButtonClick();
+    ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
+    form->RumsNamn->setText(QStringLiteral("Kontor 12"));
+  }
   QString dir_;
 };
 
@@ -96,12 +104,8 @@ TEST_F(Screenshots, MessageBoxes) {
 
 // "Indata" with a project open and a room filled in.
 TEST_F(Screenshots, IndataWithARoom) {
-  ShowActive();
   QTemporaryDir projects;
-  dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
-  form->OpenButtonClick();
-  ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
-  form->RumsNamn->setText(QStringLiteral("Kontor 12"));
+  NewProjectOnIndata(projects);
   form->RumsTemp->setText(QStringLiteral("21"));
   const QStringList rows[] = {
       {QStringLiteral("Vägg fram"), QStringLiteral("0"), QStringLiteral("4,8"), QStringLiteral("0"),
@@ -187,6 +191,26 @@ TEST_F(Screenshots, UsersAndDirectoryDialog) {
   QTest::qWait(1000);  // the folder tree fills in the background
   Save(&dialog, QStringLiteral("radera-bibliotek"));
   dialog.hide();
+}
+
+// "Indata" with the surface temperatures computed as the cursor leaves the
+// rows, a window wider than its wall and a row without a surface temperature.
+TEST_F(Screenshots, IndataWithRedCellsAndSurfaceTemperatures) {
+  QTemporaryDir projects;
+  NewProjectOnIndata(projects);
+  TStringGrid* grid = form->StringGrid1;
+  const QStringList rows[] = {{"Vägg fram", "0", "4,8", "0", "2,7", "0,3", "0,13", "-20"},
+                              {"Fönster", "1,2", "5,6", "0,9", "2,1", "1,8", "0,13", "-20"},
+                              {"Radiator", "1,2", "3,6", "0,1", "0,7"}};
+  grid->setFocus();
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; c < rows[r].size(); ++c)
+      grid->SetCells(c, 2 + r, QString(rows[r][c]).replace(',', form->DecimalPunkt ? '.' : ','));
+    grid->MoveTo(7, 2 + r);
+  }
+  grid->MoveTo(0, 5);
+  Save(form.get(), QStringLiteral("20-indata-rod-cell-yttemperatur"));
+  EXPECT_TRUE(form->FelMarkerat);
 }
 
 // "Sammanställning" in its three views, a room with a gap, and the error
