@@ -25,7 +25,11 @@ std::vector<TRoomRecord> TestProject(const char* version) {
   for (int k = 1; k <= 3; ++k) {
     records[k].RumsNamn.SetText(names[k - 1]);
     records[k].LuftHast.SetText(">0,35");
-    records[k].HeatSystem.Set(k == 3 ? -7 : k);
+    for (auto* field : {&records[k].RumsTemp, &records[k].Rot, &records[k].MinRot}) field->SetText("20");
+    for (auto* field : {&records[k].IncROT, &records[k].WattPerKvmTak, &records[k].Temp05OG,
+                        &records[k].Temp18OG})
+      field->SetText("0");
+    records[k].HeatSystem.Set(k == 2 ? -7 : k);
   }
   for (int s = 0; s < kMainSurfaceCount; ++s) {
     for (int r = 0; r < kSurfaceRowsPerBlock; ++r)
