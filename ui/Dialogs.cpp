@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "Katalog.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -117,5 +119,13 @@ bool QtDialogs::PrinterSetup(QPrinter& printer) {
 }
 
 void QtDialogs::Beep() { QApplication::beep(); }
+
+void QtDialogs::ShowDirectoryDialog(TChooseDirForm& form) { form.exec(); }
+
+std::optional<QString> QtDialogs::ChooseFolder(const QString& title, const QString& startDir) {
+  const QString folder = QFileDialog::getExistingDirectory(parent_, title, startDir);
+  if (folder.isEmpty()) return std::nullopt;
+  return folder;
+}
 
 }  // namespace virano

@@ -18,6 +18,8 @@
 //   RotRoomTemp.cpp          surface temperatures and the room temperature
 //   RotPoints.cpp            the point grid and placing points with F2
 //   RotDrawing.cpp           the room drawing
+//   RotUsers.cpp             users, deleting projects and directories,
+//                            starting the companion programs
 //   RotSummary.cpp           the summary views and the room chooser
 //   RotCheck.cpp             the input check and the jump from the error list
 //   RotPrint.cpp             the print jobs and the printer of the program run
@@ -70,8 +72,9 @@ class TForm1 : public QMainWindow {
 
   // Builds the window and runs FormCreate. `arguments` are the program's
   // arguments without the program name; `splash` is closed by FormCreate.
+  // `programBibl` stands for the program's folder when given (tests).
   explicit TForm1(Dialogs& dialogs, const QStringList& arguments = {},
-                  TSplashForm* splash = nullptr);
+                  TSplashForm* splash = nullptr, const QString& programBibl = {});
   ~TForm1() override;
 
   Dialogs& Dlg() const { return dialogs_; }
@@ -137,6 +140,18 @@ class TForm1 : public QMainWindow {
   // The room number kept with entry `index` of the room chooser (its user
   // data); entries without one stand for room index + 1.
   int ComboBox2Rum(int index) const;
+
+  // Users, deleting projects and directories, the companion programs.
+  QString UserFil;  // the users file, Custom.roi
+  void LaddaAnvandare();  // loads the user list, creating the file when missing
+  void UserComboBoxClick();
+  void UserComboBoxDblClick();
+  void NyAnvButtonClick();
+  void UserInfoUpDate();
+  void RedigeraUserButtonClick();
+  void KonverteringButtonClick();
+  void RaderaBiblButtonClick();
+  void RaderaFilButtonClick();
 
   // The main surface shown, and edits of the grids.
   void ComboBox1Enter();
@@ -349,6 +364,12 @@ class TForm1 : public QMainWindow {
   // Computes or empties the surface temperature of grid row `row` as its
   // U-value, "mi" and outside temperature call for.
   void FyllYtTemp(int row);
+  // Users, deletion and companions: wiring, the open project's folder, and
+  // pointing the directory chooser there.
+  void ConnectUserHandlers();
+  QString ProjektBibl() const;
+  void PekaKatalogVal();
+  void StartaProgram(const QString& name);
 
   // The room number shown in Nummer, and the main surface chosen (-1: none).
   int VisatRum() const;
@@ -371,6 +392,7 @@ class TForm1 : public QMainWindow {
   Dialogs& dialogs_;
   QStringList arguments_;
   TSplashForm* splash_;
+  QString programBibl_;
   std::shared_ptr<QPrinter> printer_;  // made when first asked for
 };
 

@@ -3,6 +3,8 @@
 #include <QPrinter>
 #include <stdexcept>
 
+#include "Katalog.h"
+
 namespace virano::testing {
 namespace {
 
@@ -51,6 +53,19 @@ bool ScriptedDialogs::PrinterSetup(QPrinter& printer) {
 }
 
 void ScriptedDialogs::Beep() { calls.push_back({DialogCall::Beep, {}, MessageKind::Plain, {}}); }
+
+void ScriptedDialogs::ShowDirectoryDialog(TChooseDirForm& form) {
+  calls.push_back({DialogCall::DirectoryDialog, form.windowTitle(), MessageKind::Plain, {}});
+  Next(directoryScripts, form.windowTitle())(form);
+}
+
+std::optional<QString> ScriptedDialogs::ChooseFolder(const QString& title, const QString& startDir) {
+  FileDialogOptions options;
+  options.title = title;
+  options.startDir = startDir;
+  calls.push_back({DialogCall::ChooseFolder, title, MessageKind::Plain, options});
+  return Next(files, title);
+}
 
 std::vector<QString> ScriptedDialogs::Messages() const {
   std::vector<QString> texts;

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QMessageBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -17,6 +19,8 @@
 #include <QTimer>
 
 #include "Controls.h"
+#include "Katalog.h"
+#include "RotRecord.h"
 #include "FelInfo.h"
 #include "ProjectFixture.h"
 #include "SkrivardialogTexter.h"
@@ -24,6 +28,7 @@
 #include "StringGrid.h"
 #include "WindowFixture.h"
 #include "fSplach.h"
+#include "project/users.h"
 
 namespace virano::testing {
 namespace {
@@ -160,6 +165,34 @@ TEST_F(Screenshots, VersionMessage) {
                               "programverion 1,12 behövs. Använd medföljande konverteringsprogram. "
                               "Se manual"),
                MessageKind::Information);
+}
+
+// "Filhantering" with registered users, the list open; the directory
+// dialog on a folder of projects.
+TEST_F(Screenshots, UsersAndDirectoryDialog) {
+  QTemporaryDir projects;
+  UserFile users(FilePath(programDir.filePath(QStringLiteral("Custom.roi"))));
+  users.Create();
+  for (const char* name : {"", "Anna", "Bo-Göran", "Åsa"})
+    users.Append(MakeUser(name, projects.path().toStdString()));
+  form = std::make_unique<TForm1>(dialogs, QStringList{}, nullptr, programDir.path());
+  ShowActive();
+  form->UserComboBox->setEditText(QStringLiteral("Anna"));
+  Save(form.get(), QStringLiteral("anvandare-filhantering"));
+  form->UserComboBox->showPopup();
+  QApplication::processEvents();
+  Save(form->UserComboBox->view()->window(), QStringLiteral("anvandare-lista"));
+  form->UserComboBox->hidePopup();
+
+  for (const char* folder : {"Skolan/Etapp 1", "Skolan/Etapp 2", "Kontoret"}) QDir(projects.path()).mkpath(folder);
+  TChooseDirForm& dialog = *form->ChooseDirForm;
+  dialog.setWindowTitle(QStringLiteral("Radera bibliotek"));
+  dialog.show();
+  dialog.SetDirectory(projects.filePath(QStringLiteral("Skolan/Etapp 2")));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  QTest::qWait(1000);  // the folder tree fills in the background
+  Save(&dialog, QStringLiteral("radera-bibliotek"));
+  dialog.hide();
 }
 
 // "Indata" with the surface temperatures computed as the cursor leaves the
