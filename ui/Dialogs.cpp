@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "Katalog.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -141,9 +143,19 @@ std::optional<QString> QtDialogs::SaveFile(const FileDialogOptions& options) {
 
 bool QtDialogs::PrinterSetup(QPrinter& printer) {
   QPrintDialog dialog(&printer, parent_);
+  // The reports print whole: a range of pages is left to the printer.
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   return dialog.exec() == QDialog::Accepted;
 }
 
 void QtDialogs::Beep() { QApplication::beep(); }
+
+void QtDialogs::ShowDirectoryDialog(TChooseDirForm& form) { form.exec(); }
+
+std::optional<QString> QtDialogs::ChooseFolder(const QString& title, const QString& startDir) {
+  const QString folder = QFileDialog::getExistingDirectory(parent_, title, startDir);
+  if (folder.isEmpty()) return std::nullopt;
+  return folder;
+}
 
 }  // namespace virano

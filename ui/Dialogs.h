@@ -9,6 +9,8 @@ class QWidget;
 
 namespace virano {
 
+class TChooseDirForm;
+
 // The icon and caption of a message box. Plain is a bare message with OK.
 enum class MessageKind { Plain, Information, Warning, Error };
 
@@ -45,6 +47,12 @@ class Dialogs {
   // The platform's printer set-up dialog for `printer`; false when cancelled.
   virtual bool PrinterSetup(QPrinter& printer) = 0;
   virtual void Beep() = 0;
+
+  // The directory dialog, shown modally until the user closes it; its own
+  // buttons do the work.
+  virtual void ShowDirectoryDialog(TChooseDirForm& form) = 0;
+  // A folder chosen by the user, or nothing when the user cancels.
+  virtual std::optional<QString> ChooseFolder(const QString& title, const QString& startDir) = 0;
 };
 
 // Dialogs shown on the screen, owned by `parent` (may be null).
@@ -60,6 +68,8 @@ class QtDialogs : public Dialogs {
   std::optional<QString> SaveFile(const FileDialogOptions& options) override;
   bool PrinterSetup(QPrinter& printer) override;
   void Beep() override;
+  void ShowDirectoryDialog(TChooseDirForm& form) override;
+  std::optional<QString> ChooseFolder(const QString& title, const QString& startDir) override;
 
  private:
   QWidget* parent_;

@@ -161,6 +161,8 @@ void TForm1::FilValKontroll() {
   VisaRum();
   VisaFilNamn->setText(FilNamn);
   PaintBox1Click();
+  PekaKatalogVal();
+  UserInfoUpDate();
 }
 
 void TForm1::AvvisaFil() {
@@ -205,6 +207,7 @@ void TForm1::SaveAsButtonClick() {
   ProjektFil(FilNamn).CopyTo(FilePath(target.filePath()));
   FilNamn = stem;
   VisaFilNamn->setText(FilNamn);
+  PekaKatalogVal();
   OpenDialog1.fileName = FilNamn;
 
   // The copy counts as a project created today. Storing its general data
@@ -214,6 +217,8 @@ void TForm1::SaveAsButtonClick() {
   RevDatum->setText(QString());
   SparaAllmData();
   DataAendrad = roomChanged;
+  // Last, so that a users file that cannot be written leaves the copy whole.
+  UserInfoUpDate();
 }
 
 }  // namespace virano

@@ -11,7 +11,7 @@ QValidator::State TAnsiValidator::validate(QString& input, int&) const {
   // read as U+FFFD; it stays, so that the rest of the text can be edited.
   QString text = input;
   text.remove(QChar::ReplacementCharacter);
-  return FitsAnsi(text.toStdString()) ? Acceptable : Invalid;
+  return InCodePage(text.toStdString()) ? Acceptable : Invalid;
 }
 
 void LimitText(QLineEdit* edit, int capacity) {

@@ -1,6 +1,9 @@
 #include "ScriptedDialogs.h"
 
+#include <QPrinter>
 #include <stdexcept>
+
+#include "Katalog.h"
 
 namespace virano::testing {
 namespace {
@@ -40,12 +43,30 @@ std::optional<QString> ScriptedDialogs::SaveFile(const FileDialogOptions& option
   return Next(files, options.title);
 }
 
-bool ScriptedDialogs::PrinterSetup(QPrinter&) {
+bool ScriptedDialogs::PrinterSetup(QPrinter& printer) {
   calls.push_back({DialogCall::PrinterSetup, {}, MessageKind::Plain, {}});
-  return Next(printerAnswers, QStringLiteral("skrivarval"));
+  const bool accepted = Next(printerAnswers, QStringLiteral("skrivarval"));
+  if (accepted && !printToFile.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToFile);
+  }
+  return accepted;
 }
 
 void ScriptedDialogs::Beep() { calls.push_back({DialogCall::Beep, {}, MessageKind::Plain, {}}); }
+
+void ScriptedDialogs::ShowDirectoryDialog(TChooseDirForm& form) {
+  calls.push_back({DialogCall::DirectoryDialog, form.windowTitle(), MessageKind::Plain, {}});
+  Next(directoryScripts, form.windowTitle())(form);
+}
+
+std::optional<QString> ScriptedDialogs::ChooseFolder(const QString& title, const QString& startDir) {
+  FileDialogOptions options;
+  options.title = title;
+  options.startDir = startDir;
+  calls.push_back({DialogCall::ChooseFolder, title, MessageKind::Plain, options});
+  return Next(files, title);
+}
 
 std::vector<QString> ScriptedDialogs::Messages() const {
   std::vector<QString> texts;

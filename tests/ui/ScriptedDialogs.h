@@ -3,6 +3,7 @@
 // dialogs are answered from queues the test fills beforehand.
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -11,7 +12,10 @@
 namespace virano::testing {
 
 struct DialogCall {
-  enum Kind { Message, QuestionYesNo, QuestionYesCancel, OpenFile, SaveFile, PrinterSetup, Beep };
+  enum Kind {
+    Message, QuestionYesNo, QuestionYesCancel, OpenFile, SaveFile, PrinterSetup, Beep,
+    DirectoryDialog, ChooseFolder
+  };
   Kind kind;
   QString text;  // the message or question ("\r" recorded as "\n"), or the dialog's title
   MessageKind messageKind = MessageKind::Plain;
@@ -29,6 +33,10 @@ class ScriptedDialogs : public Dialogs {
   std::deque<bool> answers;                      // questions: true = Yes
   std::deque<std::optional<QString>> files;      // file dialogs: nothing = cancel
   std::deque<bool> printerAnswers;
+  QString printToFile;  // when set, an accepted printer dialog chooses a PDF file there
+  // The directory dialog: each script does what the user does in it. The
+  // chosen folders are answered from `files`.
+  std::deque<std::function<void(TChooseDirForm&)>> directoryScripts;
 
   void Message(const QString& text, MessageKind kind) override;
   bool QuestionYesNo(const QString& text, Question kind = Question::Plain) override;
@@ -37,6 +45,8 @@ class ScriptedDialogs : public Dialogs {
   std::optional<QString> SaveFile(const FileDialogOptions& options) override;
   bool PrinterSetup(QPrinter& printer) override;
   void Beep() override;
+  void ShowDirectoryDialog(TChooseDirForm& form) override;
+  std::optional<QString> ChooseFolder(const QString& title, const QString& startDir) override;
 
   // The texts of the recorded messages, in order.
   std::vector<QString> Messages() const;

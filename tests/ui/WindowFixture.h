@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -16,7 +17,7 @@ class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     App()->SetErrorDialogs(&dialogs);
-    form = std::make_unique<TForm1>(dialogs);
+    form = std::make_unique<TForm1>(dialogs, QStringList{}, nullptr, programDir.path());
   }
   void TearDown() override {
     form.reset();
@@ -49,6 +50,8 @@ class WindowTest : public ::testing::Test {
   }
 
   ScriptedDialogs dialogs;
+  // The program's folder as the window sees it: its users file stays here.
+  QTemporaryDir programDir;
   std::unique_ptr<TForm1> form;
 };
 
