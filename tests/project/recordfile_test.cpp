@@ -132,26 +132,6 @@ TEST_F(RecordFileTest, MissingFileErrorCarriesSystemTextAndPath) {
   EXPECT_FALSE(fs::exists(file.path()));
 }
 
-// A step fails as the system would while a fault is injected for its file
-// (the window tests inject the opens and writes); other files go on working.
-TEST_F(RecordFileTest, InjectedFaultsFailTheStepWithTheSystemText) {
-  ProjectFile file(Path("p.rot"));
-  ProjectFile other(Path("q.rot"));
-  for (const ProjectFile& f : {file, other}) f.Create(), f.Append(Room("allm")), f.Append(Room("A"));
-  faults::Inject(file.path(), faults::Step::Read, EIO, 2);
-  faults::Inject(file.path(), faults::Step::Write, ENOSPC);
-  other.Read(1);
-  for (int time = 0; time < 2; ++time) EXPECT_THROW(file.Read(1), FileError);
-  EXPECT_EQ(file.Read(1).RumsNamn.Text(), "A");  // the fault is used up
-  try {
-    file.Truncate(1);
-    ADD_FAILURE() << "no error";
-  } catch (const FileError& e) {
-    EXPECT_EQ(e.reason(), std::strerror(ENOSPC));
-  }
-  EXPECT_EQ(file.Count(), 2);
-}
-
 TEST_F(RecordFileTest, VersionTwoIsToldApartFromVersionOne) {
   ProjectFile file(Path("gammal.rot"));
   file.Create();
