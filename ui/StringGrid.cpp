@@ -143,6 +143,9 @@ class THeadingView : public QHeaderView {
 
  protected:
   void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+    // A column of width 0 (the marker column of the results) shows nothing;
+    // the style cannot paint a section without area.
+    if (rect.width() <= 0 || rect.height() <= 0) return;
     painter->save();
     QStyleOptionHeader option;
     initStyleOption(&option);

@@ -151,6 +151,17 @@ TEST_F(StringGridTest, ReadOnlyGridOpensNoEditor) {
   EXPECT_EQ(grid.Cells(0, 2), QString());
 }
 
+TEST_F(StringGridTest, AColumnOfWidthZeroPaintsQuietly) {
+  static QStringList warnings;
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
+  grid.SetCells(1, 0, QStringLiteral("NR"));
+  grid.SetColWidths(1, 0);
+  grid.grab();
+  qInstallMessageHandler(previous);
+  EXPECT_EQ(warnings.join(QLatin1Char('\n')).toStdString(), "");
+}
+
 TEST(UpDownTest, StepsWithinItsRangeIntoTheAssociate) {
   QLineEdit number;
   TUpDown updown;

@@ -127,7 +127,6 @@ TEST_F(SummaryTest, ANewRoomIsCheckedWithWhatWasTyped) {
   ClickTab(TForm1::kIndata);
   ChooseSurface(Ceiling);
   TypeCell(form->StringGrid1, 8, 2, QStringLiteral("21"));
-  form->FelMarkerat = false;  // as selecting a cell does
   QTest::mouseClick(form->NyttRumButton, Qt::LeftButton);
   EXPECT_EQ(Records(file), 3);
 }
@@ -185,7 +184,6 @@ TEST_F(SummaryTest, ATypedRoomShowsWhatTheCommandLinePrints) {
     for (int r = 0; r < room[s].subs.size(); ++r) type(form->StringGrid1, 3 + r, room[s].subs[r], {});
     if (room[s].point != nullptr) type(form->StringGrid2, 1, QString::fromUtf8(room[s].point), {});
   }
-  form->FelMarkerat = false;  // as selecting a cell does
   ClickTab(TForm1::kSammanst);
   ASSERT_EQ(form->ActivePage(), TForm1::kSammanst);
   ChooseView(1);
