@@ -97,6 +97,8 @@ void TForm1::FilValKontroll() {
   FilOK = true;
   NyFil = false;
   RumSparat = false;
+  // Errors marked belong to the project shown before.
+  FelMarkerat = false;
   NollStaellIndata();
   NollStaellSammanst();
   FilNamn = WithoutExtension(FilNamn);

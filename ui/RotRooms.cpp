@@ -45,6 +45,9 @@ void TForm1::RaderaRumButtonClick() {
   if (!FilVald()) return;
   dialogs_.Beep();
   if (!dialogs_.QuestionYesNo(QStringLiteral("Skall visat rum raderas?"), Question::Deletes)) return;
+  // Errors marked may be the deleted room's; the checks mark again those of
+  // the rooms that remain.
+  FelMarkerat = false;
   const ProjectFile file = ProjektFil(FilNamn);
   const int rooms = static_cast<int>(file.Count() - 1);
   const int k = VisatRum();

@@ -101,6 +101,29 @@ TEST_F(SummaryTest, AFaultyRoomKeepsTheUserOnIndata) {
   EXPECT_EQ(FieldText(Record(file, 1).Ytor[Floor][0].Namn), QStringLiteral("Golv"));
 }
 
+// The errors of a project closed or of a room deleted no longer keep the
+// user on "Indata".
+TEST_F(SummaryTest, ErrorsMarkedGoWithTheirProjectOrRoom) {
+  const std::function<void()> commands[] = {
+      [this] {
+        dialogs.files.push_back(MakeProject(QStringLiteral("sund.rot"), {"D"}));
+        form->Oppna1->trigger();
+      },
+      [this] {
+        dialogs.answers.push_back(true);
+        QTest::mouseClick(form->RaderaRumButton, Qt::LeftButton);
+      }};
+  for (const auto& command : commands) {
+    OpenNoFloorIn3();
+    ClickTab(TForm1::kIndata);
+    form->UpDown1->SetPosition(3);  // where the walk stopped
+    ASSERT_TRUE(form->FelMarkerat);
+    command();
+    ClickTab(TForm1::kSammanst);
+    EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
+  }
+}
+
 TEST_F(SummaryTest, TheJumpAndSokStoreWhatWasTypedFirst) {
   const QString file = OpenNoFloorIn3();
   ClickTab(TForm1::kIndata);  // the walk lists room 3
