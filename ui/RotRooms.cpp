@@ -23,7 +23,7 @@ void TForm1::NyttRumButtonClick() {
   if (!FilVald()) return;
   // What was typed is stored first, so that the check sees it.
   if (DataAendrad) SparaData();
-  Felsok(VisatRum());
+  KontrolleraRum(VisatRum());
   const bool noName = RumsNamn->text().isEmpty();
   const bool noSurface = ComboBox1->currentText().isEmpty();
   if (noName || noSurface || FelMarkerat) {
@@ -87,7 +87,7 @@ void TForm1::UpDown1Changing(bool& allowChange) {
     allowChange = false;
     return;
   }
-  Felsok(VisatRum());
+  KontrolleraRum(VisatRum());
   if (FelMarkerat) allowChange = false;
 }
 

@@ -5,9 +5,11 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QToolButton>
+#include <optional>
 
 #include "FelInfo.h"
 #include "ProjectFixture.h"
+#include "ReadOnlyFolder.h"
 
 namespace virano::testing {
 namespace {
@@ -121,6 +123,24 @@ TEST_F(SummaryTest, ErrorsMarkedGoWithTheirProjectOrRoom) {
     command();
     ClickTab(TForm1::kSammanst);
     EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
+  }
+}
+
+// A project whose rooms cannot be checked, its file gone or its folder
+// taking no error file, keeps the user on no tab and in no room.
+TEST_F(SummaryTest, ACheckThatCannotBeMadeRefusesNothing) {
+  for (const bool removed : {true, false}) {
+    const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
+    Open(file);
+    ClickTab(TForm1::kIndata);
+    QFile::remove(Path(QStringLiteral("hus.rof")));
+    std::optional<ReadOnlyFolder> folder;
+    if (removed) QFile::remove(file); else folder.emplace(dir_.path());
+    if (!removed) form->UpDown1->Step(-1);
+    ClickTab(TForm1::kSammanst);
+    EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
+    EXPECT_EQ(form->Nummer->text(), removed ? QStringLiteral("2") : QStringLiteral("1"));
+    EXPECT_FALSE(dialogs.Messages().empty());
   }
 }
 
