@@ -84,6 +84,8 @@ void TForm1::OpenButtonClick() {
                                              : QFileInfo(FilNamn).absolutePath();
   const std::optional<QString> chosen = dialogs_.OpenFile(OpenDialog1);
   if (!chosen || !FolderExists(dialogs_, *chosen)) return;
+  // The dialog keeps the file chosen: the next one starts with it.
+  OpenDialog1.fileName = *chosen;
   FilNamn = *chosen;
   FilValKontroll();
   PaintBox1Click();

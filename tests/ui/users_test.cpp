@@ -103,6 +103,19 @@ TEST_F(UsersTest, ChoosingOrDoubleClickingFindsOnlyTheNameSpelledAlike) {
   EXPECT_EQ(dialogs.Messages(), (std::vector{u"Senast använda bibliotek är\n"_s + b}));
 }
 
+// The open dialog starts with the project opened last, also after a user's
+// folder was chosen.
+TEST_F(UsersTest, TheOpenDialogStartsWithTheProjectOpenedLast) {
+  Restart({{"Anna", Folder(u"a"_s)}});
+  Folder(u"b"_s);
+  const QString project = MakeProject(u"b/Hus.rot"_s, {u"Kök"_s});
+  dialogs.files.push_back(project);
+  StartDirOnChoosing(u"Anna"_s);
+  dialogs.files.push_back(std::nullopt);
+  QTest::mouseClick(form->OpenButton, Qt::LeftButton);
+  EXPECT_EQ(dialogs.calls.back().options.fileName, project);
+}
+
 TEST_F(UsersTest, OpeningAndSaveAsRecordTheFolderOfARegisteredNameOnly) {
   Restart({{"Anna", {}}});
   const QString project = MakeProject(u"Hus.rot"_s, {u"Kök"_s});
