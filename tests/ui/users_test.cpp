@@ -116,6 +116,27 @@ TEST_F(UsersTest, TheOpenDialogStartsWithTheProjectOpenedLast) {
   EXPECT_EQ(dialogs.calls.back().options.fileName, project);
 }
 
+// Only a name chosen from the list starts the open dialog: a registered name
+// typed does not when Enter is pressed, the box is left or the window closes.
+TEST_F(UsersTest, OnlyANameChosenFromTheListStartsTheOpenDialog) {
+  Restart({{"Anna", {}}, {"Tom", {}}});
+  for (const QString& name : {u"Tom"_s, u"Anna"_s}) {
+    form->UserComboBox->setFocus();
+    TypeUser(name);
+    QTest::keyClick(form->UserComboBox, Qt::Key_Return);
+    form->OpenButton->setFocus();
+  }
+  form->UserComboBox->setFocus();
+  TypeUser(u"Tom"_s);
+  form.reset();
+  EXPECT_TRUE(dialogs.calls.empty());
+  Restart();
+  dialogs.files.push_back(std::nullopt);
+  form->UserComboBox->setFocus();
+  QTest::keyClick(form->UserComboBox, Qt::Key_Down);
+  EXPECT_EQ(dialogs.calls.back().kind, DialogCall::OpenFile);
+}
+
 TEST_F(UsersTest, OpeningAndSaveAsRecordTheFolderOfARegisteredNameOnly) {
   Restart({{"Anna", {}}});
   const QString project = MakeProject(u"Hus.rot"_s, {u"Kök"_s});
