@@ -212,8 +212,8 @@ TEST_F(SummaryTest, ATypedRoomShowsWhatTheCommandLinePrints) {
   // (X1 and Y1 read 0), its sub-surfaces and its point.
   const struct {
     const char* size;
-    QStringList subs;
-    const char* point;
+    QStringList subs = {};
+    const char* point = nullptr;
   } room[] = {{"4|2,5|19", {"Fönster|1|3|1|2||||12", "Radiator|1|3|0,1|0,7||||45"}, "2|1,2|1"},
               {"5|2,5|20"}, {"5|2,5|20"}, {"4|2,5|20,5"}, {"4|5|21", {}, "1|2,5|0,6"}, {"4|5|20"}};
   const auto type = [this](TStringGrid* grid, int row, const QString& cells, QList<int> cols) {
