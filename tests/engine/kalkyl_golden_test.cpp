@@ -23,7 +23,9 @@ using testing::RoomBuilder;
 class Dice {
  public:
   explicit Dice(unsigned seed) : g_(seed) {}
-  int Int(int lo, int hi) { return lo + static_cast<int>(g_() % static_cast<unsigned>(hi - lo + 1)); }
+  int Int(int lo, int hi) {
+    return lo + static_cast<int>(g_() % static_cast<unsigned>(hi - lo + 1));
+  }
   double Cm(int lo, int hi) { return Int(lo, hi) / 100.0; }
 
  private:
