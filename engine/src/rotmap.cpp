@@ -4,6 +4,7 @@
 #include "engine/rotmap.h"
 
 #include <algorithm>
+#include <cmath>
 #include <condition_variable>
 #include <cstddef>
 #include <exception>
@@ -34,6 +35,22 @@ std::vector<float> MapPositions(float extent, long double step) {
     positions.push_back(p);
   }
   return positions;
+}
+
+std::vector<RotMapRow> RotMapTable(const RotMap& map, bool decimalPunkt) {
+  int decimals = 2;  // enough for the step, say 3 for 0,125
+  while (decimals < 6 && std::fabs(std::remainder(map.step * std::pow(10.0L, decimals), 1.0L)) >
+                             1e-6L * map.step * std::pow(10.0L, decimals))
+    ++decimals;
+  std::vector<RotMapRow> rows = {{"Xp", "Yp", "ROT", "Summa vinkelkoeff."}};
+  for (const RotMapCell& c : map.cells) {
+    if (!c.done) continue;
+    rows.push_back({FormatFixed(c.Xp, decimals, decimalPunkt),
+                    FormatFixed(c.Yp, decimals, decimalPunkt),
+                    evaluation::TemperatureText(c.ROT, decimalPunkt),
+                    evaluation::TemperatureText(c.sum, decimalPunkt)});
+  }
+  return rows;
 }
 
 namespace {
@@ -138,6 +155,7 @@ RotMap ComputeRotMap(const TRoomRecord& room, const RotMapRequest& request, bool
   RotMap map;
   map.surface = request.surface;
   map.distance = evaluation::Single(request.distance);
+  map.step = request.step;
   evaluation::StoredRoom stored(room, decimalPunkt);
   map.width = stored.Single(request.surface, 0, SurfaceCell::X2);
   map.height = stored.Single(request.surface, 0, SurfaceCell::Y2);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/calculation.h"
+#include "project/csv.h"
 #include "room_builder.h"
 
 namespace virano {
@@ -84,6 +85,8 @@ TEST_F(VirAnoKalkylTest, HelpIsInSwedish) {
   EXPECT_NE(o.out.find("Användning: virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]"),
             std::string::npos);
   EXPECT_NE(o.out.find("Slutstatus"), std::string::npos);
+  for (const char* option : {"--csv ", "--karta YTA ", "--avstand Z ", "--steg D "})
+    EXPECT_NE(o.out.find(std::string("\n  ") + option), std::string::npos) << option;
   EXPECT_EQ(o.err, "");
 }
 
@@ -150,13 +153,62 @@ TEST_F(VirAnoKalkylTest, UsageAndFileErrorsEndWithStatusTwo) {
   const std::string project = Project({&room.record(), &room.record()});
   for (const std::string& args :
        {std::string(""), "--snabb " + project, project + " 1 2", project + " ett",
-        project + " 0", project + " 3", Quote(dir_.path() / "saknas.rot")}) {
+        project + " 0", project + " 3", Quote(dir_.path() / "saknas.rot"),
+        "--karta Fönster " + project + " 1", "--karta 6 " + project + " 1",
+        "--karta 0 " + project, "--karta 0 --detalj " + project + " 1",
+        "--karta 0 --steg 0 " + project + " 1", "--karta 0 --avstand -1 " + project + " 1",
+        "--karta 0 --avstand 1m " + project + " 1", "--steg 0,2 " + project + " 1",
+        "--csv --karta 0 " + project + " 3", project + " 1 --karta"}) {
     const Outcome o = Run(args);
     EXPECT_EQ(o.status, 2) << args;
     EXPECT_EQ(o.out, "") << args;
     EXPECT_NE(o.err, "") << args;
   }
   EXPECT_NE(Run(project + " 3").err.find("Rum 3 finns inte"), std::string::npos);
+}
+
+// A map point on a typed control point prints that point's ROT and sum.
+TEST_F(VirAnoKalkylTest, MapPrintsALinePerPointAsTheResultTableComputesIt) {
+  RoomBuilder room = Office();
+  room.Point(Floor, 0, 1.2, 2.4, 0.6);
+  const std::string project = Project({&room.record()});
+  const std::string table = Expected(project, 1, false, true);
+  const std::string floorRow = table.substr(table.find("  Golv\t0\t"));
+  const auto cell = [&](int c) {  // column c of the floor point's row
+    std::size_t at = 0;
+    for (int i = 0; i < c; ++i) at = floorRow.find('\t', at) + 1;
+    return floorRow.substr(at, floorRow.find('\t', at) - at);
+  };
+  const Outcome o = Run("--karta golv --avstand 0.6 --steg 0,3 " + project + " 1");
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out.substr(0, o.out.find('\n')), "Xp\tYp\tROT\tSumma vinkelkoeff.");
+  EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 1 + 13 * 16);  // 4 × 5 m floor
+  EXPECT_NE(o.out.find("\n1.20\t2.40\t" + cell(2) + "\t" + cell(4) + "\n"), std::string::npos);
+
+  const Outcome csv = Run("--csv --karta 4 --avstand 0,6 --steg 0.3 " + project + " 1",
+                          "sv_SE.UTF-8");
+  if (csv.out.find("1,20;2,40;") != std::string::npos) {  // the Swedish locale is installed
+    EXPECT_EQ(csv.out.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_NE(csv.out.find("\r\n0,30;0,30;"), std::string::npos);
+  }
+}
+
+TEST_F(VirAnoKalkylTest, CsvHasTheByteOrderMarkOnceAndAnEmptyLineBetweenRooms) {
+  RoomBuilder first = Office(), second(3, 3, 2.4);
+  first.record().RumsNamn.SetText("Kök, öst");
+  second.Point(Floor, 0, 1.5, 1.5, 1);
+  const std::string project = Project({&first.record(), &second.record()});
+  const Outcome o = Run("--csv --detalj " + project);
+  EXPECT_EQ(o.status, 0) << o.err;
+  std::vector<std::string> tables;
+  for (int nr : {1, 2}) {
+    ResultTable t;
+    t.SetUp(true);
+    Kalkyl(project.substr(1, project.size() - 2), nr, true, true, t);
+    tables.push_back(CsvText(t.rows, true));
+  }
+  EXPECT_EQ(o.out, tables[0] + "\r\n" + tables[1].substr(3));
+  EXPECT_NE(o.out.find("\r\n\"Kök, öst\",,Min. 20.5,"), std::string::npos);
 }
 
 TEST_F(VirAnoKalkylTest, ProjectOfAnotherVersionIsRefused) {
@@ -198,6 +250,12 @@ TEST_F(VirAnoKalkylTest, StoppedCalculationPrintsTheRowsSoFarWithStatusThree) {
   EXPECT_EQ(z.status, 3);
   EXPECT_NE(z.err, "");
   EXPECT_EQ(std::count(z.out.begin(), z.out.end(), '\n'), 5);
+
+  bad.record().Ytor[Ceiling][0].YtTemp.SetText("1,0,0");
+  const Outcome map = Run("--karta Tak " + Project({&bad.record()}, "tak.rot") + " 1");
+  EXPECT_EQ(map.status, 3);  // a map prints nothing when it stops
+  EXPECT_EQ(map.out.size(), 0u);
+  EXPECT_NE(map.err.find("1.0,0"), std::string::npos);
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 // The ROT at any point in front of a main surface of a stored room, by the
 // evaluation that fills the result table, and the map of it over a grid of
 // points, computed on all the machine's cores.
+#include <array>
 #include <atomic>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/calculation.h"
@@ -44,6 +46,7 @@ struct RotMap {
   MainSurface surface = FrontWall;
   float width = 0, height = 0;  // X2 and Y2 of the main surface's own row
   float distance = 0;
+  long double step = 0;
   int columns = 0, rows = 0;    // points along X and along Y
   std::vector<RotMapCell> cells;  // row by row from the lowest Y, X rising
   std::optional<long double> minRot;  // MinRot, when it holds a number
@@ -53,6 +56,13 @@ struct RotMap {
     return cells[static_cast<std::size_t>(row * columns + column)];
   }
 };
+
+// The map as a table of texts, as virano-kalkyl prints it and CSV takes it:
+// the heading "Xp", "Yp", "ROT", "Summa vinkelkoeff.", then one row per
+// computed point. The positions are written with the decimals the step needs
+// (at least 2), ROT and the sum as in the result table.
+using RotMapRow = std::array<std::string, 4>;
+std::vector<RotMapRow> RotMapTable(const RotMap& map, bool decimalPunkt);
 
 // The grid's positions along an extent: the multiples of the step strictly
 // between 0 and the extent (points on the surface's edges are left out).
