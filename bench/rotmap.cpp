@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "engine/rotmap.h"
-#include "loaded_room.h"
+#include "kernel_work.h"
 
 namespace {
 
@@ -52,35 +52,22 @@ void BM_RotMapSpeedUp(benchmark::State& state) {
 BENCHMARK(BM_RotMapSpeedUp)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The map's points evaluated one after the other on this thread, as a map's
-// worker does, then the same kernel calls alone, on this thread's CPU clock.
+// worker does, against their kernel evaluations (x_kernels at most 1.5).
 void BM_MapPointsVsKernels(benchmark::State& state) {
   const std::vector<float> xs = MapPositions(4.1f, 0.1L), ys = MapPositions(2.6f, 0.1L);
   Calculation calc(Room(), false);
   float sink = 0;
-  const auto evaluate = [&] {
+  const std::size_t calls = bench::TimeAgainstKernels(state, [] {}, [&] {
     for (const float y : ys)
       for (const float x : xs) sink += VinkelKoeffPoint(calc, FrontWall, 0, x, y, 1.0f).ROT;
-  };
-  const std::vector<KernelCall> calls = bench::KernelCallsOf(evaluate);
-  double points = 0, kernels = 0;
-  for (auto _ : state) {
-    const double t0 = bench::ThreadSeconds();
-    evaluate();
-    const double t1 = bench::ThreadSeconds();
-    benchmark::DoNotOptimize(bench::Replay(calls));
-    const double t2 = bench::ThreadSeconds();
-    state.SetIterationTime(t1 - t0);
-    points += t1 - t0;
-    kernels += t2 - t1;
-  }
+  });
   benchmark::DoNotOptimize(sink);
-  const double count = static_cast<double>(xs.size() * ys.size());
-  const auto iterations = static_cast<double>(state.iterations());
-  state.counters["points"] = count;
-  state.counters["kernel_calls_per_point"] = static_cast<double>(calls.size()) / count;
-  state.counters["us_per_point"] = points / iterations / count * 1e6;
-  state.counters["kernel_us_per_point"] = kernels / iterations / count * 1e6;
-  state.counters["x_kernels"] = points / kernels;  // at most 1.5
+  const double points = static_cast<double>(xs.size() * ys.size());
+  state.counters["points"] = points;
+  state.counters["kernel_calls_per_point"] = static_cast<double>(calls) / points;
+  const double kernelMicroseconds = state.counters["kernel_ms"] / points * 1e3;
+  state.counters["kernel_us_per_point"] = kernelMicroseconds;
+  state.counters["us_per_point"] = kernelMicroseconds * state.counters["x_kernels"];
 }
 BENCHMARK(BM_MapPointsVsKernels)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -1,7 +1,6 @@
 #include "evaluation.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -116,40 +115,38 @@ void Accumulate(Calculation& calc, float F, long double T) {
 // formats of long double go to FormatFixed itself.
 std::string FixedText(long double value, int decimals, bool decimalPunkt) {
   __extension__ typedef unsigned __int128 Wide;
-  constexpr std::uint64_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  static constexpr std::uint64_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
   constexpr bool kExtended = std::numeric_limits<long double>::digits == 64 &&
                              std::numeric_limits<long double>::max_exponent == 16384;
-  if (!kExtended || !(std::fabs(value) < 0x1p40L) || decimals < 0 || decimals > 6)
-    return FormatFixed(value, decimals, decimalPunkt);
-  unsigned char bytes[sizeof(long double)];
-  std::memcpy(bytes, &value, sizeof value);
   std::uint64_t mantissa = 0;
-  std::memcpy(&mantissa, bytes, sizeof mantissa);
-  const int biased = (bytes[8] | (bytes[9] << 8)) & 0x7fff;
-  const int shift = 16383 + 63 - biased;  // at least 24 below 2^40
-  const Wide scaled = Wide{mantissa} * kPowers[decimals];
+  std::uint16_t signAndExponent = 0;
+  std::memcpy(&mantissa, &value, sizeof mantissa);
+  std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&value) + 8, 2);
+  const int biased = signAndExponent & 0x7fff;
+  if (!kExtended || biased >= 16383 + 40 || decimals < 0 || decimals > 6)
+    return FormatFixed(value, decimals, decimalPunkt);  // from 2^40, and NaN and infinity
+  const int shift = 16383 + 63 - biased;  // at least 24
   std::uint64_t units = 0;
   if (shift < 128) {  // else below 2^-64: rounds to zero
+    const Wide scaled = Wide{mantissa} * kPowers[decimals];
     const Wide whole = scaled >> shift;
     const Wide rest = scaled - (whole << shift);
     units = static_cast<std::uint64_t>(whole) + (rest >= (Wide{1} << (shift - 1)) ? 1 : 0);
   }
 
-  // Sign, the whole units, the separator and the decimals, at most 1 + 13 +
-  // 1 + 6 characters, written once into the text.
-  char digits[24];
-  const auto digitsEnd = std::to_chars(digits, digits + sizeof digits, units).ptr;
-  const auto count = static_cast<int>(digitsEnd - digits);
-  const int padding = std::max(0, decimals + 1 - count);  // leading zeros
+  // The digits of the units from the right, the separator before the last
+  // `decimals` of them, at least one whole digit, and the sign of a value
+  // below zero ("-0,00" included).
+  const bool negative = (signAndExponent & 0x8000) && mantissa != 0;
   char text[32];
-  char* out = text;
-  if (value < 0) *out++ = '-';
-  const int whole = count + padding - decimals;
-  for (int i = 0; i < count + padding; ++i) {
-    if (i == whole) *out++ = decimalPunkt ? '.' : ',';
-    *out++ = i < padding ? '0' : digits[i - padding];
+  char* const end = text + sizeof text;
+  char* out = end;
+  for (int i = 0; i <= decimals || units > 0; ++i, units /= 10) {
+    if (i == decimals && decimals > 0) *--out = decimalPunkt ? '.' : ',';
+    *--out = static_cast<char>('0' + units % 10);
   }
-  return std::string(text, out);
+  if (negative) *--out = '-';
+  return std::string(out, end);
 }
 
 }  // namespace virano::evaluation

@@ -1,6 +1,7 @@
 #pragma once
 // The benchmarks' fully loaded room, and how they weigh a piece of work
 // against the kernel evaluations it makes.
+#include <benchmark/benchmark.h>
 #include <time.h>
 
 #include <functional>
@@ -55,6 +56,33 @@ inline float Replay(const std::vector<KernelCall>& calls) {
   for (const KernelCall& c : calls)
     sum += c.parallel ? ParallellaFallet(c.H, c.L, c.Z) : VinkelRataFallet(c.H, c.L, c.Z);
   return sum;
+}
+
+// The benchmark's iterations: each runs `prepare` untimed, then `work`, whose
+// CPU time on this thread is the iteration's time, and then the kernel calls
+// that the work makes, alone. Sets the counters kernel_calls, kernel_ms and
+// x_kernels (the work's time over its kernels' time) and returns the work's
+// kernel calls.
+template <typename Prepare, typename Work>
+std::size_t TimeAgainstKernels(benchmark::State& state, Prepare&& prepare, Work&& work) {
+  prepare();
+  const std::vector<KernelCall> calls = KernelCallsOf(work);
+  double working = 0, kernels = 0;
+  for (auto _ : state) {
+    prepare();
+    const double t0 = ThreadSeconds();
+    work();
+    const double t1 = ThreadSeconds();
+    benchmark::DoNotOptimize(Replay(calls));
+    const double t2 = ThreadSeconds();
+    state.SetIterationTime(t1 - t0);
+    working += t1 - t0;
+    kernels += t2 - t1;
+  }
+  state.counters["kernel_calls"] = static_cast<double>(calls.size());
+  state.counters["kernel_ms"] = kernels / static_cast<double>(state.iterations()) * 1e3;
+  state.counters["x_kernels"] = working / kernels;
+  return calls.size();
 }
 
 }  // namespace virano::bench
