@@ -1,10 +1,17 @@
 #include "FelInfo.h"
 
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QToolButton>
 #include <QWindow>
 
 #include "Pictures.h"
+#include "Rot.h"
+#include "RotRecord.h"
 #include "StringGrid.h"
+#include "project/input_check.h"
 
 namespace virano {
 namespace {
@@ -23,7 +30,7 @@ QToolButton* PrintButton(const QString& caption, QWidget* parent) {
 
 }  // namespace
 
-TForm2::TForm2(QWidget* mainWindow)
+TForm2::TForm2(TForm1* mainWindow)
     : QWidget(nullptr, Qt::Window),
       StringGrid1(new TStringGrid(5, 2, 1, this)),
       SkrivarValButton(PrintButton(QStringLiteral("&Välj"), this)),
@@ -39,8 +46,65 @@ TForm2::TForm2(QWidget* mainWindow)
   SkrivarValButton->setObjectName(QStringLiteral("SkrivarValButton"));
   SkrivarValButton->setToolTip(QStringLiteral("Välj skrivare"));
   SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+  connect(StringGrid1, &QAbstractItemView::doubleClicked, this, [this] { StringGrid1DblClick(); });
+  connect(SkrivarValButton, &QToolButton::clicked, this, [this] { SkrivarValButtonClick(); });
   resize(472, 144);
   move(0, 0);
+  KolumnBredd();
+}
+
+void TForm2::Visa() {
+  setWindowTitle(QStringLiteral("FELMEDDELANDE"));
+  show();
+  raise();
+  activateWindow();
+  // Filled here too: a window manager may leave the main window active.
+  VisaFel();
+}
+
+void TForm2::FormActivate() { VisaFel(); }
+
+void TForm2::VisaFel() {
+  KolumnBredd();
+  std::vector<TErrorRecord> lines;
+  if (mainWindow_ != nullptr && !mainWindow_->FilNamn.isEmpty()) {
+    const QString path = mainWindow_->FelFil();
+    if (QFileInfo::exists(path)) lines = ErrorFile(FilePath(path)).ReadAll();
+  }
+  StringGrid1->SetRowCount(static_cast<int>(lines.size()) + 1);
+  for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+    const TErrorRecord& line = lines[i];
+    const QString cells[] = {QString::number(line.Nr.Get()), FieldText(line.RumsNamn),
+                             FieldText(line.Yta), FieldText(line.Delyta),
+                             FieldText(line.Felmeddelande)};
+    for (int c = 0; c < 5; ++c) StringGrid1->SetCells(c, i + 1, cells[c]);
+  }
+}
+
+void TForm2::KolumnBredd() {
+  for (int c = 0; c < 5; ++c)
+    StringGrid1->SetCells(c, 0, QString::fromUtf8(kErrorListHeadings[c].data(),
+                                                  static_cast<qsizetype>(kErrorListHeadings[c].size())));
+  const QFontMetrics metrics(StringGrid1->font());
+  const auto widths = ErrorListWidths(StringGrid1->width(), StringGrid1->GridLineWidth(),
+                                      metrics.horizontalAdvance(QStringLiteral("XXXX")),
+                                      metrics.horizontalAdvance(QString(15, QLatin1Char('X'))));
+  for (int c = 0; c < 5; ++c) StringGrid1->SetColWidths(c, widths[c]);
+  StringGrid1->Repaint();
+}
+
+void TForm2::StringGrid1DblClick() {
+  Row = StringGrid1->Row();
+  RumNr = StringGrid1->Cells(0, Row);
+  Yta = StringGrid1->Cells(2, Row);
+  if (mainWindow_ == nullptr) return;
+  const int found = mainWindow_->ComboBox1->findText(Yta, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (found >= 0) YtNr = found;
+  mainWindow_->FelAendra();
+}
+
+void TForm2::SkrivarValButtonClick() {
+  if (mainWindow_ != nullptr) mainWindow_->SkrivarVal();
 }
 
 void TForm2::resizeEvent(QResizeEvent* event) {
@@ -48,7 +112,13 @@ void TForm2::resizeEvent(QResizeEvent* event) {
   StringGrid1->setGeometry(8, 39, width() - 16, height() - 47);
   SkrivarValButton->move(315, 6);
   SpeedButton1->move(width() - 73, 6);
+  KolumnBredd();
   QWidget::resizeEvent(event);
+}
+
+void TForm2::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
 }
 
 void TForm2::showEvent(QShowEvent* event) {

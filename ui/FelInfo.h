@@ -6,15 +6,17 @@ class QToolButton;
 
 namespace virano {
 
+class TForm1;
 class TStringGrid;
 
 // A window of its own that stays above the main window without blocking
-// it. Created hidden; the input check shows it.
+// it. Created hidden; the input check and "&Visa" show it.
 class TForm2 : public QWidget {
   Q_OBJECT
  public:
-  // `mainWindow` is the window it stays above; it is not its parent.
-  explicit TForm2(QWidget* mainWindow = nullptr);
+  // `mainWindow` is the window it stays above and jumps in; it is not its
+  // parent.
+  explicit TForm2(TForm1* mainWindow = nullptr);
 
   TStringGrid* StringGrid1;       // "Nr", "Rumsnamn", "Yta", "Delyta", "Felmeddelande"
   QToolButton* SkrivarValButton;  // "&Välj"
@@ -25,12 +27,23 @@ class TForm2 : public QWidget {
   QString Yta;      // caption of its main surface
   QString RumNr;    // its room number
 
+  // Shows the window in front with the lines of the error file.
+  void Visa();
+  void FormActivate();
+  // Fills the list from the open project's error file; the list is empty
+  // when no project is open or no check has been made.
+  void VisaFel();
+  void KolumnBredd();
+  void StringGrid1DblClick();
+  void SkrivarValButtonClick();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
-  QWidget* mainWindow_;
+  TForm1* mainWindow_;
 };
 
 }  // namespace virano

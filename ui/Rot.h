@@ -15,6 +15,8 @@
 //   RotRooms.cpp             adding, deleting and stepping through rooms
 //   RotSurface.cpp           choosing the main surface shown
 //   RotDrawing.cpp           the room drawing
+//   RotSummary.cpp           the summary views and the room chooser
+//   RotCheck.cpp             the input check and the jump from the error list
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -31,6 +33,8 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QPainter;
+class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
@@ -138,6 +142,24 @@ class TForm1 : public QMainWindow {
 
   // The tab shown.
   Tab ActivePage() const;
+
+  // Summary views, the input check and the error list.
+  void VisaResultatRadioGroupClick();
+  void VisaIndataGrid();
+  void VisaIndata();
+  void VisaResultatGrid();
+  void VisaRum();
+  void StringGrid3DrawCell(int ACol, int ARow, QPainter& painter, const QRect& rect);
+  // Checks room RumTest into the error file; returns the number of errors.
+  int Felsok(int RumTest);
+  void FelsokAll();
+  void Sk1Click();
+  void Visa1Click();
+  void FelAendra();
+  QString FelFil() const;  // the open project's error file
+  // The printer of the program run, and its set-up dialog.
+  QPrinter& Skrivare();
+  void SkrivarVal();
 
   // --- Controls, named as in the window's layout ---------------------------
   QMenuBar* MainMenu1;
@@ -270,6 +292,7 @@ class TForm1 : public QMainWindow {
   void BuildSammanst();
   void ConnectHandlers();
   void ConnectProjectHandlers();
+  void ConnectSummaryHandlers();
 
   // The room number shown in Nummer, and the main surface chosen (-1: none).
   int VisatRum() const;
@@ -287,6 +310,7 @@ class TForm1 : public QMainWindow {
   Dialogs& dialogs_;
   QStringList arguments_;
   TSplashForm* splash_;
+  std::shared_ptr<QPrinter> printer_;  // made when first asked for
 };
 
 // True when `locale` cannot read "2,2": its decimal separator is a point.

@@ -100,6 +100,7 @@ void TForm1::ConnectHandlers() {
   PageControl1->OnChanging = [this](bool& allowChange) { PageControl1Changing(allowChange); };
   PageControl1->OnChange = [this] { PageControl1Change(); };
   ConnectProjectHandlers();
+  ConnectSummaryHandlers();
 }
 
 void TForm1::ConnectProjectHandlers() {

@@ -58,6 +58,11 @@ void TForm1::OpenButtonClick() {
   if (!chosen) return;
   FilNamn = *chosen;
   FilValKontroll();
+  PaintBox1Click();
+  if (ActivePage() == kSammanst) {
+    VisaResultatRadioGroupClick();
+    Sk1Click();
+  }
 }
 
 void TForm1::FilValKontroll() {
@@ -121,6 +126,7 @@ void TForm1::FilValKontroll() {
   GroupBox14->setEnabled(true);
   VisaRumNummer(UpDown1->Max());
   CheckBox2->setChecked(false);
+  VisaRum();
   VisaFilNamn->setText(FilNamn);
 }
 
@@ -131,6 +137,7 @@ void TForm1::AvvisaFil() {
   NollStaellSammanst();
   FilNamn.clear();
   VisaFilNamn->setText(QString());
+  VisaRum();  // empties the room chooser
 }
 
 void TForm1::SaveAsButtonClick() {

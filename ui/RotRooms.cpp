@@ -20,6 +20,9 @@ void TForm1::VisaRumNummer(int number) {
 }
 
 void TForm1::NyttRumButtonClick() {
+  // What was typed is stored first, so that the check sees it.
+  if (DataAendrad) SparaData();
+  Felsok(VisatRum());
   const bool noName = RumsNamn->text().isEmpty();
   const bool noSurface = ComboBox1->currentText().isEmpty();
   if (noName || noSurface || FelMarkerat) {
@@ -29,7 +32,6 @@ void TForm1::NyttRumButtonClick() {
     dialogs_.Message(QStringLiteral("Fel markerat med rött"));
     return;
   }
-  if (DataAendrad) SparaData();
   RumEjLagrat = true;
   UpDown1->SetMax(UpDown1->Max() + 1);
   NollStaellIndata();
@@ -71,6 +73,7 @@ void TForm1::RaderaRumButtonClick() {
 
 void TForm1::UpDown1Changing(bool& allowChange) {
   if (DataAendrad) SparaData();
+  Felsok(VisatRum());
   if (FelMarkerat) allowChange = false;
 }
 
@@ -96,6 +99,7 @@ void TForm1::ComboBox2Change() {
   const int index = ComboBox2->currentIndex();
   if (index < 0) return;
   VisaRumNummer(ComboBox2Rum(index));
+  VisaResultatRadioGroupClick();
 }
 
 }  // namespace virano

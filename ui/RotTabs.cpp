@@ -9,21 +9,12 @@
 
 namespace virano {
 
-namespace {
-
-// The room chooser's entry of room `number`; -1 when it is not listed.
-int RoomChooserEntry(const TForm1& form, int number) {
-  for (int i = 0; i < form.ComboBox2->count(); ++i)
-    if (form.ComboBox2Rum(i) == number) return i;
-  return -1;
-}
-
-}  // namespace
-
 void TForm1::PageControl1Changing(bool& allowChange) {
   SparaTest();
+  if (!FilOK) return;
+  FelsokAll();
   // With errors marked, "Indata" cannot be left.
-  if (FilOK && FelMarkerat && ActivePage() == kIndata) allowChange = false;
+  if (FelMarkerat && ActivePage() == kIndata) allowChange = false;
 }
 
 void TForm1::PageControl1Change() {
@@ -31,6 +22,7 @@ void TForm1::PageControl1Change() {
     case kIndata:
       if (StringGrid1->Cells(0, 2).isEmpty()) ComboBox1Click();
       if (!FilNamn.isEmpty()) {
+        Felsok(VisatRum());
         ComboBox1->setCurrentIndex(FrontWall);
         HamtaData();
         ComboBox1Click();
@@ -43,8 +35,10 @@ void TForm1::PageControl1Change() {
       break;
     case kSammanst:
       if (VisaResultatRadioGroup->ItemIndex() < 0) VisaResultatRadioGroup->SetItemIndex(0);
-      ComboBox2->setCurrentIndex(RoomChooserEntry(*this, VisatRum()));
+      VisaRum();  // chooses the shown room's entry
       NollStaellSammanst();
+      VisaResultatRadioGroupClick();
+      Sk1Click();
       break;
     case kFilhantering:
     case kAllmIndata:

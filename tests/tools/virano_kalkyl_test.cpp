@@ -165,7 +165,8 @@ TEST_F(VirAnoKalkylTest, UsageAndFileErrorsEndWithStatusTwo) {
         "--karta 0 " + project, "--karta 0 --detalj " + project + " 1",
         "--karta 0 --steg 0 " + project + " 1", "--karta 0 --avstand -1 " + project + " 1",
         "--karta 0 --avstand 1m " + project + " 1", "--steg 0,2 " + project + " 1",
-        "--csv --karta 0 " + project + " 3", project + " 1 --karta"}) {
+        "--csv --karta 0 " + project + " 3", project + " 1 --karta",
+        "--pdf x.pdf --karta 0 " + project + " 1"}) {
     const Outcome o = Run(args);
     EXPECT_EQ(o.status, 2) << args;
     EXPECT_EQ(o.out, "") << args;

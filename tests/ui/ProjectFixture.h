@@ -17,6 +17,46 @@
 
 namespace virano::testing {
 
+// Fills a surface or point row from its cells' texts joined by "|".
+template <typename Row>
+void SetCells(Row& row, const QString& cells) {
+  const QStringList texts = cells.split(QLatin1Char('|'));
+  for (int c = 0; c < texts.size(); ++c) SetField(row.cell(c), texts[c]);
+}
+
+// Writes a project of version 1 whose rooms carry `names`, each a 4 m cube
+// at 20 °C without points; `fill` may change each record (0 the general
+// record) before it is written.
+inline void WriteProject(const QString& path, const QStringList& names,
+                         const std::function<void(int k, TRoomRecord&)>& fill = {}) {
+  const ProjectFile file(FilePath(path));
+  file.Create();
+  TRoomRecord general{};
+  general.FilVersion.SetText("1");
+  general.TextStorlek.SetText("11");
+  general.Radavst.SetText("12");
+  general.Anl1.SetText("Skolan");
+  general.Datum.SetText("2001-02-03");
+  if (fill) fill(0, general);
+  file.Append(general);
+  for (int k = 1; k <= names.size(); ++k) {
+    TRoomRecord room{};
+    SetField(room.RumsNamn, names[k - 1]);
+    for (auto* field : {&room.RumsTemp, &room.Rot, &room.MinRot}) field->SetText("20");
+    room.LuftHast.SetText("0,15");
+    for (auto* field : {&room.IncROT, &room.WattPerKvmTak, &room.Temp05OG, &room.Temp18OG})
+      field->SetText("0");
+    // Six main surfaces complete enough to pass the input check.
+    for (int s = 0; s < kMainSurfaceCount; ++s) {
+      const std::string_view caption = kMainSurfaceCaptions[s];
+      SetCells(room.Ytor[s][0], QString::fromUtf8(caption.data(), qsizetype(caption.size())) +
+                                    QStringLiteral("|0|4|0|4||||20"));
+    }
+    if (fill) fill(k, room);
+    file.Append(room);
+  }
+}
+
 class ProjectWindowTest : public WindowTest {
  protected:
   void SetUp() override {
@@ -27,36 +67,12 @@ class ProjectWindowTest : public WindowTest {
 
   QString Path(const QString& name) const { return dir_.filePath(name); }
 
-  // Writes a project of version 1 whose rooms carry `names`; `fill` may
-  // change each record (0 the general record) before it is written.
+  // WriteProject into the test's folder.
   QString MakeProject(const QString& name, const QStringList& names,
                       const std::function<void(int k, TRoomRecord&)>& fill = {}) {
-    const QString path = Path(name);
-    const ProjectFile file(FilePath(path));
-    file.Create();
-    TRoomRecord general{};
-    general.FilVersion.SetText("1");
-    general.TextStorlek.SetText("11");
-    general.Radavst.SetText("12");
-    general.Anl1.SetText("Skolan");
-    general.Datum.SetText("2001-02-03");
-    if (fill) fill(0, general);
-    file.Append(general);
-    for (int k = 1; k <= names.size(); ++k) {
-      TRoomRecord room{};
-      SetField(room.RumsNamn, names[k - 1]);
-      for (auto* field : {&room.RumsTemp, &room.Rot, &room.MinRot}) field->SetText("20");
-      room.LuftHast.SetText("0,15");
-      for (auto* field : {&room.IncROT, &room.WattPerKvmTak, &room.Temp05OG, &room.Temp18OG})
-        field->SetText("0");
-      room.Ytor[FrontWall][0].Namn.SetText("Vägg fram");
-      room.Ytor[FrontWall][0].X2.SetText("4");
-      if (fill) fill(k, room);
-      file.Append(room);
-    }
-    return path;
+    WriteProject(Path(name), names, fill);
+    return Path(name);
   }
-
   static TRoomRecord Record(const QString& path, int k) { return ProjectFile(FilePath(path)).Read(k); }
   static long long Records(const QString& path) { return ProjectFile(FilePath(path)).Count(); }
   static QStringList RoomNames(const QString& path) {

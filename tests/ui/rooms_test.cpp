@@ -104,12 +104,14 @@ TEST_F(RoomsTest, ANewRoomIsAddedEmptyAndKeepsTheRoomBoxes) {
   const TRoomRecord room = Record(file, 2);
   EXPECT_FALSE(room.Ytor[FrontWall][0].InUse());
 
-  // Named and stepped away from, the new room is stored with its name.
+  // Named and stepped away from, the new room is stored with its name; the
+  // step is refused, since the room has no surfaces yet.
   QTest::keyClicks(form->RumsNamn, QStringLiteral("Ny"));
   form->UpDown1->Step(-1);
   EXPECT_EQ(RoomNames(file), (QStringList{"A1", "Ny"}));
   EXPECT_EQ(FieldText(Record(file, 2).RumsTemp), QStringLiteral("18"));
-  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("A1"));
+  EXPECT_EQ(form->Nummer->text(), QStringLiteral("2"));
+  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("Ny"));
 }
 
 TEST_F(RoomsTest, SteppingLabelsThePointsWithTheFrontWall) {
@@ -136,18 +138,22 @@ TEST_F(RoomsTest, AMarkedErrorKeepsTheRoom) {
 
 TEST_F(RoomsTest, EachChooserEntryShowsItsOwnRoom) {
   OpenRooms({"Kontor", "", "Hall"}, 1);
-  // Entries as the room list makes them: unnamed rooms left out, each entry
-  // with its room's number.
-  form->ComboBox2->addItem(QStringLiteral("Kontor"), 1);
-  form->ComboBox2->addItem(QStringLiteral("Hall"), 3);
+  ClickTab(TForm1::kSammanst);
+  // Unnamed rooms are left out; each entry keeps its room's number.
+  ASSERT_EQ(form->ComboBox2->count(), 2);
+  EXPECT_EQ(form->ComboBox2->itemText(1), QStringLiteral("Hall"));
+  EXPECT_EQ(form->ComboBox2->currentIndex(), 0);
   form->ComboBox2->setCurrentIndex(1);
   emit form->ComboBox2->activated(1);
   EXPECT_EQ(form->Nummer->text(), QStringLiteral("3"));
   EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("Hall"));
-  // Entering the summary chooses the shown room's entry.
+  EXPECT_EQ(form->StringGrid3->Cells(0, 3), QStringLiteral("Hall"));
+  // Entering the summary again chooses the shown room's entry.
   form->UpDown1->Step(-2);
+  ClickTab(TForm1::kFilhantering);
   ClickTab(TForm1::kSammanst);
   EXPECT_EQ(form->ComboBox2->currentIndex(), 0);
+  EXPECT_EQ(form->StringGrid3->Cells(0, 3), QStringLiteral("Kontor"));
 }
 
 }  // namespace

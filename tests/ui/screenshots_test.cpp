@@ -2,6 +2,7 @@
 // VIRANO_SCREENS names a folder, under a real display (xcb):
 //   VIRANO_SCREENS=/tmp/screens QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24"
 //     build/bin/ui_tests --gtest_filter='Screenshots.*'
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QAbstractButton>
@@ -13,6 +14,8 @@
 #include <QTimer>
 
 #include "Controls.h"
+#include "FelInfo.h"
+#include "ProjectFixture.h"
 #include "Ombox.h"
 #include "StringGrid.h"
 #include "WindowFixture.h"
@@ -130,6 +133,45 @@ TEST_F(Screenshots, VersionMessage) {
                               "programverion 1,12 behövs. Använd medföljande konverteringsprogram. "
                               "Se manual"),
                MessageKind::Information);
+}
+
+// "Sammanställning" in its three views, a room with a gap, and the error
+// list of a room without a floor.
+TEST_F(Screenshots, SummaryAndErrorList) {
+  ShowActive();
+  QTemporaryDir projects;
+  const QString path = projects.filePath(QStringLiteral("Skolan.rot"));
+  WriteProject(path, {"Kontor 12", "Hall", "Förråd"}, [](int k, TRoomRecord& room) {
+    SetCells(room.Ytor[FrontWall][0], QStringLiteral("Vägg fram|0|4|0|4|0,3|0,13|-20|19"));
+    SetCells(room.Ytor[FrontWall][1], QStringLiteral("Fönster|1|3|1|2|1,8|0,13|-20|12"));
+    SetCells(room.Ytor[FrontWall][2], QStringLiteral("Radiator|1|3|0,1|0,7||||45"));
+    SetCells(room.Punkter[FrontWall][0], QStringLiteral("2|1,2|1"));
+    SetCells(room.Punkter[FrontWall][1], QStringLiteral("1|1,2|0,6"));
+    SetCells(room.Punkter[Floor][0], QStringLiteral("1|2,5|0,6"));
+    if (k == 2) room.Ytor[Ceiling][0].X2.SetText("1");  // a gap: sums below 1,00
+    if (k == 3) room.Ytor[Floor][0] = TSurfaceRow{};
+    if (k == 3) SetCells(room.Ytor[RearWall][1], QStringLiteral("Dörr 1|1|2|0|2|1|1"));
+  });
+  dialogs.files.push_back(path);
+  form->OpenButtonClick();
+  form->UpDown1->SetPosition(1);
+  form->resize(1100, 760);
+  ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kSammanst));
+  Save(form.get(), QStringLiteral("14-sammanstallning-indata"));
+  form->VisaResultatRadioGroup->SetItemIndex(1);
+  Save(form.get(), QStringLiteral("15-sammanstallning-resultat"));
+  form->VisaResultatRadioGroup->SetItemIndex(2);
+  Save(form.get(), QStringLiteral("16-sammanstallning-resultat-detalj"));
+  form->VisaResultatRadioGroup->SetItemIndex(1);
+  form->ComboBox2->setCurrentIndex(1);
+  form->ComboBox2Change();
+  Save(form.get(), QStringLiteral("17-sammanstallning-resultat-glipa"));
+  form->UpDown1->SetPosition(3);
+  form->Sk1Click();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Form2.get()));
+  Save(form->Form2.get(), QStringLiteral("18-felmeddelande"));
+  form->Form2->resize(760, 144);
+  Save(form->Form2.get(), QStringLiteral("19-felmeddelande-bredare"));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // virano-kalkyl [--detalj] [--csv] PROJEKT.rot [RUMSNUMMER]
 // virano-kalkyl --karta YTA [--avstand Z] [--steg D] [--csv] PROJEKT.rot RUMSNUMMER
 // Prints the result table of one room, or of every room, of a project file,
-// or the ROT map of one main surface of a room.
+// or the ROT map of one main surface of a room (karta.h); with --pdf (pdf.h)
+// writes the project's printed reports instead.
 #include <clocale>
 #include <cstring>
 #include <exception>
@@ -16,6 +17,9 @@
 #include "karta.h"
 #include "project/numbers.h"
 #include "project/recordfile.h"
+#ifdef VIRANO_KALKYL_PDF
+#include "pdf.h"
+#endif
 
 namespace {
 
@@ -26,6 +30,8 @@ constexpr const char* kHelp =
     "            virano-kalkyl --csv [--detalj] PROJEKT.rot [RUMSNUMMER]\n"
     "            virano-kalkyl --karta YTA [--avstand Z] [--steg D] [--csv]\n"
     "                          PROJEKT.rot RUMSNUMMER\n"
+    "            virano-kalkyl --pdf RAPPORT.pdf [--indata] [--resultat] [--detalj]\n"
+    "                          [--vaggvyer] PROJEKT.rot [RUMSNUMMER]\n"
     "\n"
     "Beräknar riktad operativ temperatur (ROT) i kontrollpunkterna för ett rum i\n"
     "projektfilen PROJEKT.rot och skriver rummets resultattabell på standard ut:\n"
@@ -49,6 +55,13 @@ constexpr const char* kHelp =
     "                eller 0–5\n"
     "  --avstand Z   punkternas avstånd från ytan i meter (1,0)\n"
     "  --steg D      avståndet mellan punkterna i meter (0,10)\n"
+    "  --pdf RAPPORT.pdf [--indata] [--resultat] [--detalj] [--vaggvyer]\n"
+    "                skriv i stället projektets utskrifter till PDF-filen\n"
+    "                RAPPORT.pdf, samma sidor som Utskrift i programmet ger på en\n"
+    "                A4-skrivare: indata, resultat, detaljerat resultat och\n"
+    "                väggvyer, de valda eller alla fyra om ingen är vald. Utan\n"
+    "                RUMSNUMMER skrivs varje rum med namn ut, vart och ett från\n"
+    "                en ny sida (Skriv ut alla rum)\n"
     "  --help        visa denna hjälp\n"
     "\n"
     "Decimaltecknet är systemets och tas från språkinställningen (LC_ALL,\n"
@@ -60,7 +73,8 @@ constexpr const char* kHelp =
     "     en annan programversion, eller rummet finns inte\n"
     "  3  beräkningen avbröts av ett omvandlingsfel eller en division med noll;\n"
     "     raderna som hann beräknas skrivs ut (av kartan inga) och felet på\n"
-    "     standard fel\n";
+    "     standard fel; med --pdf: utskriften misslyckades och ingen PDF-fil\n"
+    "     skrevs\n";
 
 constexpr int kUsageOrFile = 2;
 constexpr int kCalculationStopped = 3;
@@ -168,8 +182,12 @@ void PrintMap(const kalkyl::MapAndCsvOptions& map, const Arguments& a, bool deci
   }
 }
 
-int Run(const std::vector<std::string>& args) {
+int Run(std::vector<std::string> args) {
   const bool decimalPunkt = SystemDecimalPunkt();
+#ifdef VIRANO_KALKYL_PDF
+  const PdfOptions pdf = TakePdfOptions(args);
+  if (!pdf.error.empty()) Usage(pdf.error);
+#endif
   kalkyl::MapAndCsvOptions map;
   Arguments a;
   try {
@@ -182,6 +200,9 @@ int Run(const std::vector<std::string>& args) {
     return 0;
   }
   if (map.surface && (!a.room || a.detailed)) Usage("--karta tar ett rumsnummer och inte --detalj");
+#ifdef VIRANO_KALKYL_PDF
+  if (pdf.file && (map.csv || map.surface)) Usage("--pdf går inte ihop med --csv eller --karta");
+#endif
   const ProjectFile file(a.project);
   int rooms = 0;
   try {
@@ -192,6 +213,9 @@ int Run(const std::vector<std::string>& args) {
   if (a.room && (*a.room < 1 || *a.room > rooms))
     throw Exit{kUsageOrFile, "Rum " + std::to_string(*a.room) + " finns inte i " +
                                  a.project.string() + " (" + std::to_string(rooms) + " rum)"};
+#ifdef VIRANO_KALKYL_PDF
+  if (pdf.file) return WritePdf(pdf, a.detailed, a.project, a.room, decimalPunkt);
+#endif
   kalkyl::TableOutput out(std::cout, map.csv, decimalPunkt);
   if (map.surface) {
     PrintMap(map, a, decimalPunkt, out);

@@ -1,0 +1,37 @@
+#pragma once
+// The input check of a room: which surface rows lack what the calculation
+// needs, as the lines of the error file (.rof), and the error list's layout.
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "project/record.h"
+
+namespace virano {
+
+// The message of row `r` of main surface `s`'s block; empty when the row is
+// sound or not in use. Judged on the texts only: a cell counts as filled
+// when it is not empty.
+std::string RowErrorMessage(const TSurfaceRow& row, int r, MainSurface s);
+
+// Every error of room `number`, main surface by main surface and row by row
+// (the block's last row is not checked).
+std::vector<TErrorRecord> RoomErrors(const TRoomRecord& room, int number);
+
+// Checks room `number` of `projectFile`: `errorFile` is created anew and
+// holds the room's errors afterwards. Returns their number. FileError when a
+// file cannot be read or written.
+int CheckRoomFile(const std::filesystem::path& projectFile, const std::filesystem::path& errorFile,
+                  int number);
+
+// The error list's columns: headings and widths. The widths are measured
+// from the texts "XXXX" (room number) and fifteen X (the three name
+// columns); the message column takes the rest of the grid.
+inline constexpr std::array<std::string_view, 5> kErrorListHeadings = {
+    "Nr", "Rumsnamn", "Yta", "Delyta", "Felmeddelande"};
+std::array<int, 5> ErrorListWidths(int gridWidth, int lineWidth, int numberTextWidth,
+                                   int nameTextWidth);
+
+}  // namespace virano

@@ -1,0 +1,350 @@
+#include "reports/utskrift.h"
+
+#include <cmath>
+#include <memory>
+
+#include "engine/calculation.h"
+#include "project/numbers.h"
+#include "project/recordfile.h"
+
+namespace virano {
+
+namespace {
+
+std::string Header() { return "VIRANO ver. " + std::string(kVersionText) + "     KESTRA"; }
+
+// The document's title: the project's name without directory.
+std::string Title(const ReportSettings& settings) {
+  return std::filesystem::path(settings.FilNamn).filename().string();
+}
+
+// Begins a document, runs `body` and ends the document; on any failure the
+// document is dropped and the failure passed on.
+template <typename Body>
+void Document(Canvas& canvas, const ReportSettings& settings, Body body) {
+  canvas.BeginDoc(Title(settings));
+  try {
+    body();
+    canvas.EndDoc();
+  } catch (...) {
+    canvas.Abort();
+    throw;
+  }
+}
+
+int NextSmallerSize(int size) {
+  switch (size) {
+    case 12: return 10;
+    case 11: return 9;
+    case 10: return 8;
+    case 9: return 7;
+    default: return 6;
+  }
+}
+
+}  // namespace
+
+AllmData AllmDataFrom(const TRoomRecord& general) {
+  return {general.Anl1.Text(), general.Anl2.Text(), general.Signatur.Text(), general.Datum.Text(),
+          general.RevDatum.Text()};
+}
+
+int AnpassaTextStorlek(Canvas& canvas, int x, int pageWidth, int size, const std::string& fontName,
+                       const std::string& text) {
+  for (;;) {
+    canvas.SetFont(fontName, size);
+    if (pageWidth - x >= canvas.TextWidth(text) || size <= 6) return size;
+    size = NextSmallerSize(size);
+  }
+}
+
+// --- The page frame ---------------------------------------------------------
+
+void Utskrift::SkrivarMatt() {
+  SidBredd = canvas_.PageWidth();
+  SidHoejd = canvas_.PageHeight();
+  SidBreddMm = canvas_.PageWidthMm();
+  if (SidBredd <= 0 || SidHoejd <= 0 || SidBreddMm <= 0)
+    throw PrintError("skrivaren anger ingen utskrivbar yta");
+  PixPerMm = static_cast<float>(static_cast<long double>(SidBredd) / SidBreddMm);
+}
+
+void Utskrift::Typsnitt() {
+  canvas_.SetFont(kTypsnitt, settings_.TextStorlek);
+  Storlek = canvas_.FontSize();
+  RadHoejd = static_cast<int>(std::nearbyint(Storlek * 0.4L * PixPerMm));
+}
+
+int Utskrift::Pixlar(float mm) const {
+  return static_cast<int>(std::nearbyint(static_cast<long double>(mm) * PixPerMm));
+}
+
+void Utskrift::SetColumns(const std::vector<std::pair<int, float>>& columns) {
+  for (const auto& [k, mm] : columns) K[k] = Pixlar(mm);
+}
+
+void Utskrift::Skriv(int x, const std::string& text) {
+  if (!text.empty()) canvas_.TextOut(x, RadY, text);
+}
+
+void Utskrift::Sidhuvud() {
+  Skriv(K[1], Header());
+  Skriv(K[12], "sida " + std::to_string(SidNr));
+}
+
+void Utskrift::NySida() {
+  canvas_.NewPage();
+  RadY = RadHoejd;
+  ++SidNr;
+}
+
+void Utskrift::SkrivKapad(int x, std::string text) {
+  const int room = SidBredd - x;
+  while (!text.empty() && canvas_.TextWidth(text) > room) {
+    std::size_t end = text.size() - 1;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    text.erase(end);
+  }
+  Skriv(x, text);
+}
+
+void Utskrift::Anlaeggning(const AllmData& data) {
+  Skriv(K[1], "Anläggning: ");
+  Skriv(K[2], data.Anl1);
+  RadY += RadHoejd;
+  if (!data.Anl2.empty()) {
+    Skriv(K[2], data.Anl2);
+    RadY += RadHoejd;
+  }
+}
+
+void Utskrift::Projekthuvud(const AllmData& data) {
+  Anlaeggning(data);
+  Skriv(K[1], "Namn: ");
+  Skriv(K[2], data.Signatur);
+  RadY += RadHoejd;
+  Skriv(K[1], "Datum: ");
+  Skriv(K[2], data.Datum);
+  Skriv(K[5], "Reviderad: ");
+  Skriv(K[7], data.RevDatum);
+  RadY += RadHoejd;
+}
+
+// --- The input report -------------------------------------------------------
+
+void Utskrift::KolumnerIndata() {
+  SetColumns({{1, 14}, {2, 47}, {3, 58}, {4, 69}, {5, 80}, {6, 91}, {7, 107}, {8, 122},
+              {9, 137}, {10, 160}, {11, 171}, {12, 182}});
+}
+
+void Utskrift::SkrivIndata(const std::vector<InputViewRow>& rows) {
+  const int h = RadHoejd;
+  const InputViewRow room = rows.empty() ? InputViewRow{} : rows.front();
+  KolumnerIndata();
+  SidNr = 1;
+  Sidhuvud();
+  RadY += 2 * h;
+  Projekthuvud(settings_.Allmaent);
+  Skriv(K[1], "Sökväg: ");
+  AnpassaTextStorlek(canvas_, K[2], SidBredd, Storlek, kTypsnitt, settings_.FilNamn);
+  SkrivKapad(K[2], settings_.FilNamn);
+  canvas_.SetFont(kTypsnitt, settings_.TextStorlek);
+
+  RadY += 2 * h;
+  const std::pair<const char*, std::string> lines[] = {
+      {"Rumsnamn:", room[0]},
+      {"Lufthastighet:", room[9] + " m/s"},
+      {"Rumstemperatur:", room[10] + "°" + "C"},
+      {"Riktad OP temp:", room[11] + "°" + "C   Rot/Min Rot"},
+  };
+  for (const auto& [label, value] : lines) {
+    Skriv(K[1], label);
+    Skriv(K[2], value);
+    RadY += h;
+  }
+  Skriv(K[1], "Uppvärmn.system:");
+  Skriv(K[2], room[12]);
+  Skriv(K[5], room[13]);
+
+  RadY += 3 * h;
+  Skriv(K[5], "INDATA");
+  RadY += 2 * h;
+  RubrikIndata();
+  for (const InputViewRow& row : rows) {
+    RadY += h;
+    if (RadY >= SidHoejd - 4 * h) NySidaIndata();
+    for (int c = 0; c <= 8; ++c) Skriv(K[c + 1], row[c]);
+    for (int c = 14; c <= 16; ++c) Skriv(K[c - 4], row[c]);
+  }
+}
+
+void Utskrift::RubrikIndata() {
+  const char* line1[] = {"HuvudYta", "X1", "X2", "Y1", "Y2", "u-värde", "mi", "Temp.", "Yttemp.",
+                         "Kontrollpunkter", "", ""};
+  const char* line2[] = {"   Delyta", "", "", "", "", "W/m2K", "W/m2K", "Utsida C", "C",
+                         "Xp", "Yp", "Zp"};
+  for (const auto* line : {line1, line2}) {
+    for (int k = 1; k <= 12; ++k) Skriv(K[k], line[k - 1]);
+    RadY += RadHoejd;
+  }
+}
+
+void Utskrift::NySidaIndata() {
+  NySida();
+  Sidhuvud();
+  RadY += 2 * RadHoejd;
+  RubrikIndata();
+}
+
+// --- The result reports -----------------------------------------------------
+
+void Utskrift::KolumnerResultat() {
+  SetColumns({{1, 14}, {2, 42}, {3, 60}, {4, 78}, {5, 96}, {6, 118}, {7, 140}, {8, 158},
+              {9, 175}, {12, 182}});
+}
+
+void Utskrift::SkrivResultat(const ResultTable& table, bool detailed) {
+  const int h = RadHoejd;
+  KolumnerResultat();
+  RadY += 3 * h;
+  if (!detailed) {
+    Skriv(K[4], "RESULTAT");
+  } else if (RadY + table.RowCount() * h > SidHoejd) {
+    // The detailed table is taken whole to a page of its own.
+    NySida();
+    Skriv(K[4], "RESULTAT DETALJERAD");
+    Skriv(K[12], "sida " + std::to_string(SidNr));
+  } else {
+    Skriv(K[4], "RESULTAT DETALJERAD");
+  }
+  RadY += 2 * h;
+  RubrikResultat(detailed);
+  for (int r = ResultTable::kHeadingRows; r < table.RowCount(); ++r) {
+    const ResultTable::Row& row = table.rows[r];
+    RadY += h;
+    // A room's block does not begin within the last ten lines of a page.
+    if (!detailed && row[9] == "NR" && RadY >= SidHoejd - 10 * h) NySidaResultat(detailed);
+    if (RadY >= SidHoejd - 3 * h) NySidaResultat(detailed);
+    for (int c = 0; c <= 8; ++c) Skriv(K[c + 1], row[c]);
+  }
+}
+
+void Utskrift::RubrikResultat(bool detailed) {
+  const char* lines[3][9] = {
+      {"Rum", "Kontroll", "Riktad", "Rums-", "Summa", "Summa", "Vinkel-", "Yttemp.",
+       "Vinkelkoeff."},
+      {"  Huvudyta", "punkt", "operativ", "temp.", "vinkel-", "vinkelkoeff.", "koeff.", "",
+       "* yttemp."},
+      {detailed ? "   Delyta" : "", "Nr", "temp.", "i punkten", "koeff.", "* yttemp.", "", "",
+       ""},
+  };
+  for (const auto& line : lines) {
+    for (int c = 0; c < 9; ++c) Skriv(K[c + 1], line[c]);
+    RadY += RadHoejd;
+  }
+}
+
+void Utskrift::NySidaResultat(bool detailed) {
+  NySida();
+  Sidhuvud();
+  RadY += 2 * RadHoejd;
+  RubrikResultat(detailed);
+  RadY += RadHoejd;
+}
+
+// --- The error list ---------------------------------------------------------
+
+void Utskrift::KolumnerFel() { SetColumns({{1, 14}, {2, 25}, {3, 65}, {4, 90}, {5, 120}, {12, 182}}); }
+
+void Utskrift::RubrikFel() {
+  const char* heading[] = {"Nr", "Rumsnamn", "Yta", "DelYta", "Felmeddelande"};
+  for (int c = 0; c < 5; ++c) Skriv(K[c + 1], heading[c]);
+}
+
+void Utskrift::NySidaFel() {
+  NySida();
+  Sidhuvud();
+  RadY += 2 * RadHoejd;
+  RubrikFel();
+  RadY += RadHoejd;
+}
+
+void SkrivFelLista(Canvas& canvas, const ReportSettings& settings,
+                   const std::vector<ErrorRow>& rows) {
+  Utskrift u(canvas, settings);
+  u.SkrivarMatt();
+  u.KolumnerFel();
+  Document(canvas, settings, [&] {
+    u.Typsnitt();
+    const int h = u.RadHoejd;
+    u.RadY = h;
+    u.SidNr = 1;
+    u.Sidhuvud();
+    u.RadY += 2 * h;
+    // The texts stand where the input report puts them: the list's own
+    // second column lies within the label "Anläggning: ".
+    u.K[2] = u.Pixlar(47);
+    u.Anlaeggning(settings.Allmaent);
+    u.KolumnerFel();
+    u.RadY += 3 * h;
+    u.Skriv(u.K[3], "FELINFORMATION");
+    u.RadY += 2 * h;
+    u.RubrikFel();
+    u.RadY += h;
+    for (const ErrorRow& row : rows) {
+      u.RadY += h;
+      if (u.RadY >= u.SidHoejd - 4 * h) u.NySidaFel();
+      for (int c = 0; c < 5; ++c) u.Skriv(u.K[c + 1], row[c]);
+    }
+  });
+}
+
+// --- The print job ----------------------------------------------------------
+
+RoomTables TablesFromFile(const std::filesystem::path& projectFile, bool decimalPunkt) {
+  RoomTables tables;
+  tables.Indata = [projectFile, decimalPunkt](int room) {
+    auto record = std::make_unique<TRoomRecord>();
+    ProjectFile(projectFile).Read(room, *record);
+    return InputViewRows(*record, decimalPunkt);
+  };
+  tables.Resultat = [projectFile, decimalPunkt](int room, bool detailed) {
+    ResultTable table;
+    table.SetUp(detailed);
+    Kalkyl(projectFile, room, detailed, decimalPunkt, table);
+    return table;
+  };
+  return tables;
+}
+
+void SkrivUt(Canvas& canvas, const ReportSettings& settings, const ReportChoice& choice,
+             const std::vector<int>& rooms, const RoomTables& tables) {
+  if (rooms.empty()) return;
+  Utskrift u(canvas, settings);
+  u.SkrivarMatt();
+  Document(canvas, settings, [&] {
+    u.Typsnitt();
+    u.RadY = u.RadHoejd;
+    for (std::size_t i = 0; i < rooms.size(); ++i) {
+      const int room = rooms[i];
+      if (i > 0) {
+        canvas.NewPage();
+        u.RadY = u.RadHoejd;
+      }
+      if (choice.Indata) {
+        u.SkrivIndata(tables.Indata(room));
+      } else if (choice.Resultat || choice.ResultatDetalj) {
+        // Without the input report the result report opens the room's
+        // pages: numbered from 1, under the header line.
+        u.KolumnerResultat();
+        u.SidNr = 1;
+        u.Sidhuvud();
+      }
+      if (choice.Resultat) u.SkrivResultat(tables.Resultat(room, false), false);
+      if (choice.ResultatDetalj) u.SkrivResultat(tables.Resultat(room, true), true);
+      if (choice.Vaeggvyer) u.SkrivVaeggVyer(room);
+    }
+  });
+}
+
+}  // namespace virano

@@ -1,0 +1,95 @@
+// virano-kalkyl --pdf run as a program; the PDF read back with pdftotext,
+// pdfinfo and pdffonts.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "room_builder.h"
+
+namespace virano {
+namespace {
+
+using testing::RoomBuilder;
+
+class KalkylPdf : public ::testing::Test {
+ protected:
+  // Runs a shell command in the test's folder; its status and output.
+  std::pair<int, std::string> Shell(const std::string& command) {
+    const auto out = dir_.path() / "out.txt";
+    const int raw = std::system(("cd '" + dir_.path().string() + "' && (" + command + ") >'" +
+                                 out.string() + "' 2>&1").c_str());
+    std::ifstream in(out);
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1,
+            {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}};
+  }
+  std::pair<int, std::string> Kalkyl(const std::string& args) {
+    return Shell(std::string("LC_ALL=C '") + VIRANO_KALKYL + "' " + args);
+  }
+  // The project: Kontor, an unnamed room with a window "Skrubbfönster", Hall.
+  void WriteProject(TRoomRecord* change = nullptr) {
+    RoomBuilder kontor(4, 5, 2.5), unnamed(2, 2, 2.5), hall(6, 4, 3);
+    kontor.SubSurface(FrontWall, 1, "Fönster", 1, 3, 1, 2, 12).Point(FrontWall, 0, 2, 1.2, 1);
+    unnamed.record().RumsNamn.SetText("");
+    unnamed.SubSurface(FrontWall, 1, "Skrubbfönster", 0.5, 1.5, 1, 2, 12);
+    hall.record().RumsNamn.SetText("Hall");
+    hall.Point(Floor, 0, 3, 2, 1);
+    testing::WriteProject(dir_.path() / "projekt.rot",
+                          {change ? change : &kontor.record(), &unnamed.record(), &hall.record()});
+  }
+  std::string Pages() { return Shell("pdfinfo rapport.pdf | grep Pages: | tr -s ' '").second; }
+  static bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+  }
+
+  testing::TempDir dir_{"kalkyl-pdf"};
+};
+
+TEST_F(KalkylPdf, EveryNamedRoomWithAllFourReports) {
+  WriteProject();
+  const auto [status, err] = Kalkyl("--pdf rapport.pdf projekt.rot");
+  ASSERT_EQ(status, 0) << err;
+  EXPECT_EQ(err, "");
+  const std::string text = Shell("pdftotext rapport.pdf -").second;
+  for (const char* part : {"INDATA", "RESULTAT DETALJERAD", "VÄGGVYER", "Hall", "/projekt.rot"})
+    EXPECT_TRUE(Has(text, part)) << part;
+  EXPECT_FALSE(Has(text, "Skrubbfönster")) << "an unnamed room is not in the room list";
+  // Per room: the input report and both result reports on page 1, the wall
+  // views on page 2; Hall starts again at page 1 on the third page.
+  EXPECT_EQ(Pages(), "Pages: 4\n");
+  EXPECT_EQ(Shell("pdftotext -f 3 -l 3 rapport.pdf - | grep -c 'sida 1'").second, "1\n");
+  EXPECT_TRUE(Has(Shell("pdffonts rapport.pdf").second, "LiberationSans"));
+}
+
+TEST_F(KalkylPdf, ChosenReportsOfOneRoom) {
+  WriteProject();
+  const auto [status, err] = Kalkyl("--pdf rapport.pdf --vaggvyer projekt.rot 3");
+  ASSERT_EQ(status, 0) << err;
+  EXPECT_EQ(Shell("pdftotext rapport.pdf - | grep -c 'VÄGGVYER\\|Hall\\|INDATA'").second,
+            "2\n");
+  EXPECT_EQ(Pages(), "Pages: 1\n");
+}
+
+TEST_F(KalkylPdf, FailedPrintLeavesNoPdfAndEndsWithStatusThree) {
+  WriteProject();
+  auto [status, err] = Kalkyl("--pdf saknas/rapport.pdf projekt.rot");
+  EXPECT_EQ(status, 3);
+  EXPECT_TRUE(Has(err, "virano-kalkyl: Utskriften misslyckades: ")) << err;
+
+  RoomBuilder bad(4, 5, 2.5);
+  bad.Point(Ceiling, 0, 2, 2.5, 1).record().Punkter[Ceiling][0].Zp.SetText("1,0,0");
+  WriteProject(&bad.record());
+  std::ofstream(dir_.path() / "rapport.pdf") << "tidigare";
+  std::tie(status, err) = Kalkyl("--pdf rapport.pdf projekt.rot");
+  EXPECT_EQ(status, 3);
+  EXPECT_TRUE(Has(err, "1.0,0")) << err;
+  EXPECT_EQ(Shell("cat rapport.pdf; ls -A | wc -l").second, "tidigare3\n");
+
+  EXPECT_EQ(Kalkyl("--indata projekt.rot").first, 2);
+  EXPECT_EQ(Kalkyl("projekt.rot --pdf").first, 2);
+  EXPECT_TRUE(Has(Kalkyl("--help").second, "--pdf RAPPORT.pdf [--indata]"));
+}
+
+}  // namespace
+}  // namespace virano
