@@ -26,18 +26,11 @@ testing::RoomBuilder WindowAndRadiator(int heatSystem = 0) {
 
 std::string Text(float value) { return FormatFixed(value, 2, false); }
 
-RotMapRequest Request(int s, long double step = 0.1L, unsigned threads = 0,
-                      long double distance = 1) {
-  RotMapRequest request;
+// The map of surface s with `step`, the rest as `request` asks.
+RotMap Map(const TRoomRecord& room, int s, long double step = 0.1L, RotMapRequest request = {}) {
   request.surface = MainSurface(s);
-  request.distance = distance;
   request.step = step;
-  request.threads = threads;
-  return request;
-}
-
-RotMap Map(const TRoomRecord& room, int s, long double step = 0.1L, unsigned threads = 0) {
-  return ComputeRotMap(room, Request(s, step, threads), false);
+  return ComputeRotMap(room, request, false);
 }
 
 TEST(RotMap, PointOnATypedControlPointGivesItsRowOfTheResultTable) {
@@ -48,8 +41,7 @@ TEST(RotMap, PointOnATypedControlPointGivesItsRowOfTheResultTable) {
     Calculation calc{room.record(), table, false, false};
     VinkelKoeffMainSurface(calc, MainSurface(s));
     const RotMapCell& cell = Map(room.record(), s).At(12, 8);  // 13 and 9 steps in
-    ASSERT_EQ(cell.Xp, 1.3f);
-    ASSERT_EQ(cell.Yp, 0.9f);
+    ASSERT_TRUE(cell.Xp == 1.3f && cell.Yp == 0.9f);
     EXPECT_EQ(Text(cell.ROT), table.Cell(2, 0)) << kMainSurfaceCaptions[s];
     EXPECT_EQ(Text(cell.sum), table.Cell(4, 0)) << kMainSurfaceCaptions[s];
     const PointResult p = RotAtPoint(room.record(), MainSurface(s), 1.3f, 0.9f, 1, false);
@@ -89,25 +81,27 @@ TEST(RotMap, BelowMinimumAreTheCellsUnderMinRot) {
 
 TEST(RotMap, ThreadsGiveTheSameMapAndTellTheProgressOnTheCallingThread) {
   const auto room = WindowAndRadiator();
-  const RotMap one = Map(room.record(), LeftWall, 0.1L, 1);
-  RotMapRequest request = Request(LeftWall, 0.1L, 3);
+  RotMapRequest request;
+  request.threads = 1;
+  const RotMap one = Map(room.record(), LeftWall, 0.1L, request);
+  request.threads = 3;
   std::vector<int> done;
   request.progress = [&, caller = std::this_thread::get_id()](int d, int total) {
     EXPECT_EQ(std::this_thread::get_id(), caller);
     EXPECT_EQ(total, 49 * 25);
     done.push_back(d);
   };
-  const RotMap map = ComputeRotMap(room.record(), request, false);
+  const RotMap map = Map(room.record(), LeftWall, 0.1L, request);
   for (std::size_t i = 0; i < map.cells.size(); ++i)
     ASSERT_TRUE(map.cells[i].ROT == one.cells[i].ROT && map.cells[i].sum == one.cells[i].sum);
   EXPECT_TRUE(std::is_sorted(done.begin(), done.end()) && done.back() == 49 * 25);
 
   std::atomic<bool> cancel{true};  // cancelled before it starts, or while it runs
   request.cancel = &cancel;
-  EXPECT_TRUE(ComputeRotMap(room.record(), request, false).cancelled);
+  EXPECT_TRUE(Map(room.record(), LeftWall, 0.1L, request).cancelled);
   cancel = false;
   request.progress = [&](int, int) { cancel = true; };
-  const RotMap stopped = ComputeRotMap(room.record(), request, false);
+  const RotMap stopped = Map(room.record(), LeftWall, 0.1L, request);
   const auto computed = std::count_if(stopped.cells.begin(), stopped.cells.end(),
                                       [](const RotMapCell& c) { return c.done; });
   EXPECT_EQ(stopped.cancelled, computed < 49 * 25);
@@ -115,8 +109,10 @@ TEST(RotMap, ThreadsGiveTheSameMapAndTellTheProgressOnTheCallingThread) {
 
 TEST(RotMap, BadRequestsAndTextsAreErrors) {
   auto room = WindowAndRadiator();
+  RotMapRequest far;
   for (const long double bad : {0.0L, -1.0L, std::nanl("")}) {
-    EXPECT_THROW(ComputeRotMap(room.record(), Request(0, 0.1L, 0, bad), false), CalculationError);
+    far.distance = bad;
+    EXPECT_THROW(Map(room.record(), FrontWall, 0.1L, far), CalculationError);
     EXPECT_THROW(Map(room.record(), FrontWall, bad), CalculationError);
   }
   EXPECT_THROW(Map(room.record(), FrontWall, 0.001L), CalculationError);  // 4 million points
