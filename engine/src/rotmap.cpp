@@ -25,22 +25,29 @@ PointResult RotAtPoint(const TRoomRecord& room, MainSurface surface, float Xp, f
   return VinkelKoeffPoint(calc, surface, 0, Xp, Yp, Zp);
 }
 
+namespace {
+
+[[noreturn]] void TooManyPoints() {
+  throw CalculationError("Kartan får högst 1000000 punkter: välj ett större steg");
+}
+
+}  // namespace
+
 std::vector<float> MapPositions(float extent, long double step) {
   std::vector<float> positions;
   for (long double i = 1;; ++i) {
     const float p = evaluation::Single(i * step);
     if (!(p < extent)) break;
-    if (positions.size() == kMaxMapPoints)
-      throw CalculationError("Kartan får högst 1000000 punkter: välj ett större steg");
+    if (positions.size() == kMaxMapPoints) TooManyPoints();
     positions.push_back(p);
   }
   return positions;
 }
 
 std::vector<RotMapRow> RotMapTable(const RotMap& map, bool decimalPunkt) {
-  int decimals = 2;  // enough for the step, say 3 for 0,125
-  while (decimals < 6 && std::fabs(std::remainder(map.step * std::pow(10.0L, decimals), 1.0L)) >
-                             1e-6L * map.step * std::pow(10.0L, decimals))
+  int decimals = 2;  // as many as the step needs, say 3 for 0,125
+  for (long double scaled = map.step * 100;
+       decimals < 6 && std::fabs(scaled - std::round(scaled)) > 1e-6L * scaled; scaled *= 10)
     ++decimals;
   std::vector<RotMapRow> rows = {{"Xp", "Yp", "ROT", "Summa vinkelkoeff."}};
   for (const RotMapCell& c : map.cells) {
@@ -167,8 +174,7 @@ RotMap ComputeRotMap(const TRoomRecord& room, const RotMapRequest& request, bool
 
   const std::vector<float> xs = MapPositions(map.width, request.step);
   const std::vector<float> ys = MapPositions(map.height, request.step);
-  if (xs.size() * ys.size() > kMaxMapPoints)
-    throw CalculationError("Kartan får högst 1000000 punkter: välj ett större steg");
+  if (xs.size() * ys.size() > kMaxMapPoints) TooManyPoints();
   map.columns = static_cast<int>(xs.size());
   map.rows = static_cast<int>(ys.size());
   map.cells.reserve(xs.size() * ys.size());
