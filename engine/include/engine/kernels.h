@@ -32,6 +32,7 @@ struct KernelTally {
   std::vector<KernelCall>* record = nullptr;
 };
 KernelTally& ThreadKernelTally();
+
 // The case of the point's projection (ChpX, ChpY) against the rectangle
 // X1 … X2, Y1 … Y2: 1–9 or 11–18. An undefined (NaN) coordinate matches no
 // case and raises CalculationError. The kernels raise it for Z = 0.
