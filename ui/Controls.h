@@ -1,14 +1,16 @@
 #pragma once
 // Small controls the windows are built from: a tab control whose change can
-// be refused, a radio group, an up-down control and a drawing area, and the
-// window's colours.
+// be refused, a radio group, an up-down control and a drawing area of shapes,
+// and the window's colours.
 #include <QColor>
 #include <QGroupBox>
-#include <QImage>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
 #include <functional>
+#include <vector>
+
+#include "project/room_drawing.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -135,18 +137,22 @@ class TUpDown : public QWidget {
   int position_ = 0;
 };
 
-// A drawing area: the program draws on Canvas() and calls update(); the
-// picture stays until it is drawn over. A click emits Click.
+// A drawing area that paints a list of shapes over its background, in their
+// order, also whenever it is uncovered. A click emits Click, every change of
+// its size Resized.
 class TPaintBox : public QWidget {
   Q_OBJECT
  public:
   explicit TPaintBox(QWidget* parent = nullptr);
-  QImage& Canvas() { return canvas_; }
-  // Fills the whole area with `colour`.
-  void Clear(const QColor& colour);
+  // Replaces the drawing; an empty list clears the area.
+  void SetShapes(std::vector<Shape> shapes);
+  // Draws `shapes` over the present drawing.
+  void AddShapes(const std::vector<Shape>& shapes);
+  const std::vector<Shape>& Shapes() const { return shapes_; }
 
  signals:
   void Click();
+  void Resized();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -154,7 +160,7 @@ class TPaintBox : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  QImage canvas_;
+  std::vector<Shape> shapes_;
 };
 
 }  // namespace virano

@@ -8,12 +8,15 @@
 //   RotTabs.cpp              leaving and entering tabs
 //   RotColumns.cpp           tab widths and grid column widths
 //   RotHelp.cpp              About box, manual, keyboard commands
-//   RotHeating.cpp           heating system panels
+//   RotHeating.cpp           heating system, air velocity and target ROT
 //   RotTransfer.cpp          moving data between the window, the working
 //                            record and the project file
 //   RotProject.cpp           opening, creating and copying projects
 //   RotRooms.cpp             adding, deleting and stepping through rooms
 //   RotSurface.cpp           choosing the main surface shown
+//   RotSurfaceGrid.cpp       editing the surface grid
+//   RotRoomTemp.cpp          surface temperatures and the room temperature
+//   RotPoints.cpp            the point grid and placing points with F2
 //   RotDrawing.cpp           the room drawing
 //   RotSummary.cpp           the summary views and the room chooser
 //   RotCheck.cpp             the input check and the jump from the error list
@@ -22,6 +25,7 @@
 #include <memory>
 
 #include "Dialogs.h"
+#include "project/points.h"
 #include "project/record.h"
 
 class QAction;
@@ -36,6 +40,7 @@ class QMenuBar;
 class QPainter;
 class QPrinter;
 class QPushButton;
+class QRect;
 class QSpinBox;
 class QToolButton;
 
@@ -137,8 +142,38 @@ class TForm1 : public QMainWindow {
   // Keyboard commands of the whole window, seen before the focused control.
   void FormKeyDown(int key, Qt::KeyboardModifiers shift, bool& handled);
 
-  // The room drawing: redrawn after every change that affects it.
+  // Editing the surface grid, surface temperatures, the room temperature,
+  // the air velocity and the target ROT.
+  void StringGrid1Enter();
+  void StringGrid1SelectCell(int col, int row, bool& canSelect);
+  void StringGrid1Exit();
+  void StringGrid1DrawCell(int col, int row, QPainter& painter, const QRect& rect);
+  void InfogaYtorButtonClick();
+  void RaderaYtorButtonClick();
+  // The surface temperature of grid row `row` from its U-value, "mi" and
+  // outside temperature; the caller writes it into column 8.
+  QString YtTemperatur(int row);
+  void RumsTempChange();
+  void LuftHastComboBoxClick();
+  void LuftHastComboBoxExit();
+  void IncROTChange();
+  void IncROTExit();
+  void RotChange();
+  bool LaddarRum = false;  // HamtaData is showing a room: changes it makes store nothing
+
+  // Control points and the room drawing, which is redrawn after every
+  // change that affects it.
+  void StringGrid2SelectCell(int col, int row, bool& canSelect);
+  void StringGrid2Exit();
+  void StringGrid2DrawCell(int col, int row, QPainter& painter, const QRect& rect);
+  // Delete in the point grid: empties the current point row after the
+  // question; false when the user cancels.
+  bool RaderaPunkt();
+  void UnderSokningsPunkt();
   void PaintBox1Click();
+  void Rita();
+  void KoordinatSystem();
+  void CheckBox1Click();
 
   // The tab shown.
   Tab ActivePage() const;
@@ -293,6 +328,14 @@ class TForm1 : public QMainWindow {
   void ConnectHandlers();
   void ConnectProjectHandlers();
   void ConnectSummaryHandlers();
+  void ConnectPointHandlers();
+  // The point grid's point rows, the first point row first.
+  std::vector<PointTexts> PunktRader() const;
+  void ConnectSurfaceGridHandlers();
+  void ConnectRoomBoxHandlers();
+  // Computes or empties the surface temperature of grid row `row` as its
+  // U-value, "mi" and outside temperature call for.
+  void FyllYtTemp(int row);
 
   // The room number shown in Nummer, and the main surface chosen (-1: none).
   int VisatRum() const;

@@ -43,6 +43,7 @@ void TForm1::FormConstrainedResize() {
     captions[i] = metrics.horizontalAdvance(PageControl1->tabText(i));
   PageControl1->SetTabWidth(TabWidth(PageControl1->width(), captions));
   KolumnBredd();
+  PaintBox1Click();
 }
 
 void TForm1::KolumnBredd() {

@@ -1,11 +1,13 @@
 // The menu "Hjälp": the About box and the manual, and the window's
 // keyboard commands.
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 
 #include "Ombox.h"
 #include "Rot.h"
+#include "StringGrid.h"
 #include "project/numbers.h"
 #include "project/ui_rules.h"
 
@@ -30,9 +32,24 @@ void TForm1::Manual1Click() {
 }
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers, bool& handled) {
+  // Checked in this order for every key. A grid "itself" has the focus
+  // while no cell editor is open; Delete in an open editor is the editor's.
+  const QWidget* focus = QApplication::focusWidget();
+  if (key == Qt::Key_Delete && focus == StringGrid2) {
+    handled = true;
+    if (!RaderaPunkt()) return;  // cancelled: no other key command
+  }
+  if (key == Qt::Key_Delete && focus == StringGrid1) {
+    RaderaYtorButtonClick();
+    handled = true;
+  }
   if (key == Qt::Key_F1) {
     Manual1Click();
     handled = true;
+  }
+  if (key == Qt::Key_F2 && focus == StringGrid1) {
+    handled = true;
+    UnderSokningsPunkt();
   }
 }
 

@@ -101,6 +101,9 @@ void TForm1::ConnectHandlers() {
   PageControl1->OnChange = [this] { PageControl1Change(); };
   ConnectProjectHandlers();
   ConnectSummaryHandlers();
+  ConnectPointHandlers();
+  ConnectSurfaceGridHandlers();
+  ConnectRoomBoxHandlers();
 }
 
 void TForm1::ConnectProjectHandlers() {
@@ -162,6 +165,7 @@ void TForm1::FormActivate() {
   StringGrid1->Repaint();
   for (int c = 0; c < TPointRow::kCellCount; ++c) StringGrid2->SetCells(c, 0, Text(kPointHeading[c]));
   KolumnBredd();
+  if (ActivePage() == kIndata) PaintBox1Click();
 }
 
 void TForm1::FormClose(bool& canClose) {

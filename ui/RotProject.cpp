@@ -128,6 +128,7 @@ void TForm1::FilValKontroll() {
   CheckBox2->setChecked(false);
   VisaRum();
   VisaFilNamn->setText(FilNamn);
+  PaintBox1Click();
 }
 
 void TForm1::AvvisaFil() {
@@ -138,6 +139,7 @@ void TForm1::AvvisaFil() {
   FilNamn.clear();
   VisaFilNamn->setText(QString());
   VisaRum();  // empties the room chooser
+  PaintBox1Click();
 }
 
 void TForm1::SaveAsButtonClick() {

@@ -50,6 +50,7 @@ void TForm1::RaderaRumButtonClick() {
     if (k == 1) {
       // The only room keeps its record.
       NollStaellIndata();
+      PaintBox1Click();
       return;
     }
     file.Truncate(rooms);
@@ -61,6 +62,7 @@ void TForm1::RaderaRumButtonClick() {
     file.Remove(k);
     UpDown1->SetMax(UpDown1->Max() - 1);
     HamtaData();
+    PaintBox1Click();
   } else {
     // The shown room has no record yet. The room before it is read from
     // the file, not written empty as a new room would be.
@@ -87,6 +89,7 @@ void TForm1::NummerChange() {
   // The grids now show the front wall: so do the captions naming it.
   RumsYta->setTitle(ComboBox1->currentText());
   Label7->setText(QStringLiteral("Mot - ") + ComboBox1->currentText());
+  PaintBox1Click();
 }
 
 int TForm1::ComboBox2Rum(int index) const {

@@ -26,6 +26,7 @@ void TForm1::ComboBox1Click() {
   StringGrid2->SetTopRow(StringGrid2->FixedRows());
   RumsYta->setTitle(surface);
   Label7->setText(QStringLiteral("Mot - ") + surface);
+  PaintBox1Click();
 }
 
 void TForm1::StringGrid1SetEditText() { DataAendrad = true; }

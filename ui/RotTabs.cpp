@@ -10,6 +10,7 @@
 namespace virano {
 
 void TForm1::PageControl1Changing(bool& allowChange) {
+  LuftHastComboBoxExit();
   SparaTest();
   if (!FilOK) return;
   FelsokAll();
@@ -44,6 +45,7 @@ void TForm1::PageControl1Change() {
     case kAllmIndata:
       break;
   }
+  if (ActivePage() == kIndata) PaintBox1Click();
 }
 
 }  // namespace virano

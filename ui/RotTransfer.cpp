@@ -3,6 +3,7 @@
 // surface, the store on leaving a tab, and emptying the window.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <algorithm>
 
@@ -126,6 +127,8 @@ void TForm1::SparaRum(int k) {
 void TForm1::HamtaData() {
   if (FilNamn.isEmpty()) return;
   const int k = VisatRum();
+  // The boxes' change handlers run as the room is shown; they store nothing.
+  const QScopedValueRollback loading(LaddarRum, true);
   RumsTemp->setEnabled(false);
   TRoomRecord read;
   try {

@@ -1,6 +1,9 @@
 #include "StringGrid.h"
 
+#include <QApplication>
+
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -9,6 +12,8 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <algorithm>
+
+#include "FocusWatch.h"
 
 namespace virano {
 
@@ -163,7 +168,14 @@ TStringGrid::TStringGrid(int colCount, int rowCount, int fixedRows, QWidget* par
       rowCount_(rowCount),
       fixedRows_(fixedRows),
       model_(new TStringGridModel(this)),
-      selection_(nullptr) {
+      selection_(nullptr),
+      focus_(new TFocusWatch(this)) {
+  focus_->OnEnter = [this] {
+    if (OnEnter) OnEnter();
+  };
+  focus_->OnExit = [this] {
+    if (OnExit) OnExit();
+  };
   setModel(model_);
   selection_ = new TGridSelectionModel(model_, this);
   QItemSelectionModel* initial = selectionModel();
@@ -262,6 +274,8 @@ void TStringGrid::SetCol(int col) { MoveCurrent(col, Row()); }
 
 void TStringGrid::SetRow(int row) { MoveCurrent(Col(), row); }
 
+void TStringGrid::MoveTo(int col, int row) { MoveCurrent(col, row); }
+
 void TStringGrid::MoveCurrent(int col, int row) {
   const QModelIndex index = model_->index(row - fixedRows_, col);
   if (index.isValid()) selection_->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
@@ -311,6 +325,29 @@ void TStringGrid::Repaint() {
   horizontalHeader()->viewport()->update();
 }
 
+bool TStringGrid::EditorMode() const { return state() == QAbstractItemView::EditingState; }
+
+void TStringGrid::SetEditorMode(bool open) {
+  if (open) {
+    if (!EditorMode()) QTableView::edit(currentIndex());
+    return;
+  }
+  if (QWidget* editor = indexWidget(currentIndex()); editor != nullptr && EditorMode()) {
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+  }
+}
+
+bool TStringGrid::FocusedWithin() const {
+  const QWidget* focus = QApplication::focusWidget();
+  return focus != nullptr && (focus == this || isAncestorOf(focus));
+}
+
+bool TStringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  if (index.isValid() && index != currentIndex()) return false;
+  return QTableView::edit(index, trigger, event);
+}
+
 void TStringGrid::mousePressEvent(QMouseEvent* event) {
   selection_->NewUserAction();
   QTableView::mousePressEvent(event);
@@ -318,6 +355,15 @@ void TStringGrid::mousePressEvent(QMouseEvent* event) {
 
 void TStringGrid::keyPressEvent(QKeyEvent* event) {
   selection_->NewUserAction();
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Enter takes the typed text and moves on as Tab does. From an open
+    // editor the key comes here after the editor has passed it on.
+    SetEditorMode(false);
+    const QModelIndex next = moveCursor(QAbstractItemView::MoveNext, Qt::NoModifier);
+    if (next.isValid()) MoveCurrent(next.column(), next.row() + fixedRows_);
+    event->accept();
+    return;
+  }
   QTableView::keyPressEvent(event);
 }
 

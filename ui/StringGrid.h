@@ -11,6 +11,7 @@ class QPainter;
 
 namespace virano {
 
+class TFocusWatch;
 class TStringGridModel;
 class TGridSelectionModel;
 
@@ -32,12 +33,15 @@ class TStringGrid : public QTableView {
   // Adds or removes rows at the end; the texts of removed rows are kept.
   void SetRowCount(int count);
 
-  // The current cell. Moving it, by the program or the user, runs
-  // OnSelectCell first, which may refuse the move.
+  // The current cell. Every move of it, by the program or the user (a
+  // click, Tab and Shift+Tab, the arrows, Enter), runs OnSelectCell first,
+  // which may refuse the move.
   int Col() const;
   int Row() const;
   void SetCol(int col);
   void SetRow(int row);
+  // Moves the current cell to (col, row) as one move.
+  void MoveTo(int col, int row);
   // The first data row shown at the top.
   int TopRow() const;
   void SetTopRow(int row);
@@ -51,17 +55,31 @@ class TStringGrid : public QTableView {
   void SetEditable(bool editable);
   bool VerticalScrollBarShown() const;
   void Repaint();
+  // The cell editor is open. Closing it keeps the text typed.
+  bool EditorMode() const;
+  void SetEditorMode(bool open);
+  // The focus is in the grid or in its cell editor.
+  bool FocusedWithin() const;
 
-  // Before the current cell moves to (col, row); set canSelect false to refuse.
+  // Before the current cell moves to (col, row), with the cell being left
+  // still current; set canSelect false to refuse. It may itself move the
+  // current cell (MoveTo, SetCol, SetRow), which runs it again, nested.
   std::function<void(int col, int row, bool& canSelect)> OnSelectCell;
   // After each edit of a cell's text in the cell editor (every keystroke).
   std::function<void(int col, int row, const QString& text)> OnSetEditText;
   // After a data cell is painted; may paint over it.
   std::function<void(int col, int row, QPainter& painter, const QRect& rect)> OnDrawCell;
+  // The focus comes to the grid (or its cell editor) from another control
+  // of the window, or goes from them to another control of the window.
+  std::function<void()> OnEnter;
+  std::function<void()> OnExit;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // A cell editor opens only on the current cell: a refused move leaves
+  // none on the cell that was refused.
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
  private:
   friend class TStringGridModel;
@@ -77,6 +95,7 @@ class TStringGrid : public QTableView {
   std::vector<std::vector<QString>> cells_;  // [row][col], grown on demand
   TStringGridModel* model_;
   TGridSelectionModel* selection_;
+  TFocusWatch* focus_;
 };
 
 }  // namespace virano

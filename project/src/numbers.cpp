@@ -106,6 +106,14 @@ long double StrToFloat(std::string_view text, bool decimalPunkt) {
   return value;
 }
 
+std::optional<long double> TryStrToFloat(std::string_view text, bool decimalPunkt) {
+  try {
+    return StrToFloat(text, decimalPunkt);
+  } catch (const ConversionError&) {
+    return std::nullopt;
+  }
+}
+
 int StrToInt(std::string_view text) {
   std::string_view s = Trim(text);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);

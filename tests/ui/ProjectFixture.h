@@ -113,8 +113,7 @@ class ProjectWindowTest : public WindowTest {
   // The user goes to the cell and types `text` into it, ending with Return.
   static void TypeCell(TStringGrid* grid, int col, int row, const QString& text) {
     grid->setFocus(Qt::MouseFocusReason);
-    grid->SetRow(row);
-    grid->SetCol(col);
+    grid->MoveTo(col, row);
     Type(grid, text.left(1));  // opens the cell editor
     QWidget* editor = QApplication::focusWidget();
     Type(editor, text.mid(1));

@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QCheckBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -35,6 +37,14 @@ class Screenshots : public WindowTest {
   void Save(QWidget* widget, const QString& name) {
     QApplication::processEvents();
     EXPECT_TRUE(widget->grab().save(dir_ + QLatin1Char('/') + name + QStringLiteral(".png")));
+  }
+  // A new project in `projects`, shown on "Indata" with room 1 named.
+  void NewProjectOnIndata(const QTemporaryDir& projects) {
+    ShowActive();
+    dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
+    form->OpenButtonClick();
+    ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
+    form->RumsNamn->setText(QStringLiteral("Kontor 12"));
   }
   QString dir_;
 };
@@ -89,12 +99,8 @@ TEST_F(Screenshots, MessageBoxes) {
 
 // "Indata" with a project open and a room filled in.
 TEST_F(Screenshots, IndataWithARoom) {
-  ShowActive();
   QTemporaryDir projects;
-  dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
-  form->OpenButtonClick();
-  ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
-  form->RumsNamn->setText(QStringLiteral("Kontor 12"));
+  NewProjectOnIndata(projects);
   form->RumsTemp->setText(QStringLiteral("21"));
   const QStringList rows[] = {
       {QStringLiteral("Vägg fram"), QStringLiteral("0"), QStringLiteral("4,8"), QStringLiteral("0"),
@@ -113,6 +119,25 @@ TEST_F(Screenshots, IndataWithARoom) {
   form->DataAendrad = true;
   form->UpDown1->SetMax(3);
   Save(form.get(), QStringLiteral("10-indata-med-rum"));
+
+  // The drawing with three points and the axis cross, close up, and the
+  // screen while another window covers the main window and after it went.
+  for (int c = 0; c < 3; ++c) {
+    form->StringGrid2->SetCells(c, 3, QStringList{"0,6", "2,2", "1"}[c]);
+    form->StringGrid2->SetCells(c, 4, QStringList{"4,5", "0,4", "0,6"}[c]);
+  }
+  form->PaintBox1Click();
+  form->CheckBox1->setChecked(true);
+  Save(form.get(), QStringLiteral("14-ritning"));
+  const QPixmap drawing = form->PaintBox1->grab();
+  EXPECT_TRUE(drawing.scaled(drawing.size() * 3).save(dir_ + "/14-ritning-forstorad.png"));
+  QWidget cover;
+  cover.setGeometry(form->frameGeometry());
+  for (const char* name : {"15-ritning-tackt", "16-ritning-efter-tackning"}) {
+    cover.setVisible(!cover.isVisible());
+    QTest::qWait(300);
+    EXPECT_TRUE(form->screen()->grabWindow(form->winId()).save(dir_ + '/' + name + ".png"));
+  }
   form->resize(1100, 760);
   Save(form.get(), QStringLiteral("11-indata-med-rum-stor"));
   form->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
@@ -133,6 +158,26 @@ TEST_F(Screenshots, VersionMessage) {
                               "programverion 1,12 behövs. Använd medföljande konverteringsprogram. "
                               "Se manual"),
                MessageKind::Information);
+}
+
+// "Indata" with the surface temperatures computed as the cursor leaves the
+// rows, a window wider than its wall and a row without a surface temperature.
+TEST_F(Screenshots, IndataWithRedCellsAndSurfaceTemperatures) {
+  QTemporaryDir projects;
+  NewProjectOnIndata(projects);
+  TStringGrid* grid = form->StringGrid1;
+  const QStringList rows[] = {{"Vägg fram", "0", "4,8", "0", "2,7", "0,3", "0,13", "-20"},
+                              {"Fönster", "1,2", "5,6", "0,9", "2,1", "1,8", "0,13", "-20"},
+                              {"Radiator", "1,2", "3,6", "0,1", "0,7"}};
+  grid->setFocus();
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; c < rows[r].size(); ++c)
+      grid->SetCells(c, 2 + r, QString(rows[r][c]).replace(',', form->DecimalPunkt ? '.' : ','));
+    grid->MoveTo(7, 2 + r);
+  }
+  grid->MoveTo(0, 5);
+  Save(form.get(), QStringLiteral("20-indata-rod-cell-yttemperatur"));
+  EXPECT_TRUE(form->FelMarkerat);
 }
 
 // "Sammanställning" in its three views, a room with a gap, and the error

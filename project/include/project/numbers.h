@@ -2,6 +2,7 @@
 // Numbers are held as text; these are the program's conversions between text
 // and number. The decimal separator is a setting (DecimalPunkt: the system's
 // separator is a point), never read from the locale here.
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ std::string DecimalFormat(std::string_view text, bool decimalPunkt);
 // around, optional sign, digits with at most one separator, optional
 // exponent. Anything else, the empty text included, is a ConversionError.
 long double StrToFloat(std::string_view text, bool decimalPunkt);
+
+// StrToFloat without the error: nothing when `text` is not a number.
+std::optional<long double> TryStrToFloat(std::string_view text, bool decimalPunkt);
 
 // Converts a whole number: optional blanks around, optional sign, digits.
 int StrToInt(std::string_view text);

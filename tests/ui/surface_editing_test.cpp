@@ -1,0 +1,208 @@
+// A room's input as the user types it: moving through the surface grid,
+// the checks of a cell left, surface temperatures, red marks, inserting and
+// deleting rows, the room temperature, the air velocity and the target ROT.
+#include <QLineEdit>
+
+#include "ProjectFixture.h"
+
+namespace virano::testing {
+namespace {
+
+class InputEditingTest : public ProjectWindowTest {
+ protected:
+  // Room 1 of a new project, its front wall's rows given, shown on "Indata".
+  void Show(const QStringList& rows, const std::function<void(TRoomRecord&)>& fill = {}) {
+    file_ = MakeProject(QStringLiteral("hus.rot"), {"A"}, [&](int k, TRoomRecord& room) {
+      for (int r = 0; k == 1 && r < rows.size(); ++r) SetCells(room.Ytor[FrontWall][r], rows[r]);
+      if (k == 1 && fill) fill(room);
+    });
+    Open(file_);
+    ClickTab(TForm1::kIndata);
+    grid = form->StringGrid1;
+    dialogs.calls.clear();
+  }
+  QRect CellRect(int col, int row) {
+    grid->scrollTo(grid->model()->index(row - 2, col));
+    return grid->visualRect(grid->model()->index(row - 2, col));
+  }
+  void ClickCell(int col, int row) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellRect(col, row).center());
+  }
+  QColor Painted(int col, int row) {
+    return grid->viewport()->grab().toImage().pixelColor(CellRect(col, row).bottomRight() - QPoint(2, 2));
+  }
+  static void Retype(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+  }
+  std::pair<int, int> Current() const { return {grid->Col(), grid->Row()}; }
+  QString F(const char* text) const { return FormatDecimal(QString::fromUtf8(text)); }
+  TRoomRecord Room() const { return Record(file_, 1); }
+
+  QString file_;
+  TStringGrid* grid = nullptr;
+};
+
+const QString kWall = QStringLiteral("Vägg fram|0|4|0|2,5||||18");
+
+TEST_F(InputEditingTest, TheMainSurfacesNameAndOriginAreNotEntered) {
+  Show({kWall, "Fönster|1|2|1|2||||10"});
+  ClickCell(5, 3);
+  ClickCell(0, 2);
+  ClickCell(1, 2);
+  EXPECT_EQ(Current(), std::pair(5, 3));
+  ClickCell(3, 2);
+  EXPECT_EQ(Current(), std::pair(4, 2));
+  ClickCell(2, 2);
+  QTest::keyClick(grid, Qt::Key_Tab);
+  EXPECT_EQ(Current(), std::pair(4, 2));
+  QTest::keyClick(grid, Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(Current(), std::pair(2, 2));
+  QTest::keyClick(grid, Qt::Key_Down);
+  QTest::keyClick(grid, Qt::Key_Return);  // Enter moves on as Tab does
+  EXPECT_EQ(Current(), std::pair(3, 3));
+}
+
+TEST_F(InputEditingTest, ACellLeftIsConvertedAndChecked) {
+  Show({kWall});
+  for (const bool punkt : {false, true}) {
+    form->DecimalPunkt = punkt;
+    dialogs.calls.clear();
+    for (int col : {5, 0}) TypeCell(grid, col, 3, QStringLiteral("abc"));
+    TypeCell(grid, 1, 3, punkt ? QStringLiteral("1,5") : QStringLiteral("1.5"));
+    EXPECT_EQ(dialogs.Messages(), std::vector{QStringLiteral("Får endast vara siffror")});
+    EXPECT_EQ(QStringList({grid->Cells(5, 3), grid->Cells(0, 3), grid->Cells(1, 3)}),
+              QStringList({"", "abc", punkt ? "1.5" : "1,5"}));
+  }
+}
+
+TEST_F(InputEditingTest, SurfaceTemperatureFollowsItsInputsAndDeleteEditsAnOpenCell) {
+  Show({kWall});
+  form->DataAendrad = false;
+  for (int col : {5, 6, 7}) TypeCell(grid, col, 3, QStringList{F("0,3"), F("0,13"), "-20"}[col - 5]);
+  EXPECT_EQ(grid->Cells(8, 3), F("18,4"));
+  EXPECT_TRUE(form->DataAendrad);
+  // Delete in the open editor of the outside temperature: first its sign, then all of it.
+  for (const Qt::KeyboardModifiers select : {Qt::NoModifier, Qt::ControlModifier}) {
+    grid->MoveTo(7, 3);
+    grid->SetEditorMode(true);
+    QWidget* editor = QApplication::focusWidget();
+    QTest::keyClick(editor, select == Qt::NoModifier ? Qt::Key_Home : Qt::Key_A, select);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClick(editor, Qt::Key_Tab);
+    if (select == Qt::NoModifier) EXPECT_EQ(grid->Cells(8, 3), F("20,0"));
+  }
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(grid->Cells(8, 3), QString());  // only the outside temperature removed
+}
+
+TEST_F(InputEditingTest, WrongAndMissingCellsArePaintedRed) {
+  Show({kWall, "Fönster||5|1|2||||10"});
+  form->FelMarkerat = false;
+  EXPECT_EQ(QList({Painted(1, 3), Painted(2, 3), Painted(3, 3), Painted(1, 4)}),
+            QList({colours::kRed, colours::kRed, Painted(3, 4), Painted(3, 4)}));
+  EXPECT_TRUE(form->FelMarkerat);
+  ClickCell(5, 3);
+  EXPECT_FALSE(form->FelMarkerat);
+}
+
+TEST_F(InputEditingTest, RowsAreInsertedAndDeletedWithTheRowAfterTheShownOnes) {
+  Show({kWall, "A", "B"});
+  const int follower = grid->RowCount();
+  grid->SetCells(0, follower, QStringLiteral("Dold"));
+  grid->setFocus();
+  grid->MoveTo(0, 3);
+  QTest::mouseClick(form->InfogaYtorButton, Qt::LeftButton);
+  EXPECT_EQ(QStringList({grid->Cells(0, 4), grid->Cells(0, 5), grid->Cells(0, follower + 1)}),
+            QStringList({"", "B", "Dold"}));
+  dialogs.answers = {true, true, true};
+  QTest::mouseClick(form->RaderaYtorButton, Qt::LeftButton);  // "A"
+  EXPECT_EQ(QStringList({grid->Cells(0, 3), grid->Cells(0, follower)}), QStringList({"", "Dold"}));
+  EXPECT_EQ(grid->RowCount(), follower);
+  grid->MoveTo(4, 2);
+  QTest::keyClick(grid, Qt::Key_Delete);  // the wall's own row keeps its place and its sub-surfaces
+  EXPECT_EQ(QStringList({grid->Cells(0, 2), grid->Cells(1, 2), grid->Cells(2, 2), grid->Cells(0, 4)}),
+            QStringList({"Vägg fram", "0", "", "B"}));
+  EXPECT_EQ(dialogs.calls.back(), (DialogCall{DialogCall::QuestionYesCancel, "Skall ytan/raden raderas?"}));
+  grid->SetRowCount(3);
+  QTest::mouseClick(form->RaderaYtorButton, Qt::LeftButton);  // the only row is emptied
+  EXPECT_EQ(QStringList({grid->Cells(0, 2), QString::number(grid->RowCount())}), QStringList({"", "3"}));
+  grid->SetRowCount(22);
+  QTest::mouseClick(form->InfogaYtorButton, Qt::LeftButton);
+  EXPECT_EQ(dialogs.Messages().back(), QStringLiteral("Det får finnas max 20 ytor"));
+  EXPECT_EQ(grid->RowCount(), 22);
+}
+
+TEST_F(InputEditingTest, RoomTemperatureRecomputesTheStoredRoom) {
+  Show({"Vägg fram|0|4|0|2,5|0,3|0,13|-20|18,4", "Fönster|1|2|1|2|1|0,13||15"},
+       [](TRoomRecord& room) { SetCells(room.Ytor[Ceiling][1], QStringLiteral("Lampa|||||2|0,13|-18")); });
+  TypeCell(grid, 0, 4, QStringLiteral("Dörr"));  // an edit not yet stored stays
+  Retype(form->RumsTemp, QStringLiteral("18"));
+  const auto ytor = Room().Ytor;
+  EXPECT_EQ(QStringList({FieldText(ytor[FrontWall][0].YtTemp), grid->Cells(8, 2),
+                         FieldText(ytor[FrontWall][1].YtTemp), FieldText(ytor[Ceiling][1].YtTemp),
+                         grid->Cells(0, 4)}),
+            QStringList({F("16,5"), F("16,5"), "15", F("8,6"), "Dörr"}));
+  EXPECT_TRUE(form->RumsTemp->hasFocus());
+  ChooseSurface(Ceiling);
+  EXPECT_EQ(grid->Cells(8, 3), F("8,6"));
+
+  Show({});  // no row to compute: the temperature typed is stored all the same
+  Retype(form->RumsTemp, QStringLiteral("22"));
+  EXPECT_EQ(FieldText(Room().RumsTemp), QStringLiteral("22"));
+}
+
+TEST_F(InputEditingTest, ShowingARoomStoresNothing) {
+  const QString file = MakeProject(QStringLiteral("två.rot"), {"A", "B"}, [](int k, TRoomRecord& room) {
+    if (k == 2) room.RumsTemp.SetText("18");
+    if (k == 2) room.Ytor[FrontWall][0].X2.SetText("7");
+  });
+  Open(file);
+  ClickTab(TForm1::kIndata);
+  form->UpDown1->Step(-1);
+  EXPECT_EQ(FieldText(Record(file, 1).Ytor[FrontWall][0].X2), QStringLiteral("4"));
+  EXPECT_EQ(form->StringGrid1->Cells(2, 2), QStringLiteral("4"));
+}
+
+TEST_F(InputEditingTest, AirVelocityIncreaseAndTargetRotGiveTheMinimumRot) {
+  Show({kWall});
+  QComboBox* luftHast = form->LuftHastComboBox;
+  struct Case { int item; const char *incRot, *minRot; bool open; };
+  for (const Case& c : {Case{4, "0,7", "20,7", false}, Case{3, "0", "20", false}, Case{7, "0", "20", true}}) {
+    luftHast->setCurrentIndex(c.item);
+    emit luftHast->activated(c.item);
+    EXPECT_EQ(QStringList({form->IncROT->text(), form->MinRot->text()}),
+              QStringList({F(c.incRot), F(c.minRot)}));
+    EXPECT_EQ(form->IncROT->isEnabled(), c.open) << c.item;
+    EXPECT_EQ(form->IncROT->palette().color(QPalette::Base) == colours::kRed, c.open) << c.item;
+  }
+  Retype(form->IncROT, F("2,5"));
+  EXPECT_NE(form->IncROT->palette().color(QPalette::Base), colours::kRed);
+  Retype(form->Rot, QStringLiteral("21"));
+  ClickTab(TForm1::kAllmIndata);  // typed alone, both are stored
+  EXPECT_EQ(QStringList({FieldText(Room().IncROT), FieldText(Room().Rot), FieldText(Room().MinRot)}),
+            QStringList({F("2,5"), "21", F("23,5")}));
+}
+
+TEST_F(InputEditingTest, TypedVelocityRunsTheRuleWhenTheBoxIsLeft) {
+  Show({kWall});
+  form->DecimalPunkt = true;
+  QLineEdit* luftHast = form->LuftHastComboBox->lineEdit();
+  const auto typeAndLeave = [&](const char* text) {
+    if (*text != 0) Retype(luftHast, QString::fromLatin1(text));
+    else luftHast->setFocus();
+    form->RumsNamn->setFocus();
+    const bool red = form->IncROT->palette().color(QPalette::Base) == colours::kRed;
+    return QStringList({luftHast->text(), form->IncROT->text(),
+                        form->IncROT->isEnabled() ? (red ? "open, red" : "open") : "closed"});
+  };
+  EXPECT_EQ(typeAndLeave("0,25"), QStringList({"0.25", "0.7", "closed"}));
+  EXPECT_EQ(typeAndLeave("0.3"), QStringList({"0.3", "1.3", "closed"}));
+  EXPECT_EQ(typeAndLeave("0.5"), QStringList({"0.5", "1.3", "open, red"}));  // kept
+  Retype(form->IncROT, QStringLiteral("2.5"));
+  EXPECT_EQ(typeAndLeave(""), QStringList({"0.5", "2.5", "open"}));
+}
+
+}  // namespace
+}  // namespace virano::testing
