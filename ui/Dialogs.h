@@ -9,8 +9,14 @@ class QWidget;
 
 namespace virano {
 
+class TChooseDirForm;
+
 // The icon and caption of a message box. Plain is a bare message with OK.
 enum class MessageKind { Plain, Information, Warning, Error };
+
+// What a question's Yes does. A question whose Yes deletes or discards data
+// has No as its default button, so that Enter keeps the data.
+enum class Question { Plain, Deletes };
 
 // A file dialog's settings. `filter` is written as "Text (*.rot)|*.rot|
 // Alla filer (*.*)|*.*": pairs of description and pattern.
@@ -31,8 +37,9 @@ class Dialogs {
   // Shows `text` with an OK button. "\r" and "\n" both break lines.
   virtual void Message(const QString& text, MessageKind kind = MessageKind::Plain) = 0;
   // A confirmation with Yes and No; true for Yes.
-  virtual bool QuestionYesNo(const QString& text) = 0;
-  // A confirmation with Yes and Cancel; true for Yes.
+  virtual bool QuestionYesNo(const QString& text, Question kind = Question::Plain) = 0;
+  // A confirmation with Yes and Cancel, as the grids ask before deleting a
+  // row: Cancel is the default button. True for Yes.
   virtual bool QuestionYesCancel(const QString& text) = 0;
   // The chosen path, or nothing when the user cancels.
   virtual std::optional<QString> OpenFile(const FileDialogOptions& options) = 0;
@@ -40,6 +47,12 @@ class Dialogs {
   // The platform's printer set-up dialog for `printer`; false when cancelled.
   virtual bool PrinterSetup(QPrinter& printer) = 0;
   virtual void Beep() = 0;
+
+  // The directory dialog, shown modally until the user closes it; its own
+  // buttons do the work.
+  virtual void ShowDirectoryDialog(TChooseDirForm& form) = 0;
+  // A folder chosen by the user, or nothing when the user cancels.
+  virtual std::optional<QString> ChooseFolder(const QString& title, const QString& startDir) = 0;
 };
 
 // Dialogs shown on the screen, owned by `parent` (may be null).
@@ -49,16 +62,21 @@ class QtDialogs : public Dialogs {
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   void Message(const QString& text, MessageKind kind) override;
-  bool QuestionYesNo(const QString& text) override;
+  bool QuestionYesNo(const QString& text, Question kind = Question::Plain) override;
   bool QuestionYesCancel(const QString& text) override;
   std::optional<QString> OpenFile(const FileDialogOptions& options) override;
   std::optional<QString> SaveFile(const FileDialogOptions& options) override;
   bool PrinterSetup(QPrinter& printer) override;
   void Beep() override;
+  void ShowDirectoryDialog(TChooseDirForm& form) override;
+  std::optional<QString> ChooseFolder(const QString& title, const QString& startDir) override;
 
  private:
   QWidget* parent_;
 };
+
+// Loads Qt's Swedish texts for its own dialogs into the application.
+void LoadSwedishQtTexts();
 
 // "\r" in a message is a line break, as "\n" is.
 QString MessageText(const QString& text);

@@ -12,6 +12,7 @@
 #include "RotRecord.h"
 #include "StringGrid.h"
 #include "project/input_check.h"
+#include "reports/utskrift.h"
 
 namespace virano {
 namespace {
@@ -48,6 +49,7 @@ TForm2::TForm2(TForm1* mainWindow)
   SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
   connect(StringGrid1, &QAbstractItemView::doubleClicked, this, [this] { StringGrid1DblClick(); });
   connect(SkrivarValButton, &QToolButton::clicked, this, [this] { SkrivarValButtonClick(); });
+  connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
   resize(472, 144);
   move(0, 0);
   KolumnBredd();
@@ -105,6 +107,17 @@ void TForm2::StringGrid1DblClick() {
 
 void TForm2::SkrivarValButtonClick() {
   if (mainWindow_ != nullptr) mainWindow_->SkrivarVal();
+}
+
+void TForm2::SpeedButton1Click() {
+  if (mainWindow_ == nullptr) return;
+  std::vector<ErrorRow> rows(static_cast<std::size_t>(std::max(StringGrid1->RowCount() - 1, 0)));
+  for (std::size_t r = 0; r < rows.size(); ++r)
+    for (int c = 0; c < 5; ++c)
+      rows[r][c] = StringGrid1->Cells(c, static_cast<int>(r) + 1).toStdString();
+  mainWindow_->UtskriftsJobb([&rows](Canvas& canvas, const ReportSettings& settings) {
+    SkrivFelLista(canvas, settings, rows);
+  });
 }
 
 void TForm2::resizeEvent(QResizeEvent* event) {

@@ -36,6 +36,8 @@ class TForm2 : public QWidget {
   void KolumnBredd();
   void StringGrid1DblClick();
   void SkrivarValButtonClick();
+  // Prints the list as it stands on the printer last chosen.
+  void SpeedButton1Click();
 
  protected:
   void showEvent(QShowEvent* event) override;

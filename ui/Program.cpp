@@ -1,8 +1,5 @@
 #include "Program.h"
 
-#include <QLibraryInfo>
-#include <QTranslator>
-
 #include "Application.h"
 #include "Dialogs.h"
 #include "Pictures.h"
@@ -12,25 +9,28 @@
 namespace virano {
 
 int RunVirano(int argc, char** argv) {
-  TApplication app(argc, argv);
-  // The program speaks Swedish whatever the locale: so do Qt's own dialogs.
-  QTranslator qtTexts;
-  if (qtTexts.load(QStringLiteral("qt_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    TApplication::installTranslator(&qtTexts);
+  return RunWindow(argc, argv, [](Dialogs& dialogs) {
+    auto* splash = new TSplashForm;
+    splash->show();
+    splash->repaint();
+    TApplication::processEvents();
+
+    // FormCreate closes the splash; the other windows are created hidden.
+    auto form = std::make_unique<TForm1>(dialogs, TApplication::arguments().mid(1), splash);
+    QObject::connect(form.get(), &TForm1::Closed, qApp, &QCoreApplication::quit);
+    return form;
+  });
+}
+
+int RunWindow(int argc, char** argv,
+              const std::function<std::unique_ptr<QWidget>(Dialogs& dialogs)>& makeWindow) {
+  TApplication app(argc, argv);  // speaks Swedish, also in Qt's own dialogs
   app.setWindowIcon(ProgramIcon());
   QtDialogs dialogs;
   app.SetErrorDialogs(&dialogs);
-
-  auto* splash = new TSplashForm;
-  splash->show();
-  splash->repaint();
-  TApplication::processEvents();
-
-  // FormCreate closes the splash; the other windows are created hidden.
-  TForm1 form(dialogs, TApplication::arguments().mid(1), splash);
-  dialogs.SetParent(&form);
-  QObject::connect(&form, &TForm1::Closed, &app, &QCoreApplication::quit);
-  form.show();
+  const std::unique_ptr<QWidget> window = makeWindow(dialogs);
+  dialogs.SetParent(window.get());
+  window->show();
   return TApplication::exec();
 }
 

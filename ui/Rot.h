@@ -18,11 +18,15 @@
 //   RotRoomTemp.cpp          surface temperatures and the room temperature
 //   RotPoints.cpp            the point grid and placing points with F2
 //   RotDrawing.cpp           the room drawing
+//   RotUsers.cpp             users, deleting projects and directories,
+//                            starting the companion programs
 //   RotSummary.cpp           the summary views and the room chooser
 //   RotCheck.cpp             the input check and the jump from the error list
+//   RotPrint.cpp             the print jobs and the printer of the program run
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "Dialogs.h"
 #include "project/points.h"
@@ -46,6 +50,8 @@ class QToolButton;
 
 namespace virano {
 
+class Canvas;
+struct ReportSettings;
 class TAboutBox;
 class TChooseDirForm;
 class TForm2;
@@ -61,11 +67,14 @@ class TForm1 : public QMainWindow {
  public:
   // The tabs in their order.
   enum Tab { kFilhantering = 0, kAllmIndata = 1, kIndata = 2, kSammanst = 3 };
+  // The summary's views, the items of "Visa på skärm".
+  enum View { kIndataView = 0, kResultatView = 1, kDetaljView = 2 };
 
   // Builds the window and runs FormCreate. `arguments` are the program's
   // arguments without the program name; `splash` is closed by FormCreate.
+  // `programBibl` stands for the program's folder when given (tests).
   explicit TForm1(Dialogs& dialogs, const QStringList& arguments = {},
-                  TSplashForm* splash = nullptr);
+                  TSplashForm* splash = nullptr, const QString& programBibl = {});
   ~TForm1() override;
 
   Dialogs& Dlg() const { return dialogs_; }
@@ -132,6 +141,27 @@ class TForm1 : public QMainWindow {
   // data); entries without one stand for room index + 1.
   int ComboBox2Rum(int index) const;
 
+  // Commands that need a project, and stores that may fail.
+  // True while a project is open; otherwise shows "Ingen fil är vald", and
+  // the command does nothing.
+  bool FilVald();
+  // Runs `store`. When it fails, shows the error and asks whether to go on
+  // without storing: true when stored or when the user goes on, which drops
+  // the unsaved changes; false when the user stays.
+  bool SparaMedFraga(const std::function<void()>& store);
+
+  // Users, deleting projects and directories, the companion programs.
+  QString UserFil;  // the users file, Custom.roi
+  void LaddaAnvandare();  // loads the user list, creating the file when missing
+  void UserComboBoxClick();
+  void UserComboBoxDblClick();
+  void NyAnvButtonClick();
+  void UserInfoUpDate();
+  void RedigeraUserButtonClick();
+  void KonverteringButtonClick();
+  void RaderaBiblButtonClick();
+  void RaderaFilButtonClick();
+
   // The main surface shown, and edits of the grids.
   void ComboBox1Enter();
   void ComboBox1Click();
@@ -192,9 +222,16 @@ class TForm1 : public QMainWindow {
   void Visa1Click();
   void FelAendra();
   QString FelFil() const;  // the open project's error file
-  // The printer of the program run, and its set-up dialog.
+
+  // Printing: "&Utskrift", the printer of the program run and its set-up
+  // dialog (false when cancelled), and a print job on that printer whose
+  // failure is shown as "Utskriften misslyckades" with the reason.
+  void UtskriftVyerSpeedButtonClick();
+  void SkrivUt();
   QPrinter& Skrivare();
-  void SkrivarVal();
+  bool SkrivarVal();
+  ReportSettings UtskriftInstaellningar() const;
+  void UtskriftsJobb(const std::function<void(Canvas&, const ReportSettings&)>& job);
 
   // --- Controls, named as in the window's layout ---------------------------
   QMenuBar* MainMenu1;
@@ -336,6 +373,12 @@ class TForm1 : public QMainWindow {
   // Computes or empties the surface temperature of grid row `row` as its
   // U-value, "mi" and outside temperature call for.
   void FyllYtTemp(int row);
+  // Users, deletion and companions: wiring, the open project's folder, and
+  // pointing the directory chooser there.
+  void ConnectUserHandlers();
+  QString ProjektBibl() const;
+  void PekaKatalogVal();
+  void StartaProgram(const QString& name);
 
   // The room number shown in Nummer, and the main surface chosen (-1: none).
   int VisatRum() const;
@@ -345,14 +388,22 @@ class TForm1 : public QMainWindow {
   void VisaRumNummer(int number);
   // SparaData and NyttRumNollStaell for room `k`.
   void SparaRum(int k);
+  // Stores the room boxes, as the window shows them, into the working record.
+  void RumsfaltTillPost();
   void SkrivTomtRum(int k);
   // Ends the open project after a refused file: no project is open.
   void AvvisaFil();
   QString FormatDecimal(const QString& text) const;
+  // The rooms "&Utskrift" prints: the chooser's entry, or every entry with
+  // "Skriv ut alla rum"; each entry's own room number.
+  std::vector<int> UtskriftRum() const;
+  // Shows room `room` in summary view `view` for the print job.
+  void VisaFoerUtskrift(int view, int room);
 
   Dialogs& dialogs_;
   QStringList arguments_;
   TSplashForm* splash_;
+  QString programBibl_;
   std::shared_ptr<QPrinter> printer_;  // made when first asked for
 };
 

@@ -2,7 +2,6 @@
 // sets, and the jump from a line of the error list to its room and surface.
 #include <QComboBox>
 #include <QFileInfo>
-#include <QPrinter>
 
 #include "Controls.h"
 #include "FelInfo.h"
@@ -64,12 +63,5 @@ void TForm1::FelAendra() {
   ComboBox1->setCurrentIndex(Form2->YtNr);
   ComboBox1Click();
 }
-
-QPrinter& TForm1::Skrivare() {
-  if (!printer_) printer_ = std::make_shared<QPrinter>();
-  return *printer_;
-}
-
-void TForm1::SkrivarVal() { dialogs_.PrinterSetup(Skrivare()); }
 
 }  // namespace virano

@@ -52,8 +52,9 @@ bool SystemDecimalPunkt(const QLocale& locale) {
   return !converted;
 }
 
-TForm1::TForm1(Dialogs& dialogs, const QStringList& arguments, TSplashForm* splash)
-    : dialogs_(dialogs), arguments_(arguments), splash_(splash) {
+TForm1::TForm1(Dialogs& dialogs, const QStringList& arguments, TSplashForm* splash,
+               const QString& programBibl)
+    : dialogs_(dialogs), arguments_(arguments), splash_(splash), programBibl_(programBibl) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("VIRANO - Beräkning av riktad operativ temperatur"));
   setWindowIcon(ProgramIcon());
@@ -80,7 +81,8 @@ TForm1::TForm1(Dialogs& dialogs, const QStringList& arguments, TSplashForm* spla
     dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
   }
 
-  ChooseDirForm = std::make_unique<TChooseDirForm>();
+  ChooseDirForm = std::make_unique<TChooseDirForm>(dialogs_);
+  PekaKatalogVal();
   AboutBox = std::make_unique<TAboutBox>();
   Form2 = std::make_unique<TForm2>(this);
 }
@@ -100,6 +102,7 @@ void TForm1::ConnectHandlers() {
   PageControl1->OnChanging = [this](bool& allowChange) { PageControl1Changing(allowChange); };
   PageControl1->OnChange = [this] { PageControl1Change(); };
   ConnectProjectHandlers();
+  ConnectUserHandlers();
   ConnectSummaryHandlers();
   ConnectPointHandlers();
   ConnectSurfaceGridHandlers();
@@ -130,13 +133,20 @@ void TForm1::ConnectProjectHandlers() {
 void TForm1::FormCreate() {
   DecimalPunkt = SystemDecimalPunkt(QLocale::system());
   setWindowTitle(windowTitle() + QStringLiteral(" Version ") + Text(kVersionText));
-  ProgramBibl = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+  ProgramBibl = QDir::toNativeSeparators(
+      programBibl_.isEmpty() ? QCoreApplication::applicationDirPath() : programBibl_);
   if (splash_ != nullptr) {
     splash_->close();  // deletes itself
     splash_ = nullptr;
   }
   Pixels->setText(QStringLiteral("Din skärmupplösning är ") + QString::number(logicalDpiX()) +
                   QStringLiteral(" pixels / tum"));
+  // A users file that cannot be read leaves the user list empty.
+  try {
+    LaddaAnvandare();
+  } catch (const std::exception& error) {
+    dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
+  }
   // The minimum ROT's default comes before the command-line project, which
   // stores it into a new project's room or shows a loaded room's own.
   MinRot->setText(Rot->text());
@@ -172,8 +182,10 @@ void TForm1::FormClose(bool& canClose) {
   dialogs_.Beep();
   canClose = dialogs_.QuestionYesNo(QStringLiteral("Avsluta programmet?"));
   if (!canClose || !DataAendrad || !FilOK) return;
-  if (ActivePage() == kAllmIndata) SparaAllmData();
-  if (ActivePage() == kIndata) SparaData();
+  canClose = SparaMedFraga([this] {
+    if (ActivePage() == kAllmIndata) SparaAllmData();
+    if (ActivePage() == kIndata) SparaData();
+  });
 }
 
 void TForm1::ExitSpeedButtonClick() { close(); }

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPainter>
+#include <QToolButton>
 
 #include "Controls.h"
 #include "Rot.h"
@@ -17,8 +18,6 @@
 namespace virano {
 
 namespace {
-
-enum View { kIndataView = 0, kResultatView = 1, kDetaljView = 2 };
 
 template <typename Row>
 void WriteRow(TStringGrid* grid, int gridRow, const Row& row) {
@@ -41,6 +40,8 @@ void TForm1::ConnectSummaryHandlers() {
   };
   connect(Sk1, &QAction::triggered, this, [this] { Sk1Click(); });
   connect(Visa1, &QAction::triggered, this, [this] { Visa1Click(); });
+  connect(UtskriftVyerSpeedButton, &QToolButton::clicked, this,
+          [this] { UtskriftVyerSpeedButtonClick(); });
 }
 
 void TForm1::VisaResultatRadioGroupClick() {

@@ -68,6 +68,8 @@ std::string Utf8ToAnsi(std::string_view utf8) {
   return converter.Convert(utf8, "?");
 }
 
+bool InCodePage(std::string_view utf8) { return AnsiToUtf8(Utf8ToAnsi(utf8)) == utf8; }
+
 std::string AnsiToUtf8(std::string_view ansi) {
   thread_local Converter converter("UTF-8", "CP1252", false);
   return converter.Convert(ansi, "\xEF\xBF\xBD");

@@ -1,6 +1,9 @@
 #include "ScriptedDialogs.h"
 
+#include <QPrinter>
 #include <stdexcept>
+
+#include "Katalog.h"
 
 namespace virano::testing {
 namespace {
@@ -19,13 +22,14 @@ void ScriptedDialogs::Message(const QString& text, MessageKind kind) {
   calls.push_back({DialogCall::Message, MessageText(text), kind, {}});
 }
 
-bool ScriptedDialogs::QuestionYesNo(const QString& text) {
-  calls.push_back({DialogCall::QuestionYesNo, MessageText(text), MessageKind::Plain, {}});
+bool ScriptedDialogs::QuestionYesNo(const QString& text, Question kind) {
+  calls.push_back({DialogCall::QuestionYesNo, MessageText(text), MessageKind::Plain, {},
+                   kind == Question::Deletes});
   return Next(answers, text);
 }
 
 bool ScriptedDialogs::QuestionYesCancel(const QString& text) {
-  calls.push_back({DialogCall::QuestionYesCancel, MessageText(text), MessageKind::Plain, {}});
+  calls.push_back({DialogCall::QuestionYesCancel, MessageText(text), MessageKind::Plain, {}, true});
   return Next(answers, text);
 }
 
@@ -39,12 +43,30 @@ std::optional<QString> ScriptedDialogs::SaveFile(const FileDialogOptions& option
   return Next(files, options.title);
 }
 
-bool ScriptedDialogs::PrinterSetup(QPrinter&) {
+bool ScriptedDialogs::PrinterSetup(QPrinter& printer) {
   calls.push_back({DialogCall::PrinterSetup, {}, MessageKind::Plain, {}});
-  return Next(printerAnswers, QStringLiteral("skrivarval"));
+  const bool accepted = Next(printerAnswers, QStringLiteral("skrivarval"));
+  if (accepted && !printToFile.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToFile);
+  }
+  return accepted;
 }
 
 void ScriptedDialogs::Beep() { calls.push_back({DialogCall::Beep, {}, MessageKind::Plain, {}}); }
+
+void ScriptedDialogs::ShowDirectoryDialog(TChooseDirForm& form) {
+  calls.push_back({DialogCall::DirectoryDialog, form.windowTitle(), MessageKind::Plain, {}});
+  Next(directoryScripts, form.windowTitle())(form);
+}
+
+std::optional<QString> ScriptedDialogs::ChooseFolder(const QString& title, const QString& startDir) {
+  FileDialogOptions options;
+  options.title = title;
+  options.startDir = startDir;
+  calls.push_back({DialogCall::ChooseFolder, title, MessageKind::Plain, options});
+  return Next(files, title);
+}
 
 std::vector<QString> ScriptedDialogs::Messages() const {
   std::vector<QString> texts;
@@ -63,8 +85,8 @@ DialogCall MessageCall(const QString& text, MessageKind kind) {
   return {DialogCall::Message, text, kind, {}};
 }
 DialogCall BeepCall() { return {DialogCall::Beep, {}, MessageKind::Plain, {}}; }
-DialogCall YesNoCall(const QString& text) {
-  return {DialogCall::QuestionYesNo, text, MessageKind::Plain, {}};
+DialogCall YesNoCall(const QString& text, Question kind) {
+  return {DialogCall::QuestionYesNo, text, MessageKind::Plain, {}, kind == Question::Deletes};
 }
 
 }  // namespace virano::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -16,7 +17,7 @@ class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     App()->SetErrorDialogs(&dialogs);
-    form = std::make_unique<TForm1>(dialogs);
+    form = std::make_unique<TForm1>(dialogs, QStringList{}, nullptr, programDir.path());
   }
   void TearDown() override {
     form.reset();
@@ -42,7 +43,15 @@ class WindowTest : public ::testing::Test {
     return widget;
   }
 
+  // Key presses that type `text`, letters outside ASCII included.
+  static void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text)
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+  }
+
   ScriptedDialogs dialogs;
+  // The program's folder as the window sees it: its users file stays here.
+  QTemporaryDir programDir;
   std::unique_ptr<TForm1> form;
 };
 

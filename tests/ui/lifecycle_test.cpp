@@ -30,7 +30,7 @@ TEST(DecimalPunktTest, PointWhenTheLocaleCannotRead22) {
 
 TEST_F(LifecycleTest, StartStateFromFormCreate) {
   EXPECT_EQ(form->DecimalPunkt, SystemDecimalPunkt(QLocale::system()));
-  EXPECT_EQ(form->ProgramBibl, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+  EXPECT_EQ(form->ProgramBibl, QDir::toNativeSeparators(programDir.path()));
   EXPECT_TRUE(form->FilNamn.isEmpty());
   EXPECT_FALSE(form->FilOK);
   EXPECT_FALSE(form->DataAendrad);
@@ -45,6 +45,7 @@ TEST_F(LifecycleTest, FirstArgumentIsKeptAsTheProjectToOpen) {
   const QString project = dir.filePath(QStringLiteral("hus.rot"));
   TForm1 started(dialogs, {project, QStringLiteral("extra")});
   EXPECT_EQ(started.StartFil, project);
+  EXPECT_EQ(started.ProgramBibl, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 }
 
 TEST_F(LifecycleTest, FormCreateClosesTheSplash) {

@@ -6,22 +6,30 @@
 #include <QDir>
 #include <QLabel>
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QMessageBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QCheckBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QPrinter>
 
 #include "Controls.h"
+#include "Katalog.h"
+#include "RotRecord.h"
 #include "FelInfo.h"
 #include "ProjectFixture.h"
+#include "SkrivardialogTexter.h"
 #include "Ombox.h"
 #include "StringGrid.h"
 #include "WindowFixture.h"
 #include "fSplach.h"
+#include "project/users.h"
 
 namespace virano::testing {
 namespace {
@@ -138,10 +146,41 @@ TEST_F(Screenshots, IndataWithARoom) {
     QTest::qWait(300);
     EXPECT_TRUE(form->screen()->grabWindow(form->winId()).save(dir_ + '/' + name + ".png"));
   }
+  // The smallest window with each system's own inputs.
+  form->resize(form->minimumSize());
+  form->RadioGroup1->SetItemIndex(3);
+  Save(form.get(), QStringLiteral("33-indata-takvarme"));
+  form->RadioGroup1->SetItemIndex(5);
+  Save(form.get(), QStringLiteral("34-indata-eget-alternativ"));
+  form->RadioGroup1->SetItemIndex(0);
   form->resize(1100, 760);
   Save(form.get(), QStringLiteral("11-indata-med-rum-stor"));
   form->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
   Save(form.get(), QStringLiteral("12-allmanna-indata-projekt"));
+}
+
+// The open and save dialogs in a folder with a project, and the printer set-up dialog.
+TEST_F(Screenshots, FileDialogs) {
+  QTemporaryDir projects;
+  QFile file(projects.filePath(QStringLiteral("Kontorshuset vid torget.rot")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray(39998, '\0')) > 0);
+  file.close();
+  QtDialogs real(form.get());
+  FileDialogOptions options;
+  options.filter = QStringLiteral("Indata filer (*.rot)|*.rot|Alla filer (*.*)|*.*");
+  options.startDir = projects.path();
+  QPrinter printer;
+  const std::pair<const char*, std::function<void()>> shown[] = {
+      {"30-oppna", [&] { real.OpenFile(options); }},
+      {"31-spara-som", [&] { real.SaveFile(options); }},
+      {"32-skrivare", [&] { real.PrinterSetup(printer); }}};
+  for (const auto& [name, show] : shown) {
+    QTimer::singleShot(300, [this, name = name] {
+      Save(QApplication::activeModalWidget(), QString::fromLatin1(name));
+      QApplication::activeModalWidget()->close();
+    });
+    show();
+  }
 }
 
 // The message that refuses a project of another version.
@@ -158,6 +197,34 @@ TEST_F(Screenshots, VersionMessage) {
                               "programverion 1,12 behövs. Använd medföljande konverteringsprogram. "
                               "Se manual"),
                MessageKind::Information);
+}
+
+// "Filhantering" with registered users, the list open; the directory
+// dialog on a folder of projects.
+TEST_F(Screenshots, UsersAndDirectoryDialog) {
+  QTemporaryDir projects;
+  UserFile users(FilePath(programDir.filePath(QStringLiteral("Custom.roi"))));
+  users.Create();
+  for (const char* name : {"", "Anna", "Bo-Göran", "Åsa"})
+    users.Append(MakeUser(name, projects.path().toStdString()));
+  form = std::make_unique<TForm1>(dialogs, QStringList{}, nullptr, programDir.path());
+  ShowActive();
+  form->UserComboBox->setEditText(QStringLiteral("Anna"));
+  Save(form.get(), QStringLiteral("anvandare-filhantering"));
+  form->UserComboBox->showPopup();
+  QApplication::processEvents();
+  Save(form->UserComboBox->view()->window(), QStringLiteral("anvandare-lista"));
+  form->UserComboBox->hidePopup();
+
+  for (const char* folder : {"Skolan/Etapp 1", "Skolan/Etapp 2", "Kontoret"}) QDir(projects.path()).mkpath(folder);
+  TChooseDirForm& dialog = *form->ChooseDirForm;
+  dialog.setWindowTitle(QStringLiteral("Radera bibliotek"));
+  dialog.show();
+  dialog.SetDirectory(projects.filePath(QStringLiteral("Skolan/Etapp 2")));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  QTest::qWait(1000);  // the folder tree fills in the background
+  Save(&dialog, QStringLiteral("radera-bibliotek"));
+  dialog.hide();
 }
 
 // "Indata" with the surface temperatures computed as the cursor leaves the
@@ -217,6 +284,35 @@ TEST_F(Screenshots, SummaryAndErrorList) {
   Save(form->Form2.get(), QStringLiteral("18-felmeddelande"));
   form->Form2->resize(760, 144);
   Save(form->Form2.get(), QStringLiteral("19-felmeddelande-bredare"));
+
+  // The first room's reports and the error list as PDF files, for pdftoppm.
+  dialogs.printToFile = dir_ + QStringLiteral("/20-utskrift-kontor.pdf");
+  dialogs.printerAnswers.push_back(true);
+  form->ComboBox2->setCurrentIndex(0);
+  form->UtskriftVyerSpeedButtonClick();
+  dialogs.printToFile = dir_ + QStringLiteral("/21-fellista.pdf");
+  dialogs.printerAnswers.push_back(true);
+  form->Form2->SkrivarValButtonClick();
+  form->Form2->SpeedButton1Click();
+}
+
+// Qt's print dialog in Swedish, with its options shown.
+TEST_F(Screenshots, PrintDialog) {
+  ShowActive();
+  TSkrivardialogTexter texts;
+  QApplication::installTranslator(&texts);
+  QTimer::singleShot(1000, [this] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    Save(dialog, QStringLiteral("22-skrivardialog"));
+    for (auto* button : dialog->findChildren<QPushButton*>())
+      if (button->text().contains(QStringLiteral(">>"))) button->click();
+    Save(dialog, QStringLiteral("23-skrivardialog-alternativ"));
+    dialog->close();
+  });
+  form->Skrivare().setDocName(QStringLiteral("Skolan"));  // as SkrivarVal names it
+  QtDialogs(form.get()).PrinterSetup(form->Skrivare());
+  QApplication::removeTranslator(&texts);
 }
 
 }  // namespace

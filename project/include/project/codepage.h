@@ -10,6 +10,10 @@ namespace virano {
 // invalid UTF-8 bytes become "?" as well.
 std::string Utf8ToAnsi(std::string_view utf8);
 
+// True when every character of `utf8` exists in Windows-1252, so that it is
+// stored as it is.
+bool InCodePage(std::string_view utf8);
+
 // Windows-1252 to UTF-8. The five unassigned bytes become U+FFFD.
 std::string AnsiToUtf8(std::string_view ansi);
 

@@ -1,0 +1,107 @@
+// Brukarreg's window: editing the users, its refusals and its whole-or-
+// nothing save. Pictures of both companion windows, as those of VIRANO:
+//   VIRANO_SCREENS=/tmp/screens QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24"
+//     build/bin/companion_tests --gtest_filter='*Screenshots*'
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "Brukarreg.h"
+#include "OmvandlareForm.h"
+#include "ReadOnlyFolder.h"
+#include "RotRecord.h"
+#include "ScriptedDialogs.h"
+#include "project/users.h"
+
+namespace virano::testing {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class BrukarregTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UserFile(FilePath(path_)).Create();
+    for (const TUserRecord& user : {MakeUser("", ""), MakeUser("Anna", "/hem/anna")})
+      UserFile(FilePath(path_)).Append(user);
+    before_ = Bytes();
+    window_ = std::make_unique<TBrukarregForm>(dialogs_, path_);
+  }
+  QByteArray Bytes() const {
+    QFile file(path_);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  // The user fills in the two fields and presses `button`.
+  void Enter(const QString& name, const QString& folder, QPushButton* button) {
+    window_->NamnEdit->setText(name);
+    window_->BiblEdit->setText(folder);
+    button->click();
+  }
+
+  QTemporaryDir dir_;
+  QString path_ = dir_.filePath(u"Custom.roi"_s);
+  QByteArray before_;
+  ScriptedDialogs dialogs_;
+  std::unique_ptr<TBrukarregForm> window_;
+};
+
+TEST_F(BrukarregTest, EditsTheUsersAndSavesThemWhole) {
+  ASSERT_EQ(window_->Tabell->rowCount(), 2);
+  window_->Tabell->selectRow(1);
+  EXPECT_EQ(window_->BiblEdit->text(), u"/hem/anna"_s);
+  window_->TomButton->click();
+  Enter(u"Anne"_s, window_->BiblEdit->text(), window_->AndraButton);
+  dialogs_.files.push_back(u"/hem/bo"_s);
+  window_->BladdraButton->click();
+  Enter(u"Bo"_s, window_->BiblEdit->text(), window_->LaggTillButton);
+  window_->Tabell->selectRow(0);
+  dialogs_.answers.push_back(true);
+  window_->TaBortButton->click();
+  // A name taken in another letter case, and one too long, are refused.
+  Enter(u"bo"_s, {}, window_->LaggTillButton);
+  Enter(u"Bo-Göran Andersson-Ek"_s, {}, window_->AndraButton);
+  EXPECT_EQ(dialogs_.Messages(), (std::vector{u"Användare med detta namn finns redan"_s,
+                                              u"Användarnamnet får vara högst 20 tecken"_s}));
+  EXPECT_EQ(Bytes(), before_);
+  ASSERT_TRUE(window_->SparaButtonClick());
+  const TUserRecord saved[] = {MakeUser("Anne", ""), MakeUser("Bo", "/hem/bo")};
+  EXPECT_EQ(Bytes(), QByteArray(reinterpret_cast<const char*>(saved), sizeof saved));
+}
+
+TEST_F(BrukarregTest, ASaveThatFailsLeavesTheOldFileIntact) {
+  Enter(u"Bo"_s, {}, window_->LaggTillButton);
+  {
+    const ReadOnlyFolder locked(dir_.path());
+    EXPECT_FALSE(window_->SparaButtonClick());
+  }
+  ASSERT_EQ(dialogs_.Messages().size(), 1u);
+  EXPECT_TRUE(dialogs_.Messages()[0].startsWith(u"Användarfilen kunde inte sparas:\n"_s + path_));
+  EXPECT_EQ(Bytes(), before_);
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{u"Custom.roi"_s});
+  EXPECT_TRUE(window_->Changed());
+}
+
+TEST_F(BrukarregTest, Screenshots) {
+  const QString dir = qEnvironmentVariable("VIRANO_SCREENS");
+  if (dir.isEmpty()) GTEST_SKIP() << "VIRANO_SCREENS not set";
+  auto save = [&dir](QWidget& window, const QString& name) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(window.grab().save(dir + u"/"_s + name + u".png"_s));
+  };
+  Enter(u"Bo-Göran"_s, u"/srv/projekt/Kontoret"_s, window_->LaggTillButton);
+  save(*window_, u"brukarreg"_s);
+  TOmvandlareForm omvandlare(dialogs_);
+  omvandlare.TillJsonButton->setChecked(true);
+  omvandlare.FranEdit->setText(u"/home/anna/projekt/Skolan/Etapp1.rot"_s);
+  emit omvandlare.FranEdit->editingFinished();
+  save(omvandlare, u"omvandlare"_s);
+}
+
+}  // namespace
+}  // namespace virano::testing

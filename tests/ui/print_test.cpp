@@ -1,0 +1,112 @@
+// "&Utskrift" and the error list's "Print" on a PDF file chosen in the
+// scripted printer dialog, read back with pdftotext and set beside what
+// virano-kalkyl --pdf writes for the same project.
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QToolButton>
+
+#include "FelInfo.h"
+#include "ProjectFixture.h"
+
+namespace virano::testing {
+namespace {
+
+class PrintTest : public ProjectWindowTest {
+ protected:
+  // Standard output of `program`, run with the window's decimal separator.
+  QString Run(const QString& program, const QStringList& args) const {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QLatin1String(form->DecimalPunkt ? "C" : "sv_SE.UTF-8"));
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+  }
+  QString PdfText(const QString& pdf) const {
+    if (!QFileInfo::exists(pdf)) return {};
+    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  }
+  // The set-up dialog of the button's job answered: a PDF file, or cancel.
+  QString Print(QAbstractButton* button, bool accept = true) {
+    dialogs.printToFile = Path(QStringLiteral("rapport.pdf"));
+    dialogs.printerAnswers.push_back(accept);
+    QTest::mouseClick(button, Qt::LeftButton);
+    return PdfText(dialogs.printToFile);
+  }
+};
+
+// Nothing without a room or when cancelled. Then Kontor, an unnamed room
+// with "Skrubbfönster", Hall: each entry prints its own room, the summary
+// stays on the last view and room.
+TEST_F(PrintTest, ReportsInOrderOfTheChosenRoomOrOfEveryRoomAsTheCommandLinePrintsThem) {
+  Open(MakeProject(QStringLiteral("tom.rot"), {""}));
+  for (const bool all : {false, true}) {
+    form->CheckBox2->setChecked(all);
+    QTest::mouseClick(form->UtskriftVyerSpeedButton, Qt::LeftButton);
+  }
+  EXPECT_EQ(dialogs.calls.back().kind, DialogCall::OpenFile);  // no printer dialog
+  Open(MakeProject(QStringLiteral("hus.rot"), {"Kontor", "", "Hall"}, [](int k, TRoomRecord& r) {
+    const QString name = k == 2 ? QStringLiteral("Skrubbfönster") : QStringLiteral("Fönster");
+    SetCells(r.Ytor[FrontWall][1], name + QStringLiteral("|1|3|1|2||||12"));
+    SetCells(r.Punkter[FrontWall][0], QStringLiteral("2|1,2|1"));
+  }));
+  ClickTab(TForm1::kSammanst);
+  EXPECT_EQ(Print(form->UtskriftVyerSpeedButton, false), QString());
+  const struct {
+    bool all, detail;
+    int entry, lastView;
+    QStringList order, kalkyl;  // the texts in order; virano-kalkyl's report options
+  } cases[] = {
+      {false, true, 1, TForm1::kDetaljView,
+       {"Hall", "INDATA", "Hall", "RESULTAT", "RESULTAT DETALJERAD", "VÄGGVYER", "Hall"}, {}},
+      {true, false, 0, TForm1::kResultatView,
+       {"Kontor", "INDATA", "RESULTAT", "VÄGGVYER", "Kontor", "Hall", "INDATA", "RESULTAT",
+        "VÄGGVYER", "Hall"},
+       {"--indata", "--resultat", "--vaggvyer"}},
+  };
+  for (const auto& c : cases) {
+    form->ComboBox2->setCurrentIndex(c.entry);
+    emit form->ComboBox2->activated(c.entry);
+    form->CheckBox2->setChecked(c.all);
+    form->ResultDetaljCheckBox->setChecked(c.detail);
+    const QString text = Print(form->UtskriftVyerSpeedButton);
+    qsizetype at = 0;
+    for (const QString& part : c.order)
+      EXPECT_GT(at = text.indexOf(part, at) + 1, 0) << part.toStdString();
+    EXPECT_EQ(text.contains(QStringLiteral("DETALJERAD")), c.detail);
+    EXPECT_FALSE(text.contains(QStringLiteral("Skrubbfönster")));
+    EXPECT_EQ(form->VisaResultatRadioGroup->ItemIndex(), c.lastView);
+    EXPECT_EQ(form->Nummer->text() + form->ComboBox2->currentText(), QStringLiteral("3Hall"));
+    const QString cli = Path(QStringLiteral("kalkyl.pdf"));
+    QStringList args = QStringList{"--pdf", cli} + c.kalkyl << form->FilNamn + ".rot";
+    Run(QStringLiteral(VIRANO_KALKYL), c.all ? args : args << QStringLiteral("3"));
+    EXPECT_EQ(text, PdfText(cli));
+  }
+  EXPECT_TRUE(dialogs.Messages().empty());
+}
+
+TEST_F(PrintTest, TheErrorListPrintsOnThePrinterLastChosenAndAFailureIsShown) {
+  Open(MakeProject(QStringLiteral("hus.rot"), {"A"},
+                   [](int, TRoomRecord& r) { r.Ytor[Floor][0] = TSurfaceRow{}; }));
+  form->Sk1->trigger();
+  dialogs.printToFile = Path(QStringLiteral("hus.rot/fel.pdf"));  // a file as folder
+  dialogs.printerAnswers.push_back(true);
+  QTest::mouseClick(form->Form2->SkrivarValButton, Qt::LeftButton);
+  QTest::mouseClick(form->Form2->SpeedButton1, Qt::LeftButton);
+  ASSERT_EQ(dialogs.Messages().size(), 1U);
+  EXPECT_TRUE(dialogs.Messages()[0].startsWith(QStringLiteral("Utskriften misslyckades: ")));
+  EXPECT_EQ(dialogs.calls.back().messageKind, MessageKind::Error);
+
+  EXPECT_EQ(Print(form->Form2->SkrivarValButton), QString());  // choosing prints nothing
+  QTest::mouseClick(form->Form2->SpeedButton1, Qt::LeftButton);
+  const QString printed = PdfText(dialogs.printToFile);
+  EXPECT_TRUE(printed.contains(QStringLiteral("FELINFORMATION")) &&
+              printed.contains(QStringLiteral("Saknar koordinater")));
+  EXPECT_EQ(dialogs.calls.size(), 4U);  // the file, the failure and two "Välj"
+}
+
+}  // namespace
+}  // namespace virano::testing

@@ -1,0 +1,194 @@
+// The users of "Filhantering", deleting projects and directories, and the
+// starting of the companion programs.
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <cerrno>
+#include <cstring>
+
+#include "Katalog.h"
+#include "ProjectFixture.h"
+#include "ReadOnlyFolder.h"
+#include "project/users.h"
+
+namespace virano::testing {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class UsersTest : public ProjectWindowTest {
+ protected:
+  QString UserFil() const { return programDir.filePath(u"Custom.roi"_s); }
+  QString SenastBibl(int i) const { return FieldText(UserFile(FilePath(UserFil())).Read(i).SenastBibl); }
+
+  // Writes the users file and starts the program again, so that it lists them.
+  void Restart(const std::vector<std::pair<const char*, QString>>& users = {}) {
+    UserFile file(FilePath(UserFil()));
+    if (!users.empty()) file.Create();
+    for (const auto& [name, folder] : users) file.Append(MakeUser(name, folder.toStdString()));
+    form = std::make_unique<TForm1>(dialogs, QStringList{}, nullptr, programDir.path());
+    ShowActive();
+    dialogs.calls.clear();
+  }
+  void TypeUser(const QString& name) {
+    form->UserComboBox->setEditText({});
+    Type(form->UserComboBox->lineEdit(), name);
+  }
+  // The user picks `name` from the list; the open dialog it starts is cancelled.
+  QString StartDirOnChoosing(const QString& name) {
+    dialogs.files.push_back(std::nullopt);
+    form->UserComboBox->setCurrentIndex(form->UserComboBox->findText(name));
+    emit form->UserComboBox->activated(form->UserComboBox->currentIndex());
+    return dialogs.calls.back().options.startDir;
+  }
+  QString Folder(const QString& name) {
+    QDir(dir_.path()).mkpath(name);
+    return QDir::toNativeSeparators(Path(name));
+  }
+};
+
+TEST_F(UsersTest, FirstStartCreatesTheUsersFileAndTheNextListsItsEmptyEntry) {
+  EXPECT_EQ(Bytes(UserFil()), QByteArray(277, '\0'));
+  EXPECT_EQ(form->UserComboBox->count(), 0);
+  Restart();
+  ASSERT_EQ(form->UserComboBox->count(), 1);
+  EXPECT_EQ(form->UserComboBox->itemText(0), QString());
+  EXPECT_EQ(form->UserComboBox->currentText(), QString());
+}
+
+TEST_F(UsersTest, RegisteringRefusesAnEmptyOrAlreadyRegisteredName) {
+  Restart({{"Anna", {}}, {"Åsa", {}}});
+  const QByteArray before = Bytes(UserFil());
+  const QString taken = u"Användare med detta namn finns redan"_s;
+  for (const auto& [typed, message] : {std::pair{u""_s, u"Skriv in användarnamn först"_s},
+                                       {u"anna"_s, taken}, {u"ÅSA"_s, taken}}) {
+    dialogs.calls.clear();
+    TypeUser(typed);
+    QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
+    EXPECT_EQ(dialogs.calls, (std::vector{BeepCall(), MessageCall(message)})) << typed.toStdString();
+  }
+  EXPECT_EQ(Bytes(UserFil()), before);
+}
+
+TEST_F(UsersTest, ANewUserGetsTheOpenProjectsFolderOrNone) {
+  TypeUser(u"Bo"_s);
+  QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
+  EXPECT_TRUE(SenastBibl(1).isEmpty());
+  EXPECT_EQ(StartDirOnChoosing(u"Bo"_s), form->ProgramBibl);
+  TypeUser({});
+  Open(MakeProject(u"Hus.rot"_s, {u"Kök"_s}));
+  TypeUser(u"Cilla"_s);
+  QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
+  EXPECT_EQ(SenastBibl(2), QDir::toNativeSeparators(dir_.path()));
+  EXPECT_EQ(form->UserComboBox->count(), 2);
+}
+
+TEST_F(UsersTest, ChoosingOrDoubleClickingFindsOnlyTheNameSpelledAlike) {
+  const QString a = Folder(u"a"_s), b = Folder(u"b"_s);
+  Restart({{"Anna", a}, {"anna", b}, {"Tom", {}}});
+  form->OpenDialog1.fileName = u"gammal"_s;
+  EXPECT_EQ(StartDirOnChoosing(u"anna"_s), b);
+  EXPECT_EQ(StartDirOnChoosing(u"Anna"_s), a);
+  EXPECT_EQ(StartDirOnChoosing(u"Tom"_s), form->ProgramBibl);
+  EXPECT_TRUE(form->OpenDialog1.fileName.isEmpty());
+  dialogs.calls.clear();
+  for (const QString& name : {u"anna"_s, u"ANNA"_s}) {
+    TypeUser(name);
+    QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form->UserComboBox->lineEdit(), &click);
+  }
+  EXPECT_EQ(dialogs.Messages(), (std::vector{u"Senast använda bibliotek är\n"_s + b}));
+}
+
+TEST_F(UsersTest, OpeningAndSaveAsRecordTheFolderOfARegisteredNameOnly) {
+  Restart({{"Anna", {}}});
+  const QString project = MakeProject(u"Hus.rot"_s, {u"Kök"_s});
+  TypeUser(u"Bertil"_s);
+  const QByteArray before = Bytes(UserFil());
+  Open(project);
+  EXPECT_EQ(Bytes(UserFil()), before);
+  TypeUser(u"Anna"_s);
+  Open(project);
+  EXPECT_EQ(SenastBibl(0), QDir::toNativeSeparators(dir_.path()));
+  dialogs.files.push_back(Folder(u"kopior"_s) + u"/Hus2.rot"_s);
+  QTest::mouseClick(form->SaveAsButton, Qt::LeftButton);
+  EXPECT_EQ(SenastBibl(0), Folder(u"kopior"_s));
+  EXPECT_EQ(form->ChooseDirForm->Directory(), Folder(u"kopior"_s));
+}
+
+TEST_F(UsersTest, DeletingTheOpenProjectByAnyOfItsFilesClosesItAndRemovesThemAll) {
+  for (const QString& chosen : {u"Hus.rot"_s, u"Hus.rof"_s}) {
+    Open(MakeProject(u"Hus.rot"_s, {u"Kök"_s}));
+    QFile(Path(u"Hus.rof"_s)).open(QIODevice::WriteOnly);
+    MakeProject(u"Husen.rot"_s, {u"Hall"_s});
+    dialogs.calls.clear();
+    dialogs.files.push_back(Path(chosen));
+    dialogs.answers.push_back(true);
+    form->RaderaFil1->trigger();
+    const FileDialogOptions& options = dialogs.calls.front().options;
+    EXPECT_EQ(options.title + options.filter, u"RaderaIntata filer (*.rot)|*.rot|Alla filer (*.*)|*.*"_s);
+    EXPECT_TRUE(options.mustExist && options.startDir == QDir::toNativeSeparators(dir_.path()));
+    EXPECT_EQ(dialogs.calls.back(), YesNoCall(u"Radera "_s + Path(chosen) + u"?"_s, Question::Deletes));
+    EXPECT_TRUE(form->FilNamn.isEmpty() && !form->FilOK);
+    EXPECT_EQ(form->VisaFilNamn->text(), u"..."_s);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{u"Husen.rot"_s});
+  }
+}
+
+TEST_F(UsersTest, AProjectFileThatCannotBeDeletedIsNamedAndTheRestStays) {
+  MakeProject(u"Hus.rot"_s, {u"Kök"_s});
+  QFile(Path(u"Hus.rof"_s)).open(QIODevice::WriteOnly);
+  dialogs.files.push_back(Path(u"Hus.rot"_s));
+  dialogs.answers.push_back(true);
+  {
+    const ReadOnlyFolder locked(dir_.path());
+    QTest::mouseClick(form->RaderaFilButton, Qt::LeftButton);
+  }
+  EXPECT_EQ(dialogs.Messages(), (std::vector{u"Gick ej att radera filen \nHus.rof\nRadera manuellt"_s}));
+  EXPECT_TRUE(QFileInfo::exists(Path(u"Hus.rot"_s)));
+}
+
+TEST_F(UsersTest, OnlyAnEmptyDirectoryIsDeletedAndTheChoiceMovesToItsParent) {
+  const QString full = Folder(u"full"_s), tom = Folder(u"tom"_s);
+  QFile(full + u"/fil.txt"_s).open(QIODevice::WriteOnly);
+  for (const QString& chosen : {full, tom}) {
+    dialogs.directoryScripts.push_back([&](TChooseDirForm& dialog) {
+      dialog.SetDirectory(chosen);
+      EXPECT_EQ(dialog.DirEdit->text(), QFileInfo(chosen).fileName());
+      dialogs.answers.push_back(true);
+      QTest::mouseClick(dialog.RaderaButton, Qt::LeftButton);
+      EXPECT_EQ(dialog.Directory(), QDir::toNativeSeparators(dir_.path()));
+    });
+    QTest::mouseClick(form->RaderaBiblButton, Qt::LeftButton);
+  }
+  const DialogCall shown{DialogCall::DirectoryDialog, u"Radera bibliotek"_s, MessageKind::Plain, {}};
+  EXPECT_EQ(dialogs.calls, (std::vector{shown, YesNoCall(u"Radera full ?"_s, Question::Deletes),
+                                        MessageCall(QString::fromLocal8Bit(std::strerror(ENOTEMPTY)) + u": "_s + full,
+                                                    MessageKind::Error),
+                                        shown, YesNoCall(u"Radera tom ?"_s, Question::Deletes)}));
+  EXPECT_TRUE(QFileInfo::exists(full));
+  EXPECT_FALSE(QFileInfo::exists(tom));
+}
+
+TEST_F(UsersTest, CompanionProgramsStartDetachedOrSayTheyCannot) {
+  for (const auto& [button, program] : {std::pair{form->RedigeraUserButton, u"Brukarreg"_s},
+                                        {form->KonverteringButton, u"Omvandlare"_s}}) {
+    dialogs.calls.clear();
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(dialogs.calls, (std::vector{BeepCall(), MessageCall(u"Misslyckades med att starta "_s + program +
+                                                                      u".exe.\nFinns programmet i samma "
+                                                                      "bibliotek som VIRANO?"_s,
+                                                                  MessageKind::Error)}));
+    // Beside the program it starts.
+    ASSERT_TRUE(QFile::copy(u"/bin/true"_s, programDir.filePath(program)));
+    dialogs.calls.clear();
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(dialogs.calls.empty());
+  }
+}
+
+}  // namespace
+}  // namespace virano::testing
