@@ -4,7 +4,6 @@
 #include <cctype>
 #include <memory>
 
-#include "engine/rotmap.h"
 #include "project/csv.h"
 #include "project/numbers.h"
 #include "project/recordfile.h"
@@ -79,15 +78,21 @@ void TableOutput::Row(std::span<const std::string> cells) {
 
 void TableOutput::BetweenTables() { out_ << (csv_ ? "\r\n" : "\n"); }
 
-void PrintMap(const MapAndCsvOptions& options, const std::filesystem::path& project, int room,
-              bool decimalPunkt, TableOutput& out) {
-  auto record = std::make_unique<TRoomRecord>();
-  ProjectFile(project).Read(room, *record);
+RoomMap ComputeMap(const MapAndCsvOptions& options, const std::filesystem::path& project,
+                   int room, bool decimalPunkt) {
+  RoomMap result{std::make_unique<TRoomRecord>(), {}};
+  ProjectFile(project).Read(room, *result.room);
   RotMapRequest request;
   request.surface = *options.surface;
   request.distance = options.distance;
   request.step = options.step;
-  const RotMap map = ComputeRotMap(*record, request, decimalPunkt);
+  result.map = ComputeRotMap(*result.room, request, decimalPunkt);
+  return result;
+}
+
+void PrintMap(const MapAndCsvOptions& options, const std::filesystem::path& project, int room,
+              bool decimalPunkt, TableOutput& out) {
+  const RotMap map = ComputeMap(options, project, room, decimalPunkt).map;
   for (const RotMapRow& row : RotMapTable(map, decimalPunkt)) out.Row(row);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // virano-kalkyl's options for CSV and for the ROT map of a main surface.
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/rotmap.h"
 #include "project/record.h"
 
 namespace virano::kalkyl {
@@ -47,6 +49,15 @@ class TableOutput {
   bool decimalPunkt_;
   bool started_ = false;
 };
+
+// Room `room` (checked to exist) of the project, and the map of it that the
+// options ask for. Conversion and arithmetic errors are raised.
+struct RoomMap {
+  std::unique_ptr<TRoomRecord> room;
+  RotMap map;
+};
+RoomMap ComputeMap(const MapAndCsvOptions& options, const std::filesystem::path& project,
+                   int room, bool decimalPunkt);
 
 // Prints the map of room `room` (checked to exist) of the project; a
 // conversion or arithmetic error is raised before anything is printed.

@@ -1,8 +1,9 @@
 // virano-kalkyl [--detalj] [--csv] PROJEKT.rot [RUMSNUMMER]
-// virano-kalkyl --karta YTA [--avstand Z] [--steg D] [--csv] PROJEKT.rot RUMSNUMMER
+// virano-kalkyl --karta YTA [--avstand Z] [--steg D] [--csv | --png BILD.png] PROJEKT.rot RUMSNUMMER
 // Prints the result table of one room, or of every room, of a project file,
-// or the ROT map of one main surface of a room (karta.h); with --pdf (pdf.h)
-// writes the project's printed reports instead.
+// or the ROT map of one main surface of a room (karta.h), or writes the map's
+// picture (png.h); with --pdf (pdf.h) writes the project's printed reports
+// instead.
 #include <clocale>
 #include <cstring>
 #include <exception>
@@ -19,6 +20,7 @@
 #include "project/recordfile.h"
 #ifdef VIRANO_KALKYL_PDF
 #include "pdf.h"
+#include "png.h"
 #endif
 
 namespace {
@@ -29,6 +31,8 @@ constexpr const char* kHelp =
     "Användning: virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]\n"
     "            virano-kalkyl --csv [--detalj] PROJEKT.rot [RUMSNUMMER]\n"
     "            virano-kalkyl --karta YTA [--avstand Z] [--steg D] [--csv]\n"
+    "                          PROJEKT.rot RUMSNUMMER\n"
+    "            virano-kalkyl --karta YTA [--avstand Z] [--steg D] --png BILD.png\n"
     "                          PROJEKT.rot RUMSNUMMER\n"
     "            virano-kalkyl --pdf RAPPORT.pdf [--indata] [--resultat] [--detalj]\n"
     "                          [--vaggvyer] PROJEKT.rot [RUMSNUMMER]\n"
@@ -55,6 +59,9 @@ constexpr const char* kHelp =
     "                eller 0–5\n"
     "  --avstand Z   punkternas avstånd från ytan i meter (1,0)\n"
     "  --steg D      avståndet mellan punkterna i meter (0,10)\n"
+    "  --png BILD.png\n"
+    "                skriv i stället kartan som bild till PNG-filen BILD.png,\n"
+    "                960 × 640 bildpunkter, så som fönstret ROT-karta ritar den\n"
     "  --pdf RAPPORT.pdf [--indata] [--resultat] [--detalj] [--vaggvyer]\n"
     "                skriv i stället projektets utskrifter till PDF-filen\n"
     "                RAPPORT.pdf, samma sidor som Utskrift i programmet ger på en\n"
@@ -74,7 +81,7 @@ constexpr const char* kHelp =
     "  3  beräkningen avbröts av ett omvandlingsfel eller en division med noll;\n"
     "     raderna som hann beräknas skrivs ut (av kartan inga) och felet på\n"
     "     standard fel; med --pdf: utskriften misslyckades och ingen PDF-fil\n"
-    "     skrevs\n";
+    "     skrevs; med --png: ingen bild skrevs\n";
 
 constexpr int kUsageOrFile = 2;
 constexpr int kCalculationStopped = 3;
@@ -190,7 +197,11 @@ int Run(std::vector<std::string> args) {
 #endif
   kalkyl::MapAndCsvOptions map;
   Arguments a;
+  [[maybe_unused]] std::optional<std::string> png;
   try {
+#ifdef VIRANO_KALKYL_PDF
+    png = kalkyl::TakePngOption(args);
+#endif
     a = Parse(kalkyl::TakeMapAndCsvOptions(args, map, decimalPunkt));
   } catch (const kalkyl::OptionError& e) {
     Usage(e.what());
@@ -202,6 +213,7 @@ int Run(std::vector<std::string> args) {
   if (map.surface && (!a.room || a.detailed)) Usage("--karta tar ett rumsnummer och inte --detalj");
 #ifdef VIRANO_KALKYL_PDF
   if (pdf.file && (map.csv || map.surface)) Usage("--pdf går inte ihop med --csv eller --karta");
+  if (png && (!map.surface || map.csv)) Usage("--png gäller --karta och går inte ihop med --csv");
 #endif
   const ProjectFile file(a.project);
   int rooms = 0;
@@ -215,6 +227,9 @@ int Run(std::vector<std::string> args) {
                                  a.project.string() + " (" + std::to_string(rooms) + " rum)"};
 #ifdef VIRANO_KALKYL_PDF
   if (pdf.file) return WritePdf(pdf, a.detailed, a.project, a.room, decimalPunkt);
+#endif
+#ifdef VIRANO_KALKYL_PDF
+  if (png) return kalkyl::WritePng(*png, map, a.project, *a.room, decimalPunkt);
 #endif
   kalkyl::TableOutput out(std::cout, map.csv, decimalPunkt);
   if (map.surface) {
