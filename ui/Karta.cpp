@@ -208,8 +208,8 @@ std::optional<TKartaForm::Indata> TKartaForm::LasIndata() {
     VisaStatus(QString::fromUtf8(error.what()), true);
     return std::nullopt;
   }
-  const TSurfaceRow& yta = post->Ytor[in.yta][0];
-  if (yta.X2.Empty() || yta.Y2.Empty()) {
+  const TSurfaceRow& huvudyta = post->Ytor[in.yta][0];
+  if (huvudyta.X2.Empty() || huvudyta.Y2.Empty()) {
     VisaStatus(Text(std::string(kMainSurfaceCaptions[in.yta])) +
                    QStringLiteral(" har ingen bredd eller höjd"),
                true);
