@@ -91,7 +91,6 @@ TKartaForm::TKartaForm(TForm1& owner)
       uppdatering_(new QTimer(this)) {
   setObjectName(QStringLiteral("KartaForm"));
   setWindowTitle(QStringLiteral("ROT-karta"));
-  setFont(owner.font());
   const bool punkt = owner.DecimalPunkt;
   Avstand->setText(Text(DecimalFormat("1,0", punkt)));
   Avstand->setToolTip(QStringLiteral("Punkternas avstånd från ytan"));
@@ -169,7 +168,8 @@ void TKartaForm::hideEvent(QHideEvent* event) {
 
 void TKartaForm::VisaStatus(const QString& text, bool fel) {
   Status->setText(text);
-  SetColour(Status, QPalette::WindowText, fel ? colours::kRed : palette().color(QPalette::Text));
+  SetColour(Status, QPalette::WindowText,
+            fel ? colours::kRed : palette().color(QPalette::WindowText));
 }
 
 std::optional<TKartaForm::Indata> TKartaForm::LasIndata() {

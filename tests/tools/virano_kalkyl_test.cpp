@@ -86,7 +86,7 @@ TEST_F(VirAnoKalkylTest, HelpIsInSwedish) {
   EXPECT_NE(o.out.find("Användning: virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]"),
             std::string::npos);
   EXPECT_NE(o.out.find("Slutstatus"), std::string::npos);
-  for (const char* option : {"--csv ", "--karta YTA ", "--avstand Z ", "--steg D "})
+  for (const char* option : {"--csv ", "--karta YTA ", "--avstand Z ", "--steg D ", "--png "})
     EXPECT_NE(o.out.find(std::string("\n  ") + option), std::string::npos) << option;
   EXPECT_EQ(o.err, "");
 }

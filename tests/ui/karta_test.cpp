@@ -5,8 +5,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,8 +52,6 @@ TEST_F(KartaTest, WithoutAProjectNothingOpens) {
     dialogs.calls.clear();
   }
   EXPECT_EQ(form->KartaForm, nullptr);
-  const QList<QAction*> menus = form->MainMenu1->actions();
-  EXPECT_EQ(menus.indexOf(form->Verktyg1->menuAction()) + 1, menus.indexOf(form->Hjalp1->menuAction()));
 }
 
 TEST_F(KartaTest, FollowsTheShownRoomAndSurfaceAndReadsWhatWasStored) {
