@@ -10,6 +10,8 @@ namespace virano {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("VIRANO"));
   setStyle(QStringLiteral("Fusion"));
+  // The program speaks Swedish whatever the locale: so do Qt's own dialogs.
+  LoadSwedishQtTexts();
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

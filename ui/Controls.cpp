@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -118,15 +119,13 @@ void TPageControl::keyPressEvent(QKeyEvent* event) {
 
 TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(6, 2, 6, 2);
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(6, 2, 2, 2);
   layout->setSpacing(0);
-  for (int i = 0; i < items.size(); ++i) {
-    auto* button = new QRadioButton(items[i], this);
-    group_->addButton(button, i);
-    layout->addWidget(button);
-  }
-  layout->addStretch(1);
+  layout->setHorizontalSpacing(2);
+  layout->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  for (int i = 0; i < items.size(); ++i) group_->addButton(new QRadioButton(items[i], this), i);
+  SetColumns(1);
   connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) emit Click();
   });
@@ -144,6 +143,15 @@ void TRadioGroup::SetItemIndex(int index) {
   group_->setExclusive(false);
   if (QAbstractButton* checked = group_->checkedButton()) checked->setChecked(false);
   group_->setExclusive(true);
+}
+
+void TRadioGroup::SetColumns(int columns) {
+  auto* grid = static_cast<QGridLayout*>(layout());
+  const int rows = (Count() + std::max(1, columns) - 1) / std::max(1, columns);
+  for (int i = 0; i < Count(); ++i) {
+    grid->removeWidget(Button(i));
+    grid->addWidget(Button(i), i % rows, i / rows);
+  }
 }
 
 int TRadioGroup::Count() const { return static_cast<int>(group_->buttons().size()); }

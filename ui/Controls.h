@@ -97,6 +97,8 @@ class TRadioGroup : public QGroupBox {
   void SetItemIndex(int index);
   int Count() const;
   QRadioButton* Button(int index) const;
+  // Lays the items out in `columns` columns, filling each column in turn.
+  void SetColumns(int columns);
 
  signals:
   void Click();

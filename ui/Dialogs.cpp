@@ -3,8 +3,12 @@
 #include "Katalog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -35,17 +39,40 @@ QMessageBox::Icon Icon(MessageKind kind) {
 
 // A confirmation box with Swedish button texts; true when `yes` is pressed.
 bool Ask(QWidget* parent, const QString& text, QMessageBox::StandardButton second,
-         const QString& secondText) {
+         const QString& secondText, Question kind) {
   QMessageBox box(QMessageBox::Question, QStringLiteral("Bekräfta"), MessageText(text),
                   QMessageBox::Yes | second, parent);
   box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
   box.button(second)->setText(secondText);
-  box.setDefaultButton(QMessageBox::Yes);
+  box.setDefaultButton(kind == Question::Deletes ? second : QMessageBox::Yes);
   box.setEscapeButton(second);
   return box.exec() == QMessageBox::Yes;
 }
 
+// A file's type in the file dialogs, named by its extension: "ROT-fil".
+class TFileTypes : public QFileIconProvider {
+ public:
+  QString type(const QFileInfo& info) const override {
+    if (!info.isFile()) return QFileIconProvider::type(info);
+    const QString suffix = info.suffix().toUpper();
+    return suffix.isEmpty() ? QStringLiteral("Fil") : suffix + QStringLiteral("-fil");
+  }
+};
+
+// The file list's columns (name, size, type, date) as wide as their
+// contents, however the user left them the last time.
+void ShowWholeColumns(QFileDialog& dialog) {
+  if (auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
 void Configure(QFileDialog& dialog, const FileDialogOptions& options) {
+  static TFileTypes types;
+  // Qt's own dialog, whose texts are Swedish whatever the desktop.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setIconProvider(&types);
+  dialog.resize(780, 460);
+  ShowWholeColumns(dialog);
   dialog.setWindowTitle(options.title);
   dialog.setNameFilter(QtNameFilters(options.filter));
   if (!options.startDir.isEmpty()) dialog.setDirectory(options.startDir);
@@ -80,12 +107,12 @@ void QtDialogs::Message(const QString& text, MessageKind kind) {
   box.exec();
 }
 
-bool QtDialogs::QuestionYesNo(const QString& text) {
-  return Ask(parent_, text, QMessageBox::No, QStringLiteral("&Nej"));
+bool QtDialogs::QuestionYesNo(const QString& text, Question kind) {
+  return Ask(parent_, text, QMessageBox::No, QStringLiteral("&Nej"), kind);
 }
 
 bool QtDialogs::QuestionYesCancel(const QString& text) {
-  return Ask(parent_, text, QMessageBox::Cancel, QStringLiteral("Avbryt"));
+  return Ask(parent_, text, QMessageBox::Cancel, QStringLiteral("Avbryt"), Question::Deletes);
 }
 
 std::optional<QString> QtDialogs::OpenFile(const FileDialogOptions& options) {
@@ -95,7 +122,10 @@ std::optional<QString> QtDialogs::OpenFile(const FileDialogOptions& options) {
   dialog.setFileMode(options.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
     const QString path = dialog.selectedFiles().constFirst();
-    if (!options.promptCreate || QFileInfo::exists(path)) return path;
+    // A path whose folder does not exist goes back to the caller, which
+    // refuses it: nothing is offered to be created there.
+    if (!options.promptCreate || QFileInfo::exists(path) || !QFileInfo(path).dir().exists())
+      return path;
     const QString question = path + QStringLiteral("\nFilen finns inte.\nVill du skapa den?");
     if (QuestionYesNo(question)) return path;
   }

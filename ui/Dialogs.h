@@ -14,6 +14,10 @@ class TChooseDirForm;
 // The icon and caption of a message box. Plain is a bare message with OK.
 enum class MessageKind { Plain, Information, Warning, Error };
 
+// What a question's Yes does. A question whose Yes deletes or discards data
+// has No as its default button, so that Enter keeps the data.
+enum class Question { Plain, Deletes };
+
 // A file dialog's settings. `filter` is written as "Text (*.rot)|*.rot|
 // Alla filer (*.*)|*.*": pairs of description and pattern.
 struct FileDialogOptions {
@@ -33,8 +37,9 @@ class Dialogs {
   // Shows `text` with an OK button. "\r" and "\n" both break lines.
   virtual void Message(const QString& text, MessageKind kind = MessageKind::Plain) = 0;
   // A confirmation with Yes and No; true for Yes.
-  virtual bool QuestionYesNo(const QString& text) = 0;
-  // A confirmation with Yes and Cancel; true for Yes.
+  virtual bool QuestionYesNo(const QString& text, Question kind = Question::Plain) = 0;
+  // A confirmation with Yes and Cancel, as the grids ask before deleting a
+  // row: Cancel is the default button. True for Yes.
   virtual bool QuestionYesCancel(const QString& text) = 0;
   // The chosen path, or nothing when the user cancels.
   virtual std::optional<QString> OpenFile(const FileDialogOptions& options) = 0;
@@ -57,7 +62,7 @@ class QtDialogs : public Dialogs {
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   void Message(const QString& text, MessageKind kind) override;
-  bool QuestionYesNo(const QString& text) override;
+  bool QuestionYesNo(const QString& text, Question kind = Question::Plain) override;
   bool QuestionYesCancel(const QString& text) override;
   std::optional<QString> OpenFile(const FileDialogOptions& options) override;
   std::optional<QString> SaveFile(const FileDialogOptions& options) override;
@@ -69,6 +74,9 @@ class QtDialogs : public Dialogs {
  private:
   QWidget* parent_;
 };
+
+// Loads Qt's Swedish texts for its own dialogs into the application.
+void LoadSwedishQtTexts();
 
 // "\r" in a message is a line break, as "\n" is.
 QString MessageText(const QString& text);

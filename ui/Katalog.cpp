@@ -152,7 +152,8 @@ void TChooseDirForm::RaderaButtonClick() {
   const QString path = directory_;
   const QString name = LastComponent(path);
   DirEdit->setText(name);
-  if (!dialogs_.QuestionYesNo(QStringLiteral("Radera ") + name + QStringLiteral(" ?"))) return;
+  if (!dialogs_.QuestionYesNo(QStringLiteral("Radera ") + name + QStringLiteral(" ?"), Question::Deletes))
+    return;
   SetDirectory(QFileInfo(path).absolutePath());
   // Only an empty directory is removed.
   if (::rmdir(QFile::encodeName(path).constData()) != 0) {

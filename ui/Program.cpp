@@ -1,9 +1,9 @@
 #include "Program.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QLibraryInfo>
+#include <QGuiApplication>
 #include <QLocale>
-#include <QTranslator>
 #include <iostream>
 #include <string_view>
 
@@ -11,7 +11,6 @@
 #include "Dialogs.h"
 #include "Pictures.h"
 #include "Rot.h"
-#include "SkrivardialogTexter.h"
 #include "fSplach.h"
 #include "project/numbers.h"
 #include "project/ui_rules.h"
@@ -72,13 +71,7 @@ int RunVirano(int argc, char** argv) {
 
 int RunWindow(int argc, char** argv,
               const std::function<std::unique_ptr<QWidget>(Dialogs& dialogs)>& makeWindow) {
-  TApplication app(argc, argv);
-  // The program speaks Swedish whatever the locale: so do Qt's own dialogs.
-  QTranslator qtTexts;
-  if (qtTexts.load(QStringLiteral("qt_sv"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    TApplication::installTranslator(&qtTexts);
-  TSkrivardialogTexter printDialogTexts;
-  TApplication::installTranslator(&printDialogTexts);
+  TApplication app(argc, argv);  // speaks Swedish, also in Qt's own dialogs
   app.setWindowIcon(ProgramIcon());
   QtDialogs dialogs;
   app.SetErrorDialogs(&dialogs);

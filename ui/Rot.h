@@ -141,6 +141,15 @@ class TForm1 : public QMainWindow {
   // data); entries without one stand for room index + 1.
   int ComboBox2Rum(int index) const;
 
+  // Commands that need a project, and stores that may fail.
+  // True while a project is open; otherwise shows "Ingen fil är vald", and
+  // the command does nothing.
+  bool FilVald();
+  // Runs `store`. When it fails, shows the error and asks whether to go on
+  // without storing: true when stored or when the user goes on, which drops
+  // the unsaved changes; false when the user stays.
+  bool SparaMedFraga(const std::function<void()>& store);
+
   // Users, deleting projects and directories, the companion programs.
   QString UserFil;  // the users file, Custom.roi
   void LaddaAnvandare();  // loads the user list, creating the file when missing
@@ -379,6 +388,8 @@ class TForm1 : public QMainWindow {
   void VisaRumNummer(int number);
   // SparaData and NyttRumNollStaell for room `k`.
   void SparaRum(int k);
+  // Stores the room boxes, as the window shows them, into the working record.
+  void RumsfaltTillPost();
   void SkrivTomtRum(int k);
   // Ends the open project after a refused file: no project is open.
   void AvvisaFil();

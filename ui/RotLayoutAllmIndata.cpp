@@ -33,8 +33,8 @@ void TForm1::BuildAllmIndata() {
   Anl1 = Edit("Anl1", {}, tab, 60);
   Anl2 = Edit("Anl2", {}, tab, 60);
   Signatur = Edit("Signatur", {}, tab, 25);
-  Datum = Edit("Datum", {}, tab);
-  RevDatum = Edit("RevDatum", {}, tab);
+  Datum = Edit("Datum", {}, tab, decltype(TRoomRecord::Datum)::kCapacity);
+  RevDatum = Edit("RevDatum", {}, tab, decltype(TRoomRecord::RevDatum)::kCapacity);
 
   // Wide enough for 60 average characters.
   const int wide = QFontMetrics(font()).averageCharWidth() * 62 + 12;

@@ -53,8 +53,8 @@ void TForm1::BuildFilhantering() {
   StackButtons(MaterialData, {KonverteringButton});
 
   TextStorlekGroupBox = Group("TextStorlekGroupBox", QStringLiteral("Textstyrning utskift"), tab);
-  TextStorlek = SpinEdit("TextStorlek", 10, 8, 12, TextStorlekGroupBox);
-  Radavst = SpinEdit("Radavst", 15, 10, 20, TextStorlekGroupBox);
+  TextStorlek = SpinEdit("TextStorlek", kTextStorlekDefault, 8, 12, TextStorlekGroupBox);
+  Radavst = SpinEdit("Radavst", kRadavstDefault, 10, 20, TextStorlekGroupBox);
   auto* texthojd = Label("TexthojdLabel", QStringLiteral("Texthöjd"), TextStorlekGroupBox);
   texthojd->setBuddy(TextStorlek);
   auto* radavstand = Label("RadavstandLabel", QStringLiteral("Radavstånd"), TextStorlekGroupBox);
@@ -71,7 +71,7 @@ void TForm1::BuildFilhantering() {
   UserGroupBox->setToolTip(
       QStringLiteral("För att starta i senaste bibliotek för angiven användare"));
   UserComboBox = Combo("UserComboBox", true, UserGroupBox);
-  UserComboBox->lineEdit()->setMaxLength(20);
+  LimitText(UserComboBox->lineEdit(), decltype(TUserRecord::UserNamn)::kCapacity);
   UserComboBox->setInsertPolicy(QComboBox::NoInsert);
   KeepSorted(UserComboBox);
   UserComboBox->setToolTip(

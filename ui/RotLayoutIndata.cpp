@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Controls.h"
 #include "Rot.h"
@@ -21,6 +22,12 @@ namespace {
 constexpr int kLeftColumnWidth = 172;
 constexpr int kRightColumnWidth = 172;
 constexpr int kFieldHeight = 20;  // edits and combo boxes, kept low to fit the tab
+
+// What the room's fields and the grids' cells hold in the record.
+constexpr int kNameCapacity = decltype(TRoomRecord::RumsNamn)::kCapacity;
+constexpr int kNumberCapacity = decltype(TRoomRecord::RumsTemp)::kCapacity;
+constexpr int kSurfaceCellCapacity = TSurfaceRow::Cell::kCapacity;
+constexpr int kPointCellCapacity = TPointRow::Cell::kCapacity;
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -41,8 +48,10 @@ QGroupBox* RowGroup(const char* name, const QString& caption, QWidget* parent,
   return group;
 }
 
-QLineEdit* NumberEdit(const char* name, const QString& text, QWidget* parent) {
-  QLineEdit* edit = Edit(name, text, parent);
+// A number box of the room; `capacity` 0 for one only the program writes.
+QLineEdit* NumberEdit(const char* name, const QString& text, QWidget* parent,
+                      int capacity = kNumberCapacity) {
+  QLineEdit* edit = Edit(name, text, parent, capacity);
   edit->setFixedSize(52, kFieldHeight);
   return edit;
 }
@@ -53,7 +62,7 @@ void TForm1::BuildIndata() {
   QWidget* tab = Indata;
 
   // --- Left column ----------------------------------------------------------
-  RumsNamn = Edit("RumsNamn", {}, tab, 15);
+  RumsNamn = Edit("RumsNamn", {}, tab, kNameCapacity);
   RumsNamn->setFixedHeight(kFieldHeight);
   GroupBox5 = RowGroup("GroupBox5", QStringLiteral("&Rumsnamn"), tab, {RumsNamn});
   RumsNamn->setMinimumWidth(kLeftColumnWidth - 16);
@@ -74,12 +83,13 @@ void TForm1::BuildIndata() {
                               QStringLiteral("0,30"), QStringLiteral("0,35"),
                               QStringLiteral(">0,35")});
   LuftHastComboBox->setInsertPolicy(QComboBox::NoInsert);
+  LimitText(LuftHastComboBox->lineEdit(), kNumberCapacity);
   LuftHastComboBox->setCurrentIndex(2);  // "0,15"
   LuftHastComboBox->setFixedSize(70, kFieldHeight);
   IncROT = NumberEdit("IncROT", QStringLiteral("0"), GroupBox4);
   IncROT->setEnabled(false);
   IncROT->setToolTip(QStringLiteral("Ökning av ROT med hänsyn till lufthastighet"));
-  MinRot = NumberEdit("MinRot", {}, GroupBox4);
+  MinRot = NumberEdit("MinRot", {}, GroupBox4, 0);
   MinRot->setReadOnly(true);
   SetButtonFace(MinRot);
   MinRot->setToolTip(QStringLiteral("Minsta ROT med hänsyn till lufthastighet"));
@@ -161,12 +171,16 @@ void TForm1::BuildIndata() {
   Label7 = Label("Label7", QStringLiteral("Mot - "), GroupBox6);
   StringGrid2 = Named(new TStringGrid(3, 11, 1, GroupBox6), "StringGrid2");
   StringGrid2->SetDefaultRowHeight(15);
+  StringGrid2->SetMaxLength(kPointCellCapacity);
   StringGrid2->setToolTip(QStringLiteral("Tryck -Delete- för att ta bort markerad rad"));
   auto* points = new QVBoxLayout(GroupBox6);
   points->setContentsMargins(6, 0, 6, 4);
   points->setSpacing(1);
   points->addWidget(Label7);
-  points->addWidget(StringGrid2, 1);
+  points->addWidget(StringGrid2);
+  // The heading and the ten points in view at every window size.
+  StringGrid2->setFixedHeight(StringGrid2->RowCount() * StringGrid2->DefaultRowHeight() +
+                              2 * StringGrid2->frameWidth());
 
   CheckBox1 = Check("CheckBox1", QStringLiteral("&Visa koordinatsystem"), false, tab);
 
@@ -176,6 +190,8 @@ void TForm1::BuildIndata() {
   RadioGroup1 = Named(new TRadioGroup(QStringLiteral("&Uppvärmningssystem"), systems, Panel2),
                       "RadioGroup1");
   SetColour(RadioGroup1, QPalette::WindowText, colours::kMaroon);
+  // Two columns leave the height to the ten points and the system's own inputs.
+  RadioGroup1->SetColumns(2);
   RadioGroup1->SetItemIndex(0);
 
   TakHeatPanel = Panel("TakHeatPanel", Panel2);
@@ -217,17 +233,21 @@ void TForm1::BuildIndata() {
   auto* right = new QVBoxLayout;
   right->setSpacing(2);
   right->addWidget(GroupBox14);
-  right->addWidget(GroupBox6, 1);
+  GroupBox6->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  right->addWidget(GroupBox6);
   right->addWidget(CheckBox1);
-  right->addWidget(Panel2);
+  right->addWidget(Panel2, 1);  // the heating panel stretches downwards
+  // As wide as the heating systems' two columns need.
+  const int rightWidth = std::max(kRightColumnWidth, RadioGroup1->sizeHint().width());
   for (QWidget* widget : {static_cast<QWidget*>(GroupBox14), static_cast<QWidget*>(GroupBox6),
                           static_cast<QWidget*>(CheckBox1), static_cast<QWidget*>(Panel2)})
-    widget->setFixedWidth(kRightColumnWidth);
+    widget->setFixedWidth(rightWidth);
 
   // --- Surface grid ---------------------------------------------------------
   GroupBox1 = Group("GroupBox1", QStringLiteral("Huvudyta och &Delytors koordinater"), tab);
   StringGrid1 = Named(new TStringGrid(TSurfaceRow::kCellCount, 10, 2, GroupBox1), "StringGrid1");
   StringGrid1->SetDefaultRowHeight(17);
+  StringGrid1->SetMaxLength(kSurfaceCellCapacity);
   StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
   StringGrid1->setToolTip(QStringLiteral("Tryck F2 för att sätta kontrollpunkt för vald yta"));
   RaderaYtorButton = Button("RaderaYtorButton", QStringLiteral("Radera"), GroupBox1);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "Controls.h"
+#include "TextLimits.h"
 
 namespace virano::layout {
 
@@ -26,10 +27,11 @@ inline QGroupBox* Group(const char* name, const QString& caption, QWidget* paren
   return group;
 }
 
-// A one-line edit with its default text and, when limit > 0, a maximum length.
+// A one-line edit with its default text that takes what the code page can
+// store and, when limit > 0, at most `limit` characters.
 inline QLineEdit* Edit(const char* name, const QString& text, QWidget* parent, int limit = 0) {
   auto* edit = Named(new QLineEdit(text, parent), name);
-  if (limit > 0) edit->setMaxLength(limit);
+  LimitText(edit, limit);
   return edit;
 }
 

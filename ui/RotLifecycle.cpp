@@ -182,8 +182,10 @@ void TForm1::FormClose(bool& canClose) {
   dialogs_.Beep();
   canClose = dialogs_.QuestionYesNo(QStringLiteral("Avsluta programmet?"));
   if (!canClose || !DataAendrad || !FilOK) return;
-  if (ActivePage() == kAllmIndata) SparaAllmData();
-  if (ActivePage() == kIndata) SparaData();
+  canClose = SparaMedFraga([this] {
+    if (ActivePage() == kAllmIndata) SparaAllmData();
+    if (ActivePage() == kIndata) SparaData();
+  });
 }
 
 void TForm1::ExitSpeedButtonClick() { close(); }

@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <exception>
 
 #include "Controls.h"
@@ -44,10 +46,36 @@ bool SameProjectFile(const QString& stemA, const QString& stemB) {
   return a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath();
 }
 
+// The refusal of a file that cannot be opened as a project: its path, and
+// on the next line the error's text.
+QString Refusal(const QString& filNamn, const std::exception& error) {
+  const auto* fileError = dynamic_cast<const FileError*>(&error);
+  const std::string reason = fileError != nullptr ? fileError->reason() : error.what();
+  return QStringLiteral("Filen kan inte öppnas som VIRANO-projekt: ") +
+         QDir::toNativeSeparators(filNamn + QStringLiteral(".rot")) + QLatin1Char('\r') +
+         QString::fromStdString(reason);
+}
+
+// False, once the user is told, when the folder of `path` does not exist.
+bool FolderExists(Dialogs& dialogs, const QString& path) {
+  const QDir folder = QFileInfo(path).dir();
+  if (folder.exists()) return true;
+  dialogs.Message(QDir::toNativeSeparators(folder.path()) + QStringLiteral("\rKatalogen finns inte."),
+                  MessageKind::Error);
+  return false;
+}
+
 }  // namespace
 
+bool TForm1::FilVald() {
+  if (FilOK) return true;
+  dialogs_.Message(QStringLiteral("Ingen fil är vald"));
+  return false;
+}
+
 void TForm1::OpenButtonClick() {
-  SparaTest();  // pending changes go into the project still open
+  // Pending changes go into the project still open, or are given up.
+  if (!SparaMedFraga([this] { SparaTest(); })) return;
   OpenDialog1.title = QStringLiteral("Öppna");
   OpenDialog1.filter = kProjectFilter;
   OpenDialog1.promptCreate = true;
@@ -55,7 +83,7 @@ void TForm1::OpenButtonClick() {
     OpenDialog1.startDir = FilNamn.isEmpty() ? ProgramBibl
                                              : QFileInfo(FilNamn).absolutePath();
   const std::optional<QString> chosen = dialogs_.OpenFile(OpenDialog1);
-  if (!chosen) return;
+  if (!chosen || !FolderExists(dialogs_, *chosen)) return;
   FilNamn = *chosen;
   FilValKontroll();
   PaintBox1Click();
@@ -78,16 +106,20 @@ void TForm1::FilValKontroll() {
     RumEjLagrat = false;
     int version = 0;
     try {
+      // A project that cannot be stored into is refused like an unreadable one.
+      file.CheckWritable();
       const long long rooms = file.Count() - 1;
       UpDown1->SetMax(static_cast<int>(rooms));
       version = HamtaAllmData();
       if (rooms < 1) {
-        // Only the general record: room 1 is written empty when shown.
+        // Only the general record: room 1 is written when shown, as a new
+        // room of the room boxes.
         UpDown1->SetMax(1);
+        RumsfaltTillPost();
         RumEjLagrat = true;
       }
     } catch (const std::exception& error) {
-      dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
+      dialogs_.Message(Refusal(FilNamn, error), MessageKind::Error);
       AvvisaFil();
       return;
     }
@@ -140,14 +172,23 @@ void TForm1::AvvisaFil() {
   NollStaellSammanst();
   FilNamn.clear();
   VisaFilNamn->setText(QString());
+  {
+    // The stepper starts again at room 1, with no room to show.
+    const QSignalBlocker quiet(Nummer);
+    UpDown1->SetMax(1);
+    UpDown1->SetPosition(1);
+  }
   VisaRum();  // empties the room chooser
   PaintBox1Click();
 }
 
 void TForm1::SaveAsButtonClick() {
+  if (!FilVald()) return;
   SaveDialog1.title = QStringLiteral("Spara som");
   SaveDialog1.filter = kProjectFilter;
-  SaveDialog1.confirmOverwrite = true;
+  SaveDialog1.startDir = QFileInfo(FilNamn).absolutePath();
+  // Replacing a file is asked here, after the check of the project's own name.
+  SaveDialog1.confirmOverwrite = false;
   const std::optional<QString> chosen = dialogs_.SaveFile(SaveDialog1);
   if (!chosen) return;
   const QString stem = WithoutExtension(*chosen);
@@ -155,11 +196,11 @@ void TForm1::SaveAsButtonClick() {
     dialogs_.Message(QStringLiteral("Data är redan sparade under detta filnamn"));
     return;
   }
-  // The dialog confirmed replacing the file it was given; a project file
-  // reached by another extension, or none, is confirmed here.
+  if (!FolderExists(dialogs_, stem)) return;
   const QFileInfo target(stem + QStringLiteral(".rot"));
-  if (target.exists() && QFileInfo(*chosen).absoluteFilePath() != target.absoluteFilePath() &&
-      !dialogs_.QuestionYesNo(target.fileName() + QStringLiteral(" finns redan.\rVill du ersätta den?")))
+  if (target.exists() &&
+      !dialogs_.QuestionYesNo(target.fileName() + QStringLiteral(" finns redan.\rVill du ersätta den?"),
+                              Question::Deletes))
     return;
   // The copy passes through a record of its own: the working record and the
   // window's unsaved changes go on into the new project.

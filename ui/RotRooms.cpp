@@ -20,6 +20,7 @@ void TForm1::VisaRumNummer(int number) {
 }
 
 void TForm1::NyttRumButtonClick() {
+  if (!FilVald()) return;
   // What was typed is stored first, so that the check sees it.
   if (DataAendrad) SparaData();
   Felsok(VisatRum());
@@ -41,16 +42,21 @@ void TForm1::NyttRumButtonClick() {
 }
 
 void TForm1::RaderaRumButtonClick() {
+  if (!FilVald()) return;
   dialogs_.Beep();
-  if (!dialogs_.QuestionYesNo(QStringLiteral("Skall visat rum raderas?"))) return;
+  if (!dialogs_.QuestionYesNo(QStringLiteral("Skall visat rum raderas?"), Question::Deletes)) return;
   const ProjectFile file = ProjektFil(FilNamn);
   const int rooms = static_cast<int>(file.Count() - 1);
   const int k = VisatRum();
   if (k == rooms) {
     if (k == 1) {
-      // The only room keeps its record.
+      // The only room becomes a new, empty room 1 of the room boxes, shown
+      // as a new project shows it.
       NollStaellIndata();
-      PaintBox1Click();
+      RumsfaltTillPost();
+      RumEjLagrat = true;
+      VisaRumNummer(1);
+      DataAendrad = false;
       return;
     }
     file.Truncate(rooms);
@@ -74,7 +80,10 @@ void TForm1::RaderaRumButtonClick() {
 }
 
 void TForm1::UpDown1Changing(bool& allowChange) {
-  if (DataAendrad) SparaData();
+  if (!FilVald() || (DataAendrad && !SparaMedFraga([this] { SparaData(); }))) {
+    allowChange = false;
+    return;
+  }
   Felsok(VisatRum());
   if (FelMarkerat) allowChange = false;
 }

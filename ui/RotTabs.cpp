@@ -11,7 +11,10 @@ namespace virano {
 
 void TForm1::PageControl1Changing(bool& allowChange) {
   LuftHastComboBoxExit();
-  SparaTest();
+  if (!SparaMedFraga([this] { SparaTest(); })) {
+    allowChange = false;
+    return;
+  }
   if (!FilOK) return;
   FelsokAll();
   // With errors marked, "Indata" cannot be left.

@@ -6,6 +6,7 @@
 #include <QScopedValueRollback>
 #include <QSpinBox>
 #include <algorithm>
+#include <exception>
 
 #include "Controls.h"
 #include "Rot.h"
@@ -32,11 +33,12 @@ int LastPointRow(const TStringGrid* grid) {
   return std::min(grid->RowCount(), kFirstPointRow + kPointRowsPerBlock - 1);
 }
 
-// A spin edit shows a stored number; a text that is not one leaves it.
-void SetSpinText(QSpinBox* box, const QString& text) {
+// A spin edit shows a stored number, the nearest limit of its range for a
+// number outside it, and `fallback` for a text that is no number.
+void SetSpinText(QSpinBox* box, const QString& text, int fallback) {
   bool ok = false;
   const int value = text.trimmed().toInt(&ok);
-  if (ok) box->setValue(value);
+  box->setValue(ok ? value : fallback);
 }
 
 QString ZeroIfEmpty(const QString& text) { return text.isEmpty() ? QStringLiteral("0") : text; }
@@ -81,8 +83,8 @@ int TForm1::HamtaAllmData() {
   Signatur->setText(FieldText(rec.Signatur));
   Datum->setText(FieldText(rec.Datum));
   RevDatum->setText(FieldText(rec.RevDatum));
-  SetSpinText(TextStorlek, FieldText(rec.TextStorlek));
-  SetSpinText(Radavst, FieldText(rec.Radavst));
+  SetSpinText(TextStorlek, FieldText(rec.TextStorlek), kTextStorlekDefault);
+  SetSpinText(Radavst, FieldText(rec.Radavst), kRadavstDefault);
   DataAendrad = false;
   return version;
 }
@@ -92,8 +94,7 @@ void TForm1::SparaData() {
   SparaRum(VisatRum());
 }
 
-void TForm1::SparaRum(int k) {
-  RumSparat = true;
+void TForm1::RumsfaltTillPost() {
   TRoomRecord& rec = WorkingRecord;
   SetField(rec.RumsNamn, RumsNamn->text());
   SetField(rec.LuftHast, LuftHastComboBox->currentText());
@@ -105,7 +106,11 @@ void TForm1::SparaRum(int k) {
   SetField(rec.WattPerKvmTak, ZeroIfEmpty(WattPerKvmTak->text()));
   SetField(rec.Temp05OG, ZeroIfEmpty(Temp05OG->text()));
   SetField(rec.Temp18OG, ZeroIfEmpty(Temp18OG->text()));
+}
 
+void TForm1::SparaRum(int k) {
+  TRoomRecord& rec = WorkingRecord;
+  RumsfaltTillPost();
   // With no main surface chosen the grids belong to no block.
   if (const int s = VisadHuvudyta(); s >= 0) {
     // The shown rows and the one that follows them, which holds the block
@@ -120,6 +125,7 @@ void TForm1::SparaRum(int k) {
     }
   }
   ProjektFil(FilNamn).Write(k, rec);
+  RumSparat = true;  // only once it is stored: a failed store stamps no date
   RumEjLagrat = false;
   DataAendrad = false;
 }
@@ -189,6 +195,22 @@ void TForm1::SparaTest() {
     SparaAllmData();
     RumSparat = false;
   }
+}
+
+bool TForm1::SparaMedFraga(const std::function<void()>& store) {
+  try {
+    store();
+    return true;
+  } catch (const std::exception& error) {
+    dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
+  }
+  if (!dialogs_.QuestionYesNo(QStringLiteral("Ändringarna kunde inte sparas. Fortsätta utan att spara?"),
+                              Question::Deletes))
+    return false;
+  // Going on drops the changes: later stores do not retry them.
+  DataAendrad = false;
+  RumSparat = false;
+  return true;
 }
 
 void TForm1::NollStaellIndata() {

@@ -179,7 +179,8 @@ void TForm1::RaderaFilButtonClick() {
   const std::optional<QString> chosen = dialogs_.OpenFile(options);
   if (!chosen) return;
   dialogs_.Beep();
-  if (!dialogs_.QuestionYesNo(QStringLiteral("Radera ") + *chosen + QStringLiteral("?"))) return;
+  if (!dialogs_.QuestionYesNo(QStringLiteral("Radera ") + *chosen + QStringLiteral("?"), Question::Deletes))
+    return;
 
   const QString stem = QString::fromStdString(PathWithoutExtension(chosen->toStdString()));
   // Whichever of its files was chosen, the open project closes first.

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "FocusWatch.h"
+#include "TextLimits.h"
 
 namespace virano {
 
@@ -107,6 +108,7 @@ class TGridDelegate : public QStyledItemDelegate {
                         const QModelIndex& index) const override {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
+    LimitText(editor, grid_->MaxLength());
     const int col = index.column();
     const int row = index.row() + grid_->FixedRows();
     connect(editor, &QLineEdit::textEdited, grid_,

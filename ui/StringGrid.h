@@ -53,6 +53,10 @@ class TStringGrid : public QTableView {
   int GridLineWidth() const { return 1; }
   bool Editable() const { return editable_; }
   void SetEditable(bool editable);
+  // The most characters a cell editor takes (0: no limit); it takes only
+  // characters the project file's code page can store.
+  int MaxLength() const { return maxLength_; }
+  void SetMaxLength(int length) { maxLength_ = length; }
   bool VerticalScrollBarShown() const;
   void Repaint();
   // The cell editor is open. Closing it keeps the text typed.
@@ -92,6 +96,7 @@ class TStringGrid : public QTableView {
   int fixedRows_;
   int rowHeight_ = 17;
   bool editable_ = true;
+  int maxLength_ = 0;
   std::vector<std::vector<QString>> cells_;  // [row][col], grown on demand
   TStringGridModel* model_;
   TGridSelectionModel* selection_;

@@ -4,8 +4,64 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+namespace virano {
+
+std::string FileError::reason() const {
+  const std::string text = what();
+  const std::string suffix = ": " + path_.string();
+  if (text.size() > suffix.size() && text.ends_with(suffix))
+    return text.substr(0, text.size() - suffix.size());
+  return text;
+}
+
+namespace faults {
+namespace {
+
+struct Fault {
+  std::filesystem::path path;
+  Step step;
+  int error;
+  int times;
+};
+
+std::vector<Fault>& Injected() {
+  static std::vector<Fault> faults;
+  return faults;
+}
+
+std::filesystem::path Normal(const std::filesystem::path& path) {
+  std::error_code ignored;
+  return std::filesystem::absolute(path, ignored).lexically_normal();
+}
+
+// The error injected for this step on this file, or 0.
+int Take(const std::filesystem::path& path, Step step) {
+  auto& faults = Injected();
+  if (faults.empty()) return 0;
+  const std::filesystem::path normal = Normal(path);
+  const auto fault = std::find_if(faults.begin(), faults.end(), [&](const Fault& f) {
+    return f.step == step && f.path == normal;
+  });
+  if (fault == faults.end()) return 0;
+  const int error = fault->error;
+  if (fault->times != kUntilCleared && --fault->times <= 0) faults.erase(fault);
+  return error;
+}
+
+}  // namespace
+
+void Inject(const std::filesystem::path& path, Step step, int error, int times) {
+  Injected().push_back({Normal(path), step, error, times});
+}
+
+void Clear() { Injected().clear(); }
+
+}  // namespace faults
+}  // namespace virano
 
 namespace virano::rawrecords {
 namespace {
@@ -14,10 +70,16 @@ namespace {
   throw FileError(std::string(std::strerror(error)) + ": " + path.string(), path);
 }
 
+// Fails as the system would when a fault is injected for this step.
+void Check(const std::filesystem::path& path, faults::Step step) {
+  if (const int error = faults::Take(path, step)) Fail(path, error);
+}
+
 // An open file descriptor, closed when the operation ends.
 class Fd {
  public:
-  Fd(const std::filesystem::path& path, int flags) : path_(path) {
+  Fd(const std::filesystem::path& path, int flags) : path_(path), fd_(-1) {
+    Check(path, faults::Step::Open);
     fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
     if (fd_ < 0) Fail(path, errno);
   }
@@ -35,6 +97,7 @@ class Fd {
 
   // Reads exactly n bytes at offset; returns false at end of file.
   bool ReadAt(void* into, std::size_t n, long long offset) const {
+    Check(path_, faults::Step::Read);
     auto* p = static_cast<char*>(into);
     while (n > 0) {
       ssize_t got = ::pread(fd_, p, n, offset);
@@ -51,6 +114,7 @@ class Fd {
   }
 
   void WriteAt(const void* from, std::size_t n, long long offset) const {
+    Check(path_, faults::Step::Write);
     const auto* p = static_cast<const char*>(from);
     while (n > 0) {
       ssize_t put = ::pwrite(fd_, p, n, offset);
@@ -70,7 +134,11 @@ class Fd {
     if (::close(fd) != 0) Fail(path_, errno);
   }
 
-  int get() const { return fd_; }
+  // Cuts the file at `size` bytes.
+  void Cut(long long size) const {
+    Check(path_, faults::Step::Write);
+    if (::ftruncate(fd_, size) != 0) Fail(path_, errno);
+  }
 
  private:
   std::filesystem::path path_;
@@ -113,6 +181,11 @@ long long Count(const std::filesystem::path& path, std::size_t size) {
   return fd.Size() / static_cast<long long>(size);
 }
 
+void OpenForWriting(const std::filesystem::path& path) {
+  Fd fd(path, O_RDWR);
+  fd.Close();
+}
+
 void Create(const std::filesystem::path& path) {
   Fd fd(path, O_RDWR | O_CREAT | O_TRUNC);
   fd.Close();
@@ -122,7 +195,7 @@ void Truncate(const std::filesystem::path& path, std::size_t size, long long ind
   Fd fd(path, O_RDWR);
   if (index < 0) Fail(path, EINVAL);
   if (index >= fd.Size() / static_cast<long long>(size)) return;  // nothing to cut
-  if (::ftruncate(fd.get(), Offset(size, index)) != 0) Fail(path, errno);
+  fd.Cut(Offset(size, index));
   fd.Close();
 }
 
@@ -136,7 +209,7 @@ void Remove(const std::filesystem::path& path, std::size_t size, long long index
     fd.ReadAt(record.data(), size, Offset(size, j + 1));
     fd.WriteAt(record.data(), size, Offset(size, j));
   }
-  if (::ftruncate(fd.get(), Offset(size, count - 1)) != 0) Fail(path, errno);
+  fd.Cut(Offset(size, count - 1));
   fd.Close();
 }
 

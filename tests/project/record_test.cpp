@@ -107,6 +107,8 @@ TEST(ShortString, StoresWindows1252AndCutsToCapacity) {
   r.RumsNamn.SetText("Kök 3 – ā");  // en dash is in the code page, ā is not
   EXPECT_EQ(r.RumsNamn.Text(), "Kök 3 – ?");
   EXPECT_EQ(r.RumsNamn.length, 9);
+  EXPECT_TRUE(InCodePage("Kök 3 – € ?"));
+  EXPECT_FALSE(InCodePage("Kök 3 – ā"));
 
   r.Anl1.SetText("");
   EXPECT_TRUE(r.Anl1.Empty());

@@ -64,6 +64,10 @@ class ProjectWindowTest : public WindowTest {
     WindowTest::SetUp();
     ShowActive();
   }
+  void TearDown() override {
+    faults::Clear();
+    WindowTest::TearDown();
+  }
 
   QString Path(const QString& name) const { return dir_.filePath(name); }
 
@@ -102,12 +106,6 @@ class ProjectWindowTest : public WindowTest {
     form->ComboBox1->setFocus(Qt::MouseFocusReason);
     form->ComboBox1->setCurrentIndex(s);
     emit form->ComboBox1->activated(s);
-  }
-
-  // Key presses that type `text`, letters outside ASCII included.
-  static void Type(QWidget* widget, const QString& text) {
-    for (const QChar ch : text)
-      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
   }
 
   // The user goes to the cell and types `text` into it, ending with Return.

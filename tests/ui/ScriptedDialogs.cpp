@@ -22,13 +22,14 @@ void ScriptedDialogs::Message(const QString& text, MessageKind kind) {
   calls.push_back({DialogCall::Message, MessageText(text), kind, {}});
 }
 
-bool ScriptedDialogs::QuestionYesNo(const QString& text) {
-  calls.push_back({DialogCall::QuestionYesNo, MessageText(text), MessageKind::Plain, {}});
+bool ScriptedDialogs::QuestionYesNo(const QString& text, Question kind) {
+  calls.push_back({DialogCall::QuestionYesNo, MessageText(text), MessageKind::Plain, {},
+                   kind == Question::Deletes});
   return Next(answers, text);
 }
 
 bool ScriptedDialogs::QuestionYesCancel(const QString& text) {
-  calls.push_back({DialogCall::QuestionYesCancel, MessageText(text), MessageKind::Plain, {}});
+  calls.push_back({DialogCall::QuestionYesCancel, MessageText(text), MessageKind::Plain, {}, true});
   return Next(answers, text);
 }
 
@@ -84,8 +85,8 @@ DialogCall MessageCall(const QString& text, MessageKind kind) {
   return {DialogCall::Message, text, kind, {}};
 }
 DialogCall BeepCall() { return {DialogCall::Beep, {}, MessageKind::Plain, {}}; }
-DialogCall YesNoCall(const QString& text) {
-  return {DialogCall::QuestionYesNo, text, MessageKind::Plain, {}};
+DialogCall YesNoCall(const QString& text, Question kind) {
+  return {DialogCall::QuestionYesNo, text, MessageKind::Plain, {}, kind == Question::Deletes};
 }
 
 }  // namespace virano::testing

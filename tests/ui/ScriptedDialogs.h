@@ -20,8 +20,10 @@ struct DialogCall {
   QString text;  // the message or question ("\r" recorded as "\n"), or the dialog's title
   MessageKind messageKind = MessageKind::Plain;
   FileDialogOptions options;  // for file dialogs
+  bool defaultNo = false;     // questions: No or Cancel is the default button
   bool operator==(const DialogCall& other) const {
-    return kind == other.kind && text == other.text && messageKind == other.messageKind;
+    return kind == other.kind && text == other.text && messageKind == other.messageKind &&
+           defaultNo == other.defaultNo;
   }
 };
 
@@ -37,7 +39,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<std::function<void(TChooseDirForm&)>> directoryScripts;
 
   void Message(const QString& text, MessageKind kind) override;
-  bool QuestionYesNo(const QString& text) override;
+  bool QuestionYesNo(const QString& text, Question kind = Question::Plain) override;
   bool QuestionYesCancel(const QString& text) override;
   std::optional<QString> OpenFile(const FileDialogOptions& options) override;
   std::optional<QString> SaveFile(const FileDialogOptions& options) override;
@@ -54,6 +56,6 @@ class ScriptedDialogs : public Dialogs {
 // Convenience for expectations.
 DialogCall MessageCall(const QString& text, MessageKind kind = MessageKind::Plain);
 DialogCall BeepCall();
-DialogCall YesNoCall(const QString& text);
+DialogCall YesNoCall(const QString& text, Question kind = Question::Plain);
 
 }  // namespace virano::testing

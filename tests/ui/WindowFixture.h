@@ -43,6 +43,12 @@ class WindowTest : public ::testing::Test {
     return widget;
   }
 
+  // Key presses that type `text`, letters outside ASCII included.
+  static void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text)
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+  }
+
   ScriptedDialogs dialogs;
   // The program's folder as the window sees it: its users file stays here.
   QTemporaryDir programDir;

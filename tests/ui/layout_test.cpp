@@ -186,16 +186,25 @@ TEST_F(LayoutTest, SummaryTabDefaults) {
   EXPECT_EQ(form->UtskriftVyerSpeedButton->toolTip(), QStringLiteral("Skriv ut enligt val."));
 }
 
+// Every box takes what its record field holds: no more characters, and
+// only characters the file's code page stores.
 TEST_F(LayoutTest, TypingPastTheLimitsIsRefused) {
-  const std::pair<QLineEdit*, int> limited[] = {{form->RumsNamn, 15},
-                                                {form->Anl1, 60},
-                                                {form->Anl2, 60},
-                                                {form->Signatur, 25},
-                                                {form->UserComboBox->lineEdit(), 20}};
+  form->IncROT->setEnabled(true);
+  const std::pair<QLineEdit*, int> limited[] = {
+      {form->RumsNamn, 15}, {form->Anl1, 60}, {form->Anl2, 60}, {form->Signatur, 25},
+      {form->UserComboBox->lineEdit(), 20}, {form->Datum, 15}, {form->RevDatum, 15},
+      {form->RumsTemp, 5}, {form->Rot, 5}, {form->IncROT, 5}, {form->LuftHastComboBox->lineEdit(), 5},
+      {form->WattPerKvmTak, 5}, {form->Temp05OG, 5}, {form->Temp18OG, 5}};
   for (auto [edit, limit] : limited) {
+    // Typed as a user does: a number box's handler may refuse the text.
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    Type(edit, QStringLiteral("ā€łö"));
+    EXPECT_EQ(edit->text(), QStringLiteral("€ö")) << edit->objectName().toStdString();
     QTest::keyClicks(edit, QString(limit + 1, QLatin1Char('x')));
     EXPECT_EQ(edit->text().size(), limit) << edit->objectName().toStdString();
   }
+  form->RumsNamn->setText(QString(15, QLatin1Char('x')));
   QTest::keyClicks(form->RumsNamn, QStringLiteral("y"));
   EXPECT_EQ(form->RumsNamn->text(), QString(15, QLatin1Char('x')));
 }
@@ -228,6 +237,28 @@ TEST_F(LayoutTest, HeatingPanelsOnlyForCeilingHeatingAndOwnProfile) {
   EXPECT_TRUE(form->TakHeatPanel->isVisible());
   EXPECT_FALSE(form->EgetAltPanel->isVisible());
   EXPECT_TRUE(form->DataAendrad);
+}
+
+// The heating panel takes the right column's spare height; the ten control
+// points and the chosen system's own inputs stay in view in the smallest window.
+TEST_F(LayoutTest, HeatingPanelStretchesAndThePointsStayInView) {
+  ShowActive();
+  form->PageControl1->setCurrentIndex(TForm1::kIndata);
+  std::vector<int> pointHeights, panelHeights;
+  for (const int height : {535, 760}) {
+    form->resize(764, height);
+    for (int system = 0; system < 6; ++system) {
+      form->RadioGroup1->SetItemIndex(system);
+      QApplication::processEvents();
+      EXPECT_FALSE(form->StringGrid2->VerticalScrollBarShown()) << height << " " << system;
+      EXPECT_LE(form->Panel2->mapTo(form->Indata, QPoint(0, form->Panel2->height())).y(), form->Indata->height());
+      EXPECT_GE(form->Panel2->height(), form->Panel2->minimumSizeHint().height()) << height << " " << system;
+    }
+    pointHeights.push_back(form->GroupBox6->height());
+    panelHeights.push_back(form->Panel2->height());
+  }
+  EXPECT_EQ(pointHeights[0], pointHeights[1]);
+  EXPECT_LT(panelHeights[0], panelHeights[1]);
 }
 
 TEST_F(LayoutTest, GridsHaveTheirShapeAndHeadings) {

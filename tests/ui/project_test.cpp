@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <cerrno>
+#include <cstring>
+#include <tuple>
 
 #include "ProjectFixture.h"
 
@@ -95,6 +98,21 @@ TEST_F(ProjectTest, OpeningShowsTheLastRoomAndTheGeneralData) {
                                            {"Rum 1", "Rum 2", "Rum 3", "Rum 4", "Rum 5"})));
 }
 
+// A stored report setting that is no number shows the default; one outside
+// the box's range shows the nearest limit.
+TEST_F(ProjectTest, ReportSettingsShowTheDefaultOrTheNearestLimit) {
+  const std::tuple<const char*, const char*, int, int> cases[] = {{"", "abc", 10, 15}, {"99", "3", 12, 10}};
+  for (const auto& [textStorlek, radavst, shownTextStorlek, shownRadavst] : cases) {
+    Open(MakeProject(QStringLiteral("först.rot"), {"A"}));  // shows 11 and 12
+    Open(MakeProject(QStringLiteral("hus.rot"), {"A"}, [&](int, TRoomRecord& r) {
+      r.TextStorlek.SetText(textStorlek);
+      r.Radavst.SetText(radavst);
+    }));
+    EXPECT_EQ(form->TextStorlek->value(), shownTextStorlek);
+    EXPECT_EQ(form->Radavst->value(), shownRadavst);
+  }
+}
+
 TEST_F(ProjectTest, AnotherVersionIsRefusedAndNoProjectIsOpen) {
   Open(Path(QStringLiteral("först.rot")));
   const QString old = MakeProject(QStringLiteral("gammal.rot"), {"A"}, [](int k, TRoomRecord& r) {
@@ -119,38 +137,78 @@ TEST_F(ProjectTest, AnotherVersionIsRefusedAndNoProjectIsOpen) {
   EXPECT_NE(form->Anl1->text(), QStringLiteral("Annan"));
 }
 
-TEST_F(ProjectTest, AnUnreadableGeneralRecordIsRefusedWithItsError) {
+// A file that is no project, or cannot be stored into, is refused with its
+// path and the error's text. No project is open then, and the commands that
+// need one only say so.
+TEST_F(ProjectTest, RefusedFilesAreNamedAndLeaveNoProjectToActOn) {
   const QString notNumber = MakeProject(QStringLiteral("text.rot"), {"A"}, [](int k, TRoomRecord& r) {
     if (k == 0) r.FilVersion.SetText("ett");
   });
   const QString empty = Path(QStringLiteral("tom.rot"));
   ProjectFile(FilePath(empty)).Create();
-  for (const QString& file : {notNumber, empty}) {
+  const QString locked = MakeProject(QStringLiteral("låst.rot"), {"A"});
+  const std::pair<QString, QString> cases[] = {{notNumber, QStringLiteral("'ett' är inte ett giltigt heltal")},
+                                               {empty, QStringLiteral("Läsning efter filens slut")},
+                                               {locked, QString::fromLocal8Bit(std::strerror(EACCES))}};
+  for (const auto& [file, reason] : cases) {
+    Open(MakeProject(QStringLiteral("öppen.rot"), {"A", "B"}));
+    faults::Inject(FilePath(locked), faults::Step::Open, EACCES);
     dialogs.calls.clear();
     Open(file);
-    ASSERT_EQ(dialogs.calls.size(), 2u) << file.toStdString();
-    EXPECT_EQ(dialogs.calls[1].messageKind, MessageKind::Error);
-    EXPECT_FALSE(form->FilOK);
+    EXPECT_EQ(dialogs.calls.back(), MessageCall(QStringLiteral("Filen kan inte öppnas som VIRANO-projekt: ") +
+                                                    file + QLatin1Char('\n') + reason, MessageKind::Error));
     EXPECT_TRUE(form->FilNamn.isEmpty());
+    form->UpDown1->Step(-1);  // reset with the window: no room to step to
+    EXPECT_EQ(form->Nummer->text(), QStringLiteral("1"));
+    form->SparaSom1->trigger();
+    for (QPushButton* command : {form->NyttRumButton, form->RaderaRumButton})
+      QTest::mouseClick(command, Qt::LeftButton);
+    const std::vector<QString> shown = dialogs.Messages();
+    EXPECT_EQ(std::vector(shown.begin() + 1, shown.end()), std::vector(3, QStringLiteral("Ingen fil är vald")));
+    faults::Clear();
   }
-  EXPECT_TRUE(dialogs.calls[1].text.contains(QStringLiteral("tom.rot")));
 }
 
 TEST_F(ProjectTest, AProjectOfTheGeneralRecordAloneGetsAnEmptyRoom1) {
-  const QString file = MakeProject(QStringLiteral("bara.rot"), {});
+  const QString file = MakeProject(QStringLiteral("bara.rot"), {}, [](int, TRoomRecord& r) {
+    r.HeatSystem.Set(77);
+    r.RumsTemp.SetText("");
+  });
+  form->RumsTemp->setText(QStringLiteral("18"));
   Open(file);
   EXPECT_TRUE(form->FilOK);
   EXPECT_EQ(Records(file), 2);
+  // Room 1 takes the room boxes, as a new room does.
+  const TRoomRecord room = Record(file, 1);
+  EXPECT_EQ(room.HeatSystem.Get(), 0);
+  EXPECT_EQ(room.RumsTemp.Text(), "18");
+  EXPECT_EQ(room.Rot.Text(), "20");
   EXPECT_EQ(form->Nummer->text(), QStringLiteral("1"));
   EXPECT_EQ(form->StringGrid1->Cells(0, 2), QStringLiteral("Vägg fram"));
 }
 
 TEST_F(ProjectTest, AProjectThatCannotBeCreatedIsNotOpen) {
-  Open(Path(QStringLiteral("saknas/nytt.rot")));
+  faults::Inject(FilePath(Path(QStringLiteral("nytt.rot"))), faults::Step::Open, ENOSPC);
+  Open(Path(QStringLiteral("nytt.rot")));
   ASSERT_FALSE(dialogs.Messages().empty());
   EXPECT_EQ(dialogs.calls.back().messageKind, MessageKind::Error);
   EXPECT_FALSE(form->FilOK);
   EXPECT_TRUE(form->FilNamn.isEmpty());
+}
+
+// A name in a folder that does not exist is refused before anything changes.
+TEST_F(ProjectTest, ANameInAMissingFolderIsRefusedAndTheProjectStaysOpen) {
+  Open(MakeProject(QStringLiteral("hus.rot"), {"A", "B"}));
+  const QString missing = Path(QStringLiteral("saknas"));
+  for (QAction* command : {form->Oppna1, form->SparaSom1}) {
+    dialogs.files.push_back(missing + QStringLiteral("/nytt.rot"));
+    command->trigger();
+    EXPECT_EQ(dialogs.calls.back(),
+              MessageCall(missing + QStringLiteral("\nKatalogen finns inte."), MessageKind::Error));
+    EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
+    EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("B"));
+  }
+  EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
 TEST_F(ProjectTest, SaveAsOntoTheOpenNameChangesNothing) {
@@ -164,9 +222,10 @@ TEST_F(ProjectTest, SaveAsOntoTheOpenNameChangesNothing) {
     dialogs.calls.clear();
     dialogs.files.push_back(Path(name));
     QTest::mouseClick(form->SaveAsButton, Qt::LeftButton);
-    EXPECT_EQ(dialogs.Messages(),
-              std::vector{QStringLiteral("Data är redan sparade under detta filnamn")})
-        << name.toStdString();
+    ASSERT_EQ(dialogs.calls.size(), 2u) << name.toStdString();  // nothing asked
+    EXPECT_EQ(dialogs.calls[1], MessageCall(QStringLiteral("Data är redan sparade under detta filnamn")));
+    EXPECT_FALSE(dialogs.calls[0].options.confirmOverwrite);
+    EXPECT_EQ(dialogs.calls[0].options.startDir, dir_.path());
   }
   EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
   EXPECT_EQ(Bytes(file), before);
@@ -184,7 +243,6 @@ TEST_F(ProjectTest, SaveAsCopiesAndGoesOnInTheCopy) {
   dialogs.files.push_back(Path(QStringLiteral("kopia.rot")));
   form->SparaSom1->trigger();
   const FileDialogOptions& options = dialogs.calls.back().options;
-  EXPECT_TRUE(options.confirmOverwrite);
   EXPECT_EQ(options.filter, kFilter);
 
   const QString copy = Path(QStringLiteral("kopia.rot"));
@@ -204,18 +262,18 @@ TEST_F(ProjectTest, SaveAsCopiesAndGoesOnInTheCopy) {
   EXPECT_EQ(Bytes(file), before);
 }
 
-TEST_F(ProjectTest, SaveAsAsksBeforeReplacingAProjectTheDialogDidNotName) {
+TEST_F(ProjectTest, SaveAsAsksBeforeReplacingAnotherProject) {
   const QString file = MakeProject(QStringLiteral("hus.rot"), {"A"});
   const QString other = MakeProject(QStringLiteral("annan.rot"), {"X", "Y"});
   Open(file);
   const QByteArray kept = Bytes(other);
-  // Named without its extension, the existing project was not the dialog's to confirm.
   dialogs.calls.clear();
   dialogs.files.push_back(Path(QStringLiteral("annan")));
   dialogs.answers.push_back(false);
   form->SparaSom1->trigger();
   ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[1], YesNoCall(QStringLiteral("annan.rot finns redan.\nVill du ersätta den?")));
+  EXPECT_EQ(dialogs.calls[1], YesNoCall(QStringLiteral("annan.rot finns redan.\nVill du ersätta den?"),
+                                        Question::Deletes));
   EXPECT_EQ(Bytes(other), kept);
   EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
 
@@ -225,12 +283,13 @@ TEST_F(ProjectTest, SaveAsAsksBeforeReplacingAProjectTheDialogDidNotName) {
   EXPECT_EQ(form->FilNamn, Path(QStringLiteral("annan")));
   EXPECT_EQ(RoomNames(other), QStringList{"A"});
 
-  // The dialog itself confirmed the name it showed: no second question.
+  // Also the name the dialog showed is asked about, after the same-name check.
   dialogs.calls.clear();
   dialogs.files.push_back(file);
+  dialogs.answers.push_back(false);
   form->SparaSom1->trigger();
-  EXPECT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
+  EXPECT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("annan")));
 }
 
 TEST_F(ProjectTest, TheCommandLineProjectIsOpenedAtStart) {

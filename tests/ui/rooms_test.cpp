@@ -62,15 +62,30 @@ TEST_F(RoomsTest, DeletingARoomWithoutARecordShowsTheRoomBeforeUntouched) {
   EXPECT_EQ(Bytes(file), before);
 }
 
-TEST_F(RoomsTest, TheOnlyRoomKeepsItsRecordAndNoDeletesNothing) {
+TEST_F(RoomsTest, DeletingTheOnlyRoomLeavesANewEmptyRoom1) {
   const QString file = OpenRooms({"A"}, 1);
   const QByteArray before = Bytes(file);
   Delete(false);
+  EXPECT_EQ(dialogs.calls.back(), YesNoCall(QStringLiteral("Skall visat rum raderas?"), Question::Deletes));
   EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("A"));
-  Delete(true);
   EXPECT_EQ(Bytes(file), before);
-  EXPECT_TRUE(form->RumsNamn->text().isEmpty());
-  EXPECT_TRUE(form->StringGrid1->Cells(0, 2).isEmpty());
+
+  ClickTab(TForm1::kIndata);
+  ChooseSurface(Floor);
+  form->RumsTemp->setText(QStringLiteral("18"));
+  Delete(true);
+  // Room 1 is a new room of the room boxes, shown as a new project shows
+  // it: a width typed into its main surface row is stored with the name.
+  EXPECT_EQ(Records(file), 2);
+  EXPECT_TRUE(Record(file, 1).RumsNamn.Empty());
+  EXPECT_EQ(Record(file, 1).RumsTemp.Text(), "18");
+  EXPECT_FALSE(Record(file, 1).Ytor[Floor][0].InUse());
+  EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("Vägg fram"));
+  EXPECT_FALSE(form->DataAendrad);
+  TypeCell(form->StringGrid1, 2, 2, QStringLiteral("5"));
+  ClickTab(TForm1::kFilhantering);
+  EXPECT_EQ(FieldText(Record(file, 1).Ytor[FrontWall][0].Namn), QStringLiteral("Vägg fram"));
+  EXPECT_EQ(FieldText(Record(file, 1).Ytor[FrontWall][0].X2), QStringLiteral("5"));
 }
 
 TEST_F(RoomsTest, ANewRoomNeedsANameAndWritesNothingWithout) {

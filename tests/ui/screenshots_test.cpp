@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QPrinter>
 
 #include "Controls.h"
 #include "Katalog.h"
@@ -145,10 +146,41 @@ TEST_F(Screenshots, IndataWithARoom) {
     QTest::qWait(300);
     EXPECT_TRUE(form->screen()->grabWindow(form->winId()).save(dir_ + '/' + name + ".png"));
   }
+  // The smallest window with each system's own inputs.
+  form->resize(form->minimumSize());
+  form->RadioGroup1->SetItemIndex(3);
+  Save(form.get(), QStringLiteral("33-indata-takvarme"));
+  form->RadioGroup1->SetItemIndex(5);
+  Save(form.get(), QStringLiteral("34-indata-eget-alternativ"));
+  form->RadioGroup1->SetItemIndex(0);
   form->resize(1100, 760);
   Save(form.get(), QStringLiteral("11-indata-med-rum-stor"));
   form->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
   Save(form.get(), QStringLiteral("12-allmanna-indata-projekt"));
+}
+
+// The open and save dialogs in a folder with a project, and the printer set-up dialog.
+TEST_F(Screenshots, FileDialogs) {
+  QTemporaryDir projects;
+  QFile file(projects.filePath(QStringLiteral("Kontorshuset vid torget.rot")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray(39998, '\0')) > 0);
+  file.close();
+  QtDialogs real(form.get());
+  FileDialogOptions options;
+  options.filter = QStringLiteral("Indata filer (*.rot)|*.rot|Alla filer (*.*)|*.*");
+  options.startDir = projects.path();
+  QPrinter printer;
+  const std::pair<const char*, std::function<void()>> shown[] = {
+      {"30-oppna", [&] { real.OpenFile(options); }},
+      {"31-spara-som", [&] { real.SaveFile(options); }},
+      {"32-skrivare", [&] { real.PrinterSetup(printer); }}};
+  for (const auto& [name, show] : shown) {
+    QTimer::singleShot(300, [this, name = name] {
+      Save(QApplication::activeModalWidget(), QString::fromLatin1(name));
+      QApplication::activeModalWidget()->close();
+    });
+    show();
+  }
 }
 
 // The message that refuses a project of another version.

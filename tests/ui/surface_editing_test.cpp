@@ -124,7 +124,8 @@ TEST_F(InputEditingTest, RowsAreInsertedAndDeletedWithTheRowAfterTheShownOnes) {
   QTest::keyClick(grid, Qt::Key_Delete);  // the wall's own row keeps its place and its sub-surfaces
   EXPECT_EQ(QStringList({grid->Cells(0, 2), grid->Cells(1, 2), grid->Cells(2, 2), grid->Cells(0, 4)}),
             QStringList({"Vägg fram", "0", "", "B"}));
-  EXPECT_EQ(dialogs.calls.back(), (DialogCall{DialogCall::QuestionYesCancel, "Skall ytan/raden raderas?"}));
+  EXPECT_EQ(dialogs.calls.back(), (DialogCall{DialogCall::QuestionYesCancel, "Skall ytan/raden raderas?",
+                                               MessageKind::Plain, {}, true}));  // Cancel the default
   grid->SetRowCount(3);
   QTest::mouseClick(form->RaderaYtorButton, Qt::LeftButton);  // the only row is emptied
   EXPECT_EQ(QStringList({grid->Cells(0, 2), QString::number(grid->RowCount())}), QStringList({"", "3"}));

@@ -73,6 +73,22 @@ TEST_F(TransferTest, TypedDataSurviveClosingAndOpeningAgain) {
   EXPECT_TRUE(form->StringGrid2->Cells(0, 1).isEmpty());
 }
 
+// A cell editor takes no more than the record's cell holds, and only
+// characters the code page stores.
+TEST_F(TransferTest, CellsTakeWhatTheRecordStores) {
+  Open(Path(QStringLiteral("hus.rot")));
+  ClickTab(TForm1::kIndata);
+  const std::tuple<TStringGrid*, int, QString, QString> cases[] = {
+      {form->StringGrid1, 3, QStringLiteral("Radiator under fönstret"), QStringLiteral("Radiator under ")},
+      {form->StringGrid1, 4, QStringLiteral("Fönster ā € ł"), QStringLiteral("Fönster  € ")},
+      {form->StringGrid2, 1, QStringLiteral("1,2345678"), FormatDecimal(QStringLiteral("1,23456"))},
+      {form->StringGrid2, 2, QStringLiteral("ł2"), QStringLiteral("2")}};
+  for (const auto& [grid, row, typed, shown] : cases) {
+    TypeCell(grid, 0, row, typed);
+    EXPECT_EQ(grid->Cells(0, row), shown);
+  }
+}
+
 TEST_F(TransferTest, LeavingATabStoresItAndStampsTheRevisionDate) {
   const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
   Open(file);

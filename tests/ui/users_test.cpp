@@ -131,7 +131,7 @@ TEST_F(UsersTest, DeletingTheOpenProjectByAnyOfItsFilesClosesItAndRemovesThemAll
     const FileDialogOptions& options = dialogs.calls.front().options;
     EXPECT_EQ(options.title + options.filter, u"RaderaIntata filer (*.rot)|*.rot|Alla filer (*.*)|*.*"_s);
     EXPECT_TRUE(options.mustExist && options.startDir == QDir::toNativeSeparators(dir_.path()));
-    EXPECT_EQ(dialogs.calls.back(), YesNoCall(u"Radera "_s + Path(chosen) + u"?"_s));
+    EXPECT_EQ(dialogs.calls.back(), YesNoCall(u"Radera "_s + Path(chosen) + u"?"_s, Question::Deletes));
     EXPECT_TRUE(form->FilNamn.isEmpty() && !form->FilOK);
     EXPECT_EQ(form->VisaFilNamn->text(), u"..."_s);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{u"Husen.rot"_s});
@@ -165,10 +165,10 @@ TEST_F(UsersTest, OnlyAnEmptyDirectoryIsDeletedAndTheChoiceMovesToItsParent) {
     QTest::mouseClick(form->RaderaBiblButton, Qt::LeftButton);
   }
   const DialogCall shown{DialogCall::DirectoryDialog, u"Radera bibliotek"_s, MessageKind::Plain, {}};
-  EXPECT_EQ(dialogs.calls, (std::vector{shown, YesNoCall(u"Radera full ?"_s),
+  EXPECT_EQ(dialogs.calls, (std::vector{shown, YesNoCall(u"Radera full ?"_s, Question::Deletes),
                                         MessageCall(QString::fromLocal8Bit(std::strerror(ENOTEMPTY)) + u": "_s + full,
                                                     MessageKind::Error),
-                                        shown, YesNoCall(u"Radera tom ?"_s)}));
+                                        shown, YesNoCall(u"Radera tom ?"_s, Question::Deletes)}));
   EXPECT_TRUE(QFileInfo::exists(full));
   EXPECT_FALSE(QFileInfo::exists(tom));
 }

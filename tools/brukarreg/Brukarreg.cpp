@@ -142,7 +142,8 @@ void TBrukarregForm::TaBortButtonClick() {
   const int row = Tabell->currentRow();
   if (row < 0) return Refuse(QStringLiteral("Välj först en användare i tabellen"));
   if (!dialogs_.QuestionYesNo(QStringLiteral("Ta bort användaren \"") +
-                              FieldText(users_[row].UserNamn) + QStringLiteral("\"?")))
+                                  FieldText(users_[row].UserNamn) + QStringLiteral("\"?"),
+                              Question::Deletes))
     return;
   users_.erase(users_.begin() + row);
   changed_ = true;

@@ -131,7 +131,7 @@ bool TOmvandlareForm::KonverteraButtonClick() {
     return false;
   }
   if (QFileInfo::exists(till) && !omvandlare::SameFile(fran, till) &&
-      !dialogs_.QuestionYesNo(till + QStringLiteral(" finns redan.\rVill du ersätta den?")))
+      !dialogs_.QuestionYesNo(till + QStringLiteral(" finns redan.\rVill du ersätta den?"), Question::Deletes))
     return false;
   try {
     omvandlare::Convert(ChosenMode(), fran, till);

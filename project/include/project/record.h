@@ -137,6 +137,10 @@ struct TRoomRecord {
   std::array<std::array<TPointRow, kPointRowsPerBlock>, kMainSurfaceCount> Punkter;
 };
 
+// The report settings of a project that holds no number for them.
+inline constexpr int kTextStorlekDefault = 10;
+inline constexpr int kRadavstDefault = 15;
+
 // Custom.roi: one registered user and the directory last used.
 struct TUserRecord {
   ShortString<20> UserNamn;

@@ -18,6 +18,8 @@ class FileError : public std::runtime_error {
   FileError(const std::string& message, std::filesystem::path path)
       : std::runtime_error(message), path_(std::move(path)) {}
   const std::filesystem::path& path() const { return path_; }
+  // The text without the path that the system's text ends with.
+  std::string reason() const;
 
  private:
   std::filesystem::path path_;
@@ -29,12 +31,23 @@ class ReadPastEndError : public FileError {
   using FileError::FileError;
 };
 
+// For tests: later operations on a file fail as the system would fail them,
+// with `error`, an errno value such as EACCES, ENOSPC or ENOENT.
+namespace faults {
+enum class Step { Open, Read, Write };  // Write includes cutting the file
+inline constexpr int kUntilCleared = -1;
+// The next `times` steps of kind `step` on `path` fail.
+void Inject(const std::filesystem::path& path, Step step, int error, int times = 1);
+void Clear();
+}  // namespace faults
+
 // Untyped operations on records of `size` bytes.
 namespace rawrecords {
 void Read(const std::filesystem::path& path, std::size_t size, long long index, void* into);
 void Write(const std::filesystem::path& path, std::size_t size, long long index, const void* from);
 void Append(const std::filesystem::path& path, std::size_t size, const void* from);
 long long Count(const std::filesystem::path& path, std::size_t size);
+void OpenForWriting(const std::filesystem::path& path);
 void Create(const std::filesystem::path& path);
 void Truncate(const std::filesystem::path& path, std::size_t size, long long index);
 void Remove(const std::filesystem::path& path, std::size_t size, long long index);
@@ -67,6 +80,9 @@ class RecordFile {
   void Append(const Record& from) const { rawrecords::Append(path_, kRecordSize, &from); }
   // Whole records in the file; a trailing partial record is not counted.
   long long Count() const { return rawrecords::Count(path_, kRecordSize); }
+  // Opens the file for reading and writing and closes it: fails as a store
+  // would where the file is write-protected.
+  void CheckWritable() const { rawrecords::OpenForWriting(path_); }
   // Creates the file, or empties an existing one.
   void Create() const { rawrecords::Create(path_); }
   // Removes records k and after.

@@ -157,7 +157,7 @@ TEST_F(OmvandlareTest, TheWindowConvertsAndAsksBeforeReplacing) {
   dialogs.answers.push_back(false);
   EXPECT_FALSE(window.KonverteraButtonClick());
   EXPECT_EQ(dialogs.calls, (std::vector{MessageCall(u"Klart. "_s + json + u" är skriven."_s, MessageKind::Information),
-                                        YesNoCall(json + u" finns redan.\nVill du ersätta den?"_s)}));
+                                        YesNoCall(json + u" finns redan.\nVill du ersätta den?"_s, Question::Deletes)}));
 }
 
 }  // namespace
