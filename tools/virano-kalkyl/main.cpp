@@ -248,6 +248,10 @@ int Run(std::vector<std::string> args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "VIRANO " << virano::kVersionText << '\n';
+    return 0;
+  }
   int status = 0;
   try {
     status = Run(std::vector<std::string>(argv + 1, argv + argc));
