@@ -6,6 +6,16 @@ namespace virano {
 
 namespace {
 
+QColor ShapeQColor(ShapeColour colour) {
+  switch (colour) {
+    case ShapeColour::Blue: return {0x00, 0x00, 0xff};
+    case ShapeColour::Red: return {0xff, 0x00, 0x00};
+    case ShapeColour::Green: return {0x00, 0x80, 0x00};
+    case ShapeColour::Black: break;
+  }
+  return {0x00, 0x00, 0x00};
+}
+
 QFont ShapeQFont(const Shape& shape) {
   return QFont(shape.font == ShapeFont::Serif ? QStringLiteral("MS Serif")
                                               : QStringLiteral("MS Sans Serif"),
@@ -22,16 +32,6 @@ void DrawFigure(QPainter& painter, const Shape& shape) {
 }
 
 }  // namespace
-
-QColor ShapeQColor(ShapeColour colour) {
-  switch (colour) {
-    case ShapeColour::Blue: return {0x00, 0x00, 0xff};
-    case ShapeColour::Red: return {0xff, 0x00, 0x00};
-    case ShapeColour::Green: return {0x00, 0x80, 0x00};
-    case ShapeColour::Black: break;
-  }
-  return {0x00, 0x00, 0x00};
-}
 
 void PaintShape(QPainter& painter, const Shape& shape, const QColor& background, bool onField) {
   if (shape.kind == Shape::Kind::Text) {

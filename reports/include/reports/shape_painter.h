@@ -8,8 +8,6 @@
 
 namespace virano {
 
-QColor ShapeQColor(ShapeColour colour);
-
 // Paints one shape as the room drawing does: a rectangle filled with
 // `background`, a text written on it. On a coloured field (`onField`) a
 // rectangle is left unfilled, and lines and rectangles get a white border so
