@@ -40,7 +40,8 @@ TEST(RotMap, PointOnATypedControlPointGivesItsRowOfTheResultTable) {
     ResultTable table;
     Calculation calc{room.record(), table, false, false};
     VinkelKoeffMainSurface(calc, MainSurface(s));
-    const RotMapCell& cell = Map(room.record(), s).At(12, 8);  // 13 and 9 steps in
+    const RotMap map = Map(room.record(), s);
+    const RotMapCell& cell = map.At(12, 8);  // 13 and 9 steps in
     ASSERT_TRUE(cell.Xp == 1.3f && cell.Yp == 0.9f);
     EXPECT_EQ(Text(cell.ROT), table.Cell(2, 0)) << kMainSurfaceCaptions[s];
     EXPECT_EQ(Text(cell.sum), table.Cell(4, 0)) << kMainSurfaceCaptions[s];
