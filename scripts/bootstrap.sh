@@ -6,7 +6,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"; shift || true
 
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
-          locales xvfb xauth poppler-utils fonts-liberation)
+          locales xvfb xauth poppler-utils fonts-liberation
+          dpkg-dev file desktop-file-utils libxml2-utils shared-mime-info librsvg2-bin)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -14,6 +14,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "reports/shape_painter.h"
+
 namespace virano {
 
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
@@ -213,52 +215,6 @@ void TPaintBox::AddShapes(const std::vector<Shape>& shapes) {
   shapes_.insert(shapes_.end(), shapes.begin(), shapes.end());
   update();
 }
-
-namespace {
-
-QColor ShapeQColor(ShapeColour colour) {
-  switch (colour) {
-    case ShapeColour::Blue: return {0x00, 0x00, 0xff};
-    case ShapeColour::Red: return {0xff, 0x00, 0x00};
-    case ShapeColour::Green: return {0x00, 0x80, 0x00};
-    case ShapeColour::Black: break;
-  }
-  return {0x00, 0x00, 0x00};
-}
-
-QFont ShapeQFont(const Shape& shape) {
-  return QFont(shape.font == ShapeFont::Serif ? QStringLiteral("MS Serif")
-                                              : QStringLiteral("MS Sans Serif"),
-               shape.fontSize);
-}
-
-// Rectangles are filled and texts written on the background, so that each
-// shape covers what lies under it.
-void PaintShape(QPainter& painter, const Shape& shape, const QColor& background) {
-  painter.setPen(QPen(ShapeQColor(shape.colour), shape.penWidth));
-  switch (shape.kind) {
-    case Shape::Kind::Rectangle:
-      // The right and bottom edges are outside the rectangle.
-      painter.setBrush(background);
-      painter.drawRect(shape.x1, shape.y1, shape.x2 - shape.x1 - 1, shape.y2 - shape.y1 - 1);
-      break;
-    case Shape::Kind::Line:
-      painter.drawLine(shape.x1, shape.y1, shape.x2, shape.y2);
-      break;
-    case Shape::Kind::Text: {
-      const QFont font = ShapeQFont(shape);
-      const QFontMetrics metrics(font);
-      const QString text = QString::fromStdString(shape.text);
-      painter.setFont(font);
-      painter.fillRect(shape.x1, shape.y1, metrics.horizontalAdvance(text), metrics.height(),
-                       background);
-      painter.drawText(shape.x1, shape.y1 + metrics.ascent(), text);
-      break;
-    }
-  }
-}
-
-}  // namespace
 
 void TPaintBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -2,8 +2,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
 #include <algorithm>
 
 #include "project/numbers.h"
@@ -18,67 +16,73 @@ const QColor kPointGreen{0x2e, 0xc2, 0x4a};
 
 // A room seen from its open front: the back wall inside `outer`, the floor,
 // ceiling and side walls as the bands between them.
-void DrawRoom(QPainter& p, const QRectF& outer, qreal depth, qreal lineWidth) {
+PictureShapes RoomShapes(const QRectF& outer, qreal depth, qreal lineWidth) {
   const QRectF back = outer.adjusted(depth, depth * 0.8, -depth, -depth * 0.8);
-  QPen pen(Qt::white, lineWidth);
-  pen.setJoinStyle(Qt::RoundJoin);
-  p.setPen(pen);
+  const auto white = [lineWidth](const PictureShape& s) {
+    return s.Outlined(Qt::white, lineWidth, Qt::RoundJoin);
+  };
+  PictureShapes shapes;
   // Floor and ceiling shaded so the room reads as a box.
-  QPolygonF floor{outer.bottomLeft(), outer.bottomRight(), back.bottomRight(), back.bottomLeft()};
-  QPolygonF ceiling{outer.topLeft(), outer.topRight(), back.topRight(), back.topLeft()};
-  p.setBrush(QColor(255, 255, 255, 40));
-  p.drawPolygon(floor);
-  p.setBrush(QColor(255, 255, 255, 20));
-  p.drawPolygon(ceiling);
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(back);
-  p.drawLine(outer.topLeft(), back.topLeft());
-  p.drawLine(outer.topRight(), back.topRight());
-  p.drawLine(outer.bottomLeft(), back.bottomLeft());
-  p.drawLine(outer.bottomRight(), back.bottomRight());
+  shapes.push_back(white(PicturePolygon({outer.bottomLeft(), outer.bottomRight(), back.bottomRight(),
+                                       back.bottomLeft()}))
+                       .Filled(QColor(255, 255, 255, 40)));
+  shapes.push_back(
+      white(PicturePolygon({outer.topLeft(), outer.topRight(), back.topRight(), back.topLeft()}))
+          .Filled(QColor(255, 255, 255, 20)));
+  shapes.push_back(white(PictureRect(back)));
+  shapes.push_back(white(PictureLine(outer.topLeft(), back.topLeft())));
+  shapes.push_back(white(PictureLine(outer.topRight(), back.topRight())));
+  shapes.push_back(white(PictureLine(outer.bottomLeft(), back.bottomLeft())));
+  shapes.push_back(white(PictureLine(outer.bottomRight(), back.bottomRight())));
 
   // A window in the back wall and a warm radiator below it.
   const QRectF window(back.left() + back.width() * 0.28, back.top() + back.height() * 0.16,
                       back.width() * 0.44, back.height() * 0.38);
-  p.setBrush(QColor(0xa8, 0xd4, 0xf5));
-  p.drawRect(window);
-  p.drawLine(QPointF(window.center().x(), window.top()), QPointF(window.center().x(), window.bottom()));
+  shapes.push_back(white(PictureRect(window)).Filled(QColor(0xa8, 0xd4, 0xf5)));
+  shapes.push_back(white(PictureLine(QPointF(window.center().x(), window.top()),
+                                   QPointF(window.center().x(), window.bottom()))));
   const QRectF radiator(window.left(), back.top() + back.height() * 0.66, window.width(),
                         back.height() * 0.18);
-  p.setBrush(kWarm);
-  p.setPen(QPen(QColor(0xff, 0xd0, 0xc0), lineWidth));
-  p.drawRect(radiator);
+  shapes.push_back(PictureRect(radiator).Filled(kWarm).Outlined(QColor(0xff, 0xd0, 0xc0), lineWidth));
+  return shapes;
 }
 
 // The control point: a diagonal green cross.
-void DrawPoint(QPainter& p, QPointF centre, qreal arm, qreal lineWidth) {
-  p.setPen(QPen(kPointGreen, lineWidth, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(centre + QPointF(-arm, -arm), centre + QPointF(arm, arm));
-  p.drawLine(centre + QPointF(arm, -arm), centre + QPointF(-arm, arm));
+PictureShapes PointShapes(QPointF centre, qreal arm, qreal lineWidth) {
+  const auto stroke = [lineWidth](const PictureShape& s) {
+    return s.Outlined(kPointGreen, lineWidth, Qt::BevelJoin, Qt::RoundCap);
+  };
+  return {stroke(PictureLine(centre + QPointF(-arm, -arm), centre + QPointF(arm, arm))),
+          stroke(PictureLine(centre + QPointF(arm, -arm), centre + QPointF(-arm, arm)))};
 }
 
+void Append(PictureShapes& shapes, const PictureShapes& more) { shapes.insert(shapes.end(), more.begin(), more.end()); }
+
 }  // namespace
+
+PictureShapes ProgramIconShapes(int size) {
+  const qreal s = size;
+  PictureShapes shapes{PictureRect(QRectF(0, 0, s, s), s * 0.16).Filled(kSteel, kDeepBlue)};
+  Append(shapes, RoomShapes(QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.8), s * 0.16,
+                            std::max(1.0, s / 32)));
+  Append(shapes, PointShapes(QPointF(s * 0.5, s * 0.72), s * 0.07, std::max(1.5, s / 16)));
+  return shapes;
+}
 
 QPixmap ProgramIconPixmap(int size) {
   QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  const qreal s = size;
-  QLinearGradient background(0, 0, 0, s);
-  background.setColorAt(0, kSteel);
-  background.setColorAt(1, kDeepBlue);
-  p.setPen(Qt::NoPen);
-  p.setBrush(background);
-  p.drawRoundedRect(QRectF(0, 0, s, s), s * 0.16, s * 0.16);
-  DrawRoom(p, QRectF(s * 0.1, s * 0.1, s * 0.8, s * 0.8), s * 0.16, std::max(1.0, s / 32));
-  DrawPoint(p, QPointF(s * 0.5, s * 0.72), s * 0.07, std::max(1.5, s / 16));
+  PaintPicture(p, ProgramIconShapes(size));
   return pixmap;
 }
 
+QByteArray ProgramIconSvg() { return PictureSvg(ProgramIconShapes(kIconSvgSize), kIconSvgSize); }
+
 QIcon ProgramIcon() {
   QIcon icon;
-  for (int size : {16, 32, 48, 64, 128}) icon.addPixmap(ProgramIconPixmap(size));
+  for (int size : kIconSizes) icon.addPixmap(ProgramIconPixmap(size));
   return icon;
 }
 
@@ -94,12 +98,12 @@ QPixmap SplashPicture() {
 
   // The room on the right, with the lines of sight from the point to the walls.
   const QRectF room(186, 44, 136, 120);
-  DrawRoom(p, room, 26, 1.5);
+  PaintPicture(p, RoomShapes(room, 26, 1.5));
   const QPointF point(254, 142);
   p.setPen(QPen(QColor(255, 255, 255, 110), 1, Qt::DashLine));
   for (QPointF target : {QPointF(212, 65), QPointF(296, 65), QPointF(212, 143), QPointF(296, 143)})
     p.drawLine(point, target);
-  DrawPoint(p, point, 5, 2.5);
+  PaintPicture(p, PointShapes(point, 5, 2.5));
 
   // The name and what the program does.
   p.setPen(Qt::white);

@@ -1,14 +1,61 @@
 #include "Program.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLocale>
+#include <iostream>
+#include <string_view>
+
 #include "Application.h"
 #include "Dialogs.h"
 #include "Pictures.h"
 #include "Rot.h"
 #include "fSplach.h"
+#include "project/numbers.h"
+#include "project/ui_rules.h"
 
 namespace virano {
 
+namespace {
+
+constexpr const char* kUsage =
+    "Användning: virano [PROJEKT.rot]\n"
+    "\n"
+    "VIRANO - Beräkning av riktad operativ temperatur (ROT). Med PROJEKT.rot\n"
+    "öppnas projektet när programmet startar och dess sista rum visas.\n"
+    "\n"
+    "  --help     visa denna hjälp\n"
+    "  --version  visa programmets version\n"
+    "\n";
+
+// The usage with the manual's place: in the program's own folder, the real
+// executable's, also when the program is started through a link.
+void PrintUsage(int argc, char** argv) {
+  const QCoreApplication app(argc, argv);
+  const QString programBibl = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+  const bool decimalPunkt = SystemDecimalPunkt(QLocale::system());
+  std::cout << kUsage << "Manual: "
+            << ManualFilNamn(programBibl.toStdString(), QDir::separator().toLatin1(), decimalPunkt)
+            << '\n';
+}
+
+}  // namespace
+
 int RunVirano(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--version") {
+      std::cout << "VIRANO " << kVersionText << '\n';
+      return 0;
+    }
+    if (argument == "--help" || argument == "-h") {
+      PrintUsage(argc, argv);
+      return 0;
+    }
+  }
+  // The desktop's entry virano.desktop is this program's.
+  QGuiApplication::setDesktopFileName(QStringLiteral("virano"));
   return RunWindow(argc, argv, [](Dialogs& dialogs) {
     auto* splash = new TSplashForm;
     splash->show();

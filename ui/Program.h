@@ -9,7 +9,8 @@ namespace virano {
 
 class Dialogs;
 
-// Runs the program; returns its exit code.
+// Runs the program; returns its exit code. "--version" and "--help" answer on
+// standard output without a window.
 int RunVirano(int argc, char** argv);
 
 // Runs the window that `makeWindow` makes, with the look, the Swedish

@@ -23,6 +23,8 @@
 //   RotSummary.cpp           the summary views and the room chooser
 //   RotCheck.cpp             the input check and the jump from the error list
 //   RotPrint.cpp             the print jobs and the printer of the program run
+//   RotVerktyg.cpp           the menu "Verktyg": the ROT map window and the
+//                            summary grid as CSV
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -55,6 +57,7 @@ struct ReportSettings;
 class TAboutBox;
 class TChooseDirForm;
 class TForm2;
+class TKartaForm;
 class TPageControl;
 class TPaintBox;
 class TRadioGroup;
@@ -349,7 +352,18 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<TAboutBox> AboutBox;
   std::unique_ptr<TForm2> Form2;
 
+  // The menu "Verktyg": the ROT map window (made when first opened, owned as
+  // a child of the window) and the summary grid's view written as CSV.
+  void RotKarta1Click();
+  void ExportTabell1Click();
+  QMenu* Verktyg1 = nullptr;
+  QAction* RotKarta1 = nullptr;
+  QAction* ExportTabell1 = nullptr;
+  TKartaForm* KartaForm = nullptr;
+
  signals:
+  // The shown room, its main surface or the stored room may have changed.
+  void VisatRumAendrat();
   // The window has closed; the program ends.
   void Closed();
 
@@ -369,6 +383,7 @@ class TForm1 : public QMainWindow {
   void ConnectHandlers();
   void ConnectProjectHandlers();
   void ConnectSummaryHandlers();
+  void ConnectVerktyg();  // builds the menu "Verktyg" and connects it
   void ConnectPointHandlers();
   // The point grid's point rows, the first point row first.
   std::vector<PointTexts> PunktRader() const;

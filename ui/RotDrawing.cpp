@@ -19,6 +19,7 @@ void TForm1::PaintBox1Click() {
   RumsYta->setTitle(ComboBox1->currentText());
   PaintBox1->SetShapes({});
   Rita();
+  emit VisatRumAendrat();  // the ROT map follows the room drawn
 }
 
 void TForm1::Rita() {

@@ -108,6 +108,7 @@ void TForm1::ConnectHandlers() {
   ConnectProjectHandlers();
   ConnectUserHandlers();
   ConnectSummaryHandlers();
+  ConnectVerktyg();
   ConnectPointHandlers();
   ConnectSurfaceGridHandlers();
   ConnectRoomBoxHandlers();

@@ -128,6 +128,7 @@ void TForm1::SparaRum(int k) {
   RumSparat = true;  // only once it is stored: a failed store stamps no date
   RumEjLagrat = false;
   DataAendrad = false;
+  emit VisatRumAendrat();
 }
 
 void TForm1::HamtaData() {

@@ -3,6 +3,7 @@
 #include "engine/kernels.h"
 
 #include <cmath>
+#include <iterator>
 #include <string>
 
 namespace virano {
@@ -23,9 +24,23 @@ void RequireArguments(float H, float L, float Z, const char* operation) {
   }
 }
 
+thread_local KernelTally tally;
+
+[[gnu::noinline]] void Record(bool parallel, float H, float L, float Z) {
+  tally.record->push_back({parallel, H, L, Z});
+}
+
+inline void Count(std::uint64_t& count, bool parallel, float H, float L, float Z) {
+  ++count;
+  if (tally.record) [[unlikely]] Record(parallel, H, L, Z);
+}
+
 }  // namespace
 
+KernelTally& ThreadKernelTally() { return tally; }
+
 float ParallellaFallet(float H, float L, float Z) {
+  Count(tally.parallel, true, H, L, Z);
   RequireArguments(H, L, Z, "ParallellaFallet");
   const long double a = L / static_cast<long double>(Z);
   const long double b = H / static_cast<long double>(Z);
@@ -37,6 +52,7 @@ float ParallellaFallet(float H, float L, float Z) {
 }
 
 float VinkelRataFallet(float H, float L, float Z) {
+  Count(tally.perpendicular, false, H, L, Z);
   RequireArguments(H, L, Z, "VinkelRataFallet");
   const long double a = L / static_cast<long double>(Z);
   const long double b = H / static_cast<long double>(Z);
@@ -47,18 +63,13 @@ float VinkelRataFallet(float H, float L, float Z) {
 namespace {
 
 // Where a projection coordinate p lies against an interval lo … hi.
-enum class Place { Inside, Within, Before, After, AtLow, AtHigh };
+enum Place : unsigned { Inside, Within, Before, After, AtLow, AtHigh };
 
-bool Holds(Place place, float lo, float hi, float p) {
-  switch (place) {
-    case Place::Inside: return lo < p && p < hi;
-    case Place::Within: return lo <= p && p <= hi;
-    case Place::Before: return p < lo;
-    case Place::After: return p > hi;
-    case Place::AtLow: return p == lo;
-    case Place::AtHigh: return p == hi;
-  }
-  return false;
+// The places that hold for p, one bit each.
+unsigned Places(float lo, float hi, float p) {
+  return unsigned{lo < p && p < hi} << Inside | unsigned{lo <= p && p <= hi} << Within |
+         unsigned{p < lo} << Before | unsigned{p > hi} << After | unsigned{p == lo} << AtLow |
+         unsigned{p == hi} << AtHigh;
 }
 
 struct CaseTest {
@@ -69,27 +80,22 @@ struct CaseTest {
 
 // All tests are made in this order; the last that holds decides.
 constexpr CaseTest kCaseTests[] = {
-    {1, Place::Inside, Place::Inside},  {2, Place::Within, Place::After},
-    {3, Place::Before, Place::Within},  {4, Place::After, Place::Within},
-    {5, Place::Within, Place::Before},  {6, Place::Before, Place::After},
-    {7, Place::After, Place::After},    {8, Place::Before, Place::Before},
-    {9, Place::After, Place::Before},   {11, Place::AtLow, Place::AtHigh},
-    {12, Place::AtHigh, Place::AtHigh}, {13, Place::AtHigh, Place::AtLow},
-    {14, Place::AtLow, Place::AtLow},   {15, Place::Inside, Place::AtHigh},
-    {16, Place::Inside, Place::AtLow},  {17, Place::AtLow, Place::Inside},
-    {18, Place::AtHigh, Place::Inside},
+    {1, Inside, Inside},  {2, Within, After},   {3, Before, Within},  {4, After, Within},
+    {5, Within, Before},  {6, Before, After},   {7, After, After},    {8, Before, Before},
+    {9, After, Before},   {11, AtLow, AtHigh},  {12, AtHigh, AtHigh}, {13, AtHigh, AtLow},
+    {14, AtLow, AtLow},   {15, Inside, AtHigh}, {16, Inside, AtLow},  {17, AtLow, Inside},
+    {18, AtHigh, Inside},
 };
 
 }  // namespace
 
 int CheckFallTyp(float X1, float X2, float Y1, float Y2, float ChpX, float ChpY) {
-  int fallTyp = 0;
-  for (const CaseTest& test : kCaseTests) {
-    if (Holds(test.x, X1, X2, ChpX) && Holds(test.y, Y1, Y2, ChpY)) fallTyp = test.fallTyp;
-  }
+  const unsigned x = Places(X1, X2, ChpX), y = Places(Y1, Y2, ChpY);
+  // The last test that holds is the first that holds from the end.
+  for (auto test = std::rbegin(kCaseTests); test != std::rend(kCaseTests); ++test)
+    if ((x >> test->x) & (y >> test->y) & 1u) return test->fallTyp;
   // Only an undefined coordinate fails every test.
-  if (fallTyp == 0) throw CalculationError("Ogiltigt talvärde i CheckFallTyp");
-  return fallTyp;
+  throw CalculationError("Ogiltigt talvärde i CheckFallTyp");
 }
 
 }  // namespace virano

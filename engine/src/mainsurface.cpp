@@ -2,7 +2,7 @@
 // surface and its sub-surfaces (parallel to the point's element), those of
 // the four surfaces beside the point, the air temperature and ROT.
 #include <array>
-#include <optional>
+#include <memory>
 
 #include "engine/calculation.h"
 #include "engine/kernels.h"
@@ -69,16 +69,14 @@ struct Point {
   float ChpX, ChpY, Zp;
 };
 
-float AirTemperature(const Calculation& calc, Height height, const Point& p) {
-  const TRoomRecord& room = calc.room;
+float AirTemperature(Calculation& calc, Height height, const Point& p) {
   float h = p.ChpY;
   if (height == Height::Zp) h = p.Zp;
   if (height == Height::FrontWallHeightLessZp) {
-    const float frontHeight = SingleNumber(room.Ytor[FrontWall][0].Y2, calc.decimalPunkt);
+    const float frontHeight = calc.stored().Single(FrontWall, 0, SurfaceCell::Y2);
     h = Single(static_cast<long double>(frontHeight) - p.Zp);
   }
-  return KorrRumsTemp(room.HeatSystem.Get(), h, room.RumsTemp.Text(), room.Temp05OG.Text(),
-                      room.Temp18OG.Text(), room.WattPerKvmTak.Text(), calc.decimalPunkt);
+  return KorrRumsTemp(calc.stored(), h);
 }
 
 float ParallelViewFactor(const Rect& r, const Point& p) {
@@ -89,13 +87,15 @@ float ParallelViewFactor(const Rect& r, const Point& p) {
 }
 
 // The point's own row: its number, and the main surface's name and stored
-// surface temperature when the main surface has its row.
-int AddPointRow(Calculation& calc, const TSurfaceRow& main, int KP) {
-  const int row = calc.table.AddRow();
-  calc.table.Cell(kPoint, row) = std::to_string(KP);
-  if (main.InUse()) {
-    calc.table.Cell(kSurfaceTemp, row) = DecimalFormat(main.YtTemp.Text(), calc.decimalPunkt);
-    calc.table.Cell(kName, row) = Label(2, main.Namn.Text());
+// surface temperature when the main surface has its row. −1 without a table.
+int AddPointRow(Calculation& calc, MainSurface surface, int KP) {
+  if (!calc.table) return -1;
+  ResultTable& t = *calc.table;
+  const int row = t.AddRow();
+  t.Cell(kPoint, row) = std::to_string(KP);
+  if (calc.room.Ytor[surface][0].InUse()) {
+    t.Cell(kSurfaceTemp, row) = calc.stored().TemperatureText(surface, 0);
+    t.Cell(kName, row) = calc.stored().Label(surface, 0);
   }
   return row;
 }
@@ -103,77 +103,100 @@ int AddPointRow(Calculation& calc, const TSurfaceRow& main, int KP) {
 // The main surface and its sub-surfaces seen from the point: writes the
 // point's row (and in the detailed mode the sub-surfaces' rows), adds the
 // sub-surfaces into the sums and returns the main surface's net view factor.
-float EvaluateOwnSurface(Calculation& calc, const TSurfaceRow* block, const Point& p,
-                         int& pointRow) {
+float EvaluateOwnSurface(Calculation& calc, MainSurface surface, const Point& p, int& pointRow) {
+  const auto& block = calc.room.Ytor[surface];
   float Fnet = 0;
   for (int i = 0; i < kSurfaceRowsPerBlock; ++i) {
-    const TSurfaceRow& row = block[i];
-    if (!row.InUse()) {
-      if (i == 0) pointRow = AddPointRow(calc, row, p.KP);
+    if (!block[static_cast<std::size_t>(i)].InUse()) {
+      if (i == 0) pointRow = AddPointRow(calc, surface, p.KP);
       continue;
     }
-    const float F = ParallelViewFactor(Coordinates(row, calc.decimalPunkt), p);
+    const float F = ParallelViewFactor(calc.stored().Coordinates(surface, i), p);
     if (i == 0) {
       Fnet = F;
-      pointRow = AddPointRow(calc, row, p.KP);
+      pointRow = AddPointRow(calc, surface, p.KP);
       continue;
     }
     Fnet = Single(static_cast<long double>(Fnet) - F);
-    const long double Ti = Number(row.YtTemp.Text(), calc.decimalPunkt);
+    const long double Ti = calc.stored().Number(surface, i, SurfaceCell::YtTemp);
     Accumulate(calc, F, Ti);
-    if (calc.detailed) AddSurfaceRow(calc, 4, row, p.KP, F, Ti);
+    if (calc.table && calc.detailed) AddSurfaceRow(calc, surface, i, p.KP, F, Ti);
   }
   return Fnet;
 }
 
-void EvaluatePoint(Calculation& calc, MainSurface surface, const Point& p, float Tmain) {
+// Tmain: the main surface's stored temperature, read before each point.
+PointResult EvaluatePoint(Calculation& calc, MainSurface surface, const Point& p, float Tmain) {
   const MainCase& mc = kMainCases[surface];
-  const TSurfaceRow* block = calc.room.Ytor[surface].data();
+  StoredRoom& stored = calc.stored();
   const bool dp = calc.decimalPunkt;
-  const float X2wall = SingleNumber(block[0].X2, dp);
-  const float Y2wall = SingleNumber(block[0].Y2, dp);
+  const float X2wall = stored.Single(surface, 0, SurfaceCell::X2);
+  const float Y2wall = stored.Single(surface, 0, SurfaceCell::Y2);
   const float Tair = AirTemperature(calc, mc.height, p);
   calc.SumVinkelKoeff = 0;
   calc.SumVinkelKoeffTemp = 0;
 
-  int pointRow = 0;
-  const float Fnet = EvaluateOwnSurface(calc, block, p, pointRow);
+  int pointRow = -1;
+  const float Fnet = EvaluateOwnSurface(calc, surface, p, pointRow);
   // The main surface counts with its net view factor at its own temperature.
   Accumulate(calc, Fnet, Tmain);
-  ResultTable& t = calc.table;
-  if (calc.detailed) t.Cell(kFactor, pointRow) = ViewFactorText(Fnet, dp);
+  ResultTable* t = calc.table;
+  if (t && calc.detailed) t->Cell(kFactor, pointRow) = ViewFactorText(Fnet, dp);
 
   for (const SideCall& side : mc.sides) {
     const float E = side.extra == Extra::X2 ? X2wall : side.extra == Extra::Y2 ? Y2wall : 0;
     SidVinkelKoeff(calc, side.view, p.KP, p.Zp, p.ChpX, p.ChpY, E);
   }
 
-  const float ROT = Single((static_cast<long double>(Tair) + calc.SumVinkelKoeffTemp) / 2);
-  t.Cell(kRot, pointRow) = TemperatureText(ROT, dp);
-  t.Cell(kAirTemp, pointRow) = TemperatureText(Tair, dp);
-  t.Cell(kSumFactors, pointRow) = TemperatureText(calc.SumVinkelKoeff, dp);
-  t.Cell(kSumProducts, pointRow) = TemperatureText(calc.SumVinkelKoeffTemp, dp);
+  const PointResult result{
+      Single((static_cast<long double>(Tair) + calc.SumVinkelKoeffTemp) / 2), Tair,
+      calc.SumVinkelKoeff, calc.SumVinkelKoeffTemp};
+  if (!t) return result;
+  t->Cell(kRot, pointRow) = TemperatureText(result.ROT, dp);
+  t->Cell(kAirTemp, pointRow) = TemperatureText(Tair, dp);
+  t->Cell(kSumFactors, pointRow) = TemperatureText(result.SumVinkelKoeff, dp);
+  t->Cell(kSumProducts, pointRow) = TemperatureText(result.SumVinkelKoeffTemp, dp);
   if (calc.detailed) {
-    const long double Tstored = Number(block[0].YtTemp.Text(), dp);
-    t.Cell(kProduct, pointRow) = ViewFactorText(Tstored * Fnet, dp);
+    const long double Tstored = stored.Number(surface, 0, SurfaceCell::YtTemp);
+    t->Cell(kProduct, pointRow) = ViewFactorText(Tstored * Fnet, dp);
   }
+  return result;
 }
+
+float MainTemperature(Calculation& calc, MainSurface surface) {
+  return calc.stored().Single(surface, 0, SurfaceCell::YtTemp);
+}
+
+int LastRow(const Calculation& calc) { return calc.table ? calc.table->RowCount() - 1 : -1; }
 
 }  // namespace
 
+Calculation::Calculation(const TRoomRecord& r, ResultTable& t, bool d, bool dp)
+    : room(r), table(&t), detailed(d), decimalPunkt(dp),
+      stored_(std::make_unique<StoredRoom>(r, dp)) {}
+
+Calculation::Calculation(const TRoomRecord& r, bool dp)
+    : room(r), table(nullptr), decimalPunkt(dp), stored_(std::make_unique<StoredRoom>(r, dp)) {}
+
+Calculation::~Calculation() = default;
+
 int VinkelKoeffMainSurface(Calculation& calc, MainSurface surface) {
-  const auto& points = calc.room.Punkter[surface];
-  const TSurfaceRow& main = calc.room.Ytor[surface][0];
-  const bool dp = calc.decimalPunkt;
-  std::optional<float> Tmain;  // read once, before the first point
   for (int k = 0; k < 10; ++k) {  // the block's 11th row is never a point
-    const TPointRow& row = points[static_cast<std::size_t>(k)];
-    if (!row.InUse()) continue;
-    if (!Tmain) Tmain = SingleNumber(main.YtTemp, dp);
-    const Point p{k, SingleNumber(row.Xp, dp), SingleNumber(row.Yp, dp), SingleNumber(row.Zp, dp)};
-    EvaluatePoint(calc, surface, p, *Tmain);
+    if (!calc.room.Punkter[surface][static_cast<std::size_t>(k)].InUse()) continue;
+    const float Tmain = MainTemperature(calc, surface);  // before the point's own texts
+    StoredRoom& stored = calc.stored();
+    const Point p{k, Single(stored.Number(surface, k, PointCell::Xp)),
+                  Single(stored.Number(surface, k, PointCell::Yp)),
+                  Single(stored.Number(surface, k, PointCell::Zp))};
+    EvaluatePoint(calc, surface, p, Tmain);
   }
-  return calc.table.RowCount() - 1;
+  return LastRow(calc);
+}
+
+PointResult VinkelKoeffPoint(Calculation& calc, MainSurface surface, int KP, float ChpX,
+                             float ChpY, float Zp) {
+  const float Tmain = MainTemperature(calc, surface);
+  return EvaluatePoint(calc, surface, {KP, ChpX, ChpY, Zp}, Tmain);
 }
 
 int VinkelKoeffFrontWall(Calculation& calc) { return VinkelKoeffMainSurface(calc, FrontWall); }

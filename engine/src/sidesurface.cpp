@@ -107,27 +107,25 @@ constexpr std::array<SideCase, kSideViewCount> kSideCases = {{
 // The extents a view needs, read from the stored rows when first needed.
 class Extents {
  public:
-  Extents(const Calculation& calc, const SideCase& sc)
-      : calc_(calc), own_(calc.room.Ytor[sc.side][0]), span_(sc.span) {}
-  float W() { return Get(w_, own_.X1, own_.X2, span_ == Span::W); }
-  float D() { return Get(d_, own_.Y1, own_.Y2, span_ == Span::D); }
+  Extents(StoredRoom& stored, const SideCase& sc)
+      : stored_(stored), side_(sc.side), span_(sc.span) {}
+  float W() { return Get(w_, SurfaceCell::X1, SurfaceCell::X2, span_ == Span::W); }
+  float D() { return Get(d_, SurfaceCell::Y1, SurfaceCell::Y2, span_ == Span::D); }
   float DC() {
-    if (!dc_) dc_ = SingleNumber(calc_.room.Ytor[Ceiling][0].Y2, calc_.decimalPunkt);
+    if (!dc_) dc_ = stored_.Single(Ceiling, 0, SurfaceCell::Y2);
     return *dc_;
   }
 
  private:
-  float Get(std::optional<float>& value, const TSurfaceRow::Cell& start,
-            const TSurfaceRow::Cell& end, bool span) {
+  float Get(std::optional<float>& value, SurfaceCell start, SurfaceCell end, bool span) {
     if (!value) {
-      const float e = SingleNumber(end, calc_.decimalPunkt);
-      value = span ? Single(static_cast<long double>(e) - SingleNumber(start, calc_.decimalPunkt))
-                    : e;
+      const float e = stored_.Single(side_, 0, end);
+      value = span ? Single(static_cast<long double>(e) - stored_.Single(side_, 0, start)) : e;
     }
     return *value;
   }
-  const Calculation& calc_;
-  const TSurfaceRow& own_;
+  StoredRoom& stored_;
+  MainSurface side_;
   Span span_;
   std::optional<float> w_, d_, dc_;
 };
@@ -213,8 +211,10 @@ int SidVinkelKoeff(Calculation& calc, SideView view, int KP, float Zp, float Chp
                    float E) {
   const SideCase& sc = kSideCases[static_cast<std::size_t>(view)];
   const auto& block = calc.room.Ytor[sc.side];
+  StoredRoom& stored = calc.stored();
+  ResultTable* table = calc.detailed ? calc.table : nullptr;
   const PointInput point{Zp, ChpX, ChpY, E};
-  Extents ext(calc, sc);
+  Extents ext(stored, sc);
   const float s = PlaneOf(sc.s, Zp, ext);
   const float distance = LengthOf(sc.distance, point, ext);
   const float foot = LengthOf(sc.foot, point, ext);
@@ -223,12 +223,11 @@ int SidVinkelKoeff(Calculation& calc, SideView view, int KP, float Zp, float Chp
   std::optional<long double> T0;  // set when the side surface's own row is seen
   int ownRow = -1;
   for (int i = 0; i < kSurfaceRowsPerBlock - 1; ++i) {  // the spill row is never filled
-    const TSurfaceRow& row = block[static_cast<std::size_t>(i)];
-    if (!row.InUse()) continue;
-    const Rect mapped = Map(sc.mapping, Coordinates(row, calc.decimalPunkt), ext);
+    if (!block[static_cast<std::size_t>(i)].InUse()) continue;
+    const Rect mapped = Map(sc.mapping, stored.Coordinates(sc.side, i), ext);
     const std::optional<float> F = VisibleViewFactor(sc, mapped, s, foot, distance);
     if (!F) continue;
-    const long double Ti = Number(row.YtTemp.Text(), calc.decimalPunkt);
+    const long double Ti = stored.Number(sc.side, i, SurfaceCell::YtTemp);
     if (i == 0) {
       Fnet = *F;
       T0 = Ti;
@@ -236,18 +235,18 @@ int SidVinkelKoeff(Calculation& calc, SideView view, int KP, float Zp, float Chp
       Fnet = Less(Fnet, *F);
       Accumulate(calc, *F, Ti);
     }
-    if (calc.detailed) {
-      AddSurfaceRow(calc, i == 0 ? 2 : 4, row, KP, *F, Ti);
-      if (i == 0) ownRow = calc.table.RowCount() - 1;
+    if (table) {
+      AddSurfaceRow(calc, sc.side, i, KP, *F, Ti);
+      if (i == 0) ownRow = table->RowCount() - 1;
     }
   }
   // The visible part of the side surface itself, at its own temperature.
   if (T0) Accumulate(calc, Fnet, *T0);
   if (ownRow >= 0) {
-    calc.table.Cell(kFactor, ownRow) = ViewFactorText(Fnet, calc.decimalPunkt);
-    calc.table.Cell(kProduct, ownRow) = ViewFactorText(*T0 * Fnet, calc.decimalPunkt);
+    table->Cell(kFactor, ownRow) = ViewFactorText(Fnet, calc.decimalPunkt);
+    table->Cell(kProduct, ownRow) = ViewFactorText(*T0 * Fnet, calc.decimalPunkt);
   }
-  return calc.table.RowCount() - 1;
+  return calc.table ? calc.table->RowCount() - 1 : -1;
 }
 
 #define VIRANO_SIDE(name)                                                          \

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/calculation.h"
+#include "project/csv.h"
 #include "room_builder.h"
 
 namespace virano {
@@ -61,11 +62,12 @@ class VirAnoKalkylTest : public ::testing::Test {
     return Quote(dir_.path() / name);
   }
   // The table the library computes for the same room.
-  std::string Expected(const std::string& project, int room, bool detailed, bool decimalPunkt) {
+  std::string Expected(const std::string& project, int room, bool detailed, bool decimalPunkt,
+                       bool csv = false) {
     ResultTable t;
     t.SetUp(detailed);
     Kalkyl(project.substr(1, project.size() - 2), room, detailed, decimalPunkt, t);
-    return Printed(t);
+    return csv ? CsvText(t.rows, decimalPunkt) : Printed(t);
   }
 
   TempDir dir_{"kalkyl-cli"};
@@ -84,6 +86,8 @@ TEST_F(VirAnoKalkylTest, HelpIsInSwedish) {
   EXPECT_NE(o.out.find("Användning: virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]"),
             std::string::npos);
   EXPECT_NE(o.out.find("Slutstatus"), std::string::npos);
+  for (const char* option : {"--csv ", "--karta YTA ", "--avstand Z ", "--steg D ", "--png "})
+    EXPECT_NE(o.out.find(std::string("\n  ") + option), std::string::npos) << option;
   EXPECT_EQ(o.err, "");
 }
 
@@ -143,6 +147,12 @@ TEST_F(VirAnoKalkylTest, WithoutARoomNumberEveryRoomInTurn) {
   const Outcome o = Run("--detalj " + project);
   EXPECT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(o.out, Expected(project, 1, true, true) + "\n" + Expected(project, 2, true, true));
+
+  // As CSV: the byte-order mark once, an empty line between the rooms.
+  const Outcome csv = Run("--csv --detalj " + project);
+  EXPECT_EQ(csv.status, 0) << csv.err;
+  EXPECT_EQ(csv.out, Expected(project, 1, true, true, true) + "\r\n" +
+                         Expected(project, 2, true, true, true).substr(3));
 }
 
 TEST_F(VirAnoKalkylTest, UsageAndFileErrorsEndWithStatusTwo) {
@@ -150,13 +160,37 @@ TEST_F(VirAnoKalkylTest, UsageAndFileErrorsEndWithStatusTwo) {
   const std::string project = Project({&room.record(), &room.record()});
   for (const std::string& args :
        {std::string(""), "--snabb " + project, project + " 1 2", project + " ett",
-        project + " 0", project + " 3", Quote(dir_.path() / "saknas.rot")}) {
+        project + " 0", project + " 3", Quote(dir_.path() / "saknas.rot"),
+        "--karta Fönster " + project + " 1", "--karta 6 " + project + " 1",
+        "--karta 0 " + project, "--karta 0 --detalj " + project + " 1",
+        "--karta 0 --steg 0 " + project + " 1", "--karta 0 --avstand -1 " + project + " 1",
+        "--karta 0 --avstand 1m " + project + " 1", "--steg 0,2 " + project + " 1",
+        "--csv --karta 0 " + project + " 3", project + " 1 --karta",
+        "--pdf x.pdf --karta 0 " + project + " 1"}) {
     const Outcome o = Run(args);
     EXPECT_EQ(o.status, 2) << args;
     EXPECT_EQ(o.out, "") << args;
     EXPECT_NE(o.err, "") << args;
   }
   EXPECT_NE(Run(project + " 3").err.find("Rum 3 finns inte"), std::string::npos);
+}
+
+// A map point on a typed control point prints that point's ROT and sum.
+TEST_F(VirAnoKalkylTest, MapPrintsALinePerPointAsTheResultTableComputesIt) {
+  RoomBuilder room = Office();
+  room.Point(Floor, 0, 1.2, 2.4, 0.6);
+  const std::string project = Project({&room.record()});
+  ResultTable t;
+  Kalkyl(project.substr(1, project.size() - 2), 1, false, true, t);
+  const ResultTable::Row& floor = t.rows[t.rows.size() - 2];  // the last point's row
+  const Outcome o = Run("--karta golv --avstand 0.6 --steg 0,3 " + project + " 1");
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out.substr(0, o.out.find('\n')), "Xp\tYp\tROT\tSumma vinkelkoeff.");
+  EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 1 + 13 * 16);  // 4 × 5 m floor
+  EXPECT_NE(o.out.find("\n1.20\t2.40\t" + floor[2] + "\t" + floor[4] + "\n"), std::string::npos);
+
+  const Outcome csv = Run("--csv --karta 4 --avstand 0,6 --steg 0.3 " + project + " 1");
+  EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')), "\xEF\xBB\xBFXp,Yp,ROT,Summa vinkelkoeff.\r");
 }
 
 TEST_F(VirAnoKalkylTest, ProjectOfAnotherVersionIsRefused) {
@@ -198,6 +232,12 @@ TEST_F(VirAnoKalkylTest, StoppedCalculationPrintsTheRowsSoFarWithStatusThree) {
   EXPECT_EQ(z.status, 3);
   EXPECT_NE(z.err, "");
   EXPECT_EQ(std::count(z.out.begin(), z.out.end(), '\n'), 5);
+
+  bad.record().Ytor[Ceiling][0].YtTemp.SetText("1,0,0");
+  const Outcome map = Run("--karta Tak " + Project({&bad.record()}, "tak.rot") + " 1");
+  EXPECT_EQ(map.status, 3);  // a map prints nothing when it stops
+  EXPECT_EQ(map.out.size(), 0u);
+  EXPECT_NE(map.err.find("1.0,0"), std::string::npos);
 }
 
 }  // namespace

@@ -296,7 +296,7 @@ TEST_F(LayoutTest, GridsHaveTheirShapeAndHeadings) {
 TEST_F(LayoutTest, MenuEntries) {
   QStringList menus;
   for (QAction* action : form->MainMenu1->actions()) menus << action->text();
-  EXPECT_EQ(menus, (QStringList{"&Filer", "F&el", "&Hjälp"}));
+  EXPECT_EQ(menus, (QStringList{"&Filer", "F&el", "&Verktyg", "&Hjälp"}));
   QStringList files;
   for (QAction* action : form->Filer1->actions()) files << (action->isSeparator() ? "-" : action->text());
   EXPECT_EQ(files, (QStringList{"&Ny", "&Öppna...", "Spara &Som...", "-", "&Konvertering", "-",
@@ -306,6 +306,9 @@ TEST_F(LayoutTest, MenuEntries) {
   QStringList help;
   for (QAction* action : form->Hjalp1->actions()) help << (action->isSeparator() ? "-" : action->text());
   EXPECT_EQ(help, (QStringList{"&Manual", "-", "&Om.."}));
+  QStringList tools;
+  for (QAction* action : form->Verktyg1->actions()) tools << action->text();
+  EXPECT_EQ(tools, (QStringList{"ROT-&karta...", "Exportera tabell (CSV)..."}));
 }
 
 TEST_F(LayoutTest, SizeAndPlace) {

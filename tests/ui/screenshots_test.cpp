@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -23,6 +24,7 @@
 #include "Katalog.h"
 #include "RotRecord.h"
 #include "FelInfo.h"
+#include "Karta.h"
 #include "ProjectFixture.h"
 #include "SkrivardialogTexter.h"
 #include "Ombox.h"
@@ -313,6 +315,37 @@ TEST_F(Screenshots, PrintDialog) {
   form->Skrivare().setDocName(QStringLiteral("Skolan"));  // as SkrivarVal names it
   QtDialogs(form.get()).PrinterSetup(form->Skrivare());
   QApplication::removeTranslator(&texts);
+}
+
+// The ROT map of an office's front wall: a cold window above a warm
+// radiator, a control point, and the mouse over the window.
+TEST_F(Screenshots, RotKarta) {
+  ShowActive();
+  const QTemporaryDir projects;
+  const QString file = projects.filePath(QStringLiteral("Skolan.rot"));
+  WriteProject(file, {"Kontor 12"}, [](int k, TRoomRecord& r) {
+    if (k == 0) return;
+    const char* sizes[] = {"|0|4|0|2,5||||19", "|0|5|0|2,5||||20", "|0|5|0|2,5||||20",
+                           "|0|4|0|2,5||||20", "|0|4|0|5||||20",   "|0|4|0|5||||20"};
+    for (int s = 0; s < kMainSurfaceCount; ++s)
+      SetCells(r.Ytor[s][0], FieldText(r.Ytor[s][0].Namn) + QLatin1String(sizes[s]));
+    SetCells(r.Ytor[FrontWall][1], QStringLiteral("Fönster|0,8|3,2|1|2,2||||12"));
+    SetCells(r.Ytor[FrontWall][2], QStringLiteral("Radiator|1|3|0,15|0,75||||45"));
+    SetCells(r.Punkter[FrontWall][0], QStringLiteral("2|1,2|1"));
+    r.MinRot.SetText("20,5");
+  });
+  dialogs.files.push_back(file);
+  form->OpenButtonClick();
+  form->RotKarta1->trigger();
+  TKartaForm* karta = form->KartaForm;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(karta));
+  QTRY_VERIFY_WITH_TIMEOUT(!karta->Beraknar(), 30000);
+  const QPoint over(karta->KartaYta->width() / 3, karta->KartaYta->height() / 3);
+  QMouseEvent move(QEvent::MouseMove, over, karta->KartaYta->mapToGlobal(over), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(karta->KartaYta, &move);
+  EXPECT_FALSE(karta->Punkt->text().isEmpty());
+  Save(karta, QStringLiteral("24-rot-karta"));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
-// virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]
-// Prints the result table of one room, or of every room, of a project file;
-// with --pdf (pdf.h) writes the project's printed reports instead.
+// virano-kalkyl [--detalj] [--csv] PROJEKT.rot [RUMSNUMMER]
+// virano-kalkyl --karta YTA [--avstand Z] [--steg D] [--csv | --png BILD.png] PROJEKT.rot RUMSNUMMER
+// Prints the result table of one room, or of every room, of a project file,
+// or the ROT map of one main surface of a room (karta.h), or writes the map's
+// picture (png.h); with --pdf (pdf.h) writes the project's printed reports
+// instead.
 #include <clocale>
 #include <cstring>
 #include <exception>
@@ -12,10 +15,12 @@
 
 #include "engine/calculation.h"
 #include "engine/kernels.h"
+#include "karta.h"
 #include "project/numbers.h"
 #include "project/recordfile.h"
 #ifdef VIRANO_KALKYL_PDF
 #include "pdf.h"
+#include "png.h"
 #endif
 
 namespace {
@@ -24,6 +29,11 @@ using namespace virano;
 
 constexpr const char* kHelp =
     "Användning: virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]\n"
+    "            virano-kalkyl --csv [--detalj] PROJEKT.rot [RUMSNUMMER]\n"
+    "            virano-kalkyl --karta YTA [--avstand Z] [--steg D] [--csv]\n"
+    "                          PROJEKT.rot RUMSNUMMER\n"
+    "            virano-kalkyl --karta YTA [--avstand Z] [--steg D] --png BILD.png\n"
+    "                          PROJEKT.rot RUMSNUMMER\n"
     "            virano-kalkyl --pdf RAPPORT.pdf [--indata] [--resultat] [--detalj]\n"
     "                          [--vaggvyer] PROJEKT.rot [RUMSNUMMER]\n"
     "\n"
@@ -35,16 +45,31 @@ constexpr const char* kHelp =
     "Utan RUMSNUMMER beräknas projektets alla rum i tur och ordning, med en tom\n"
     "rad mellan rummens tabeller.\n"
     "\n"
-    "  --detalj   skriv också en rad för varje yta och delyta som punkten ser,\n"
-    "             med dess vinkelkoefficient (Resultat Detalj)\n"
+    "Med --karta skrivs i stället en ROT-karta över huvudytan YTA i rummet: ett\n"
+    "rutnät av punkter framför ytan, en rad per punkt med Xp, Yp, ROT och summan\n"
+    "av vinkelkoefficienterna, beräknade som i resultattabellen. Punkter på\n"
+    "ytans kanter tas inte med.\n"
     "\n"
+    "  --detalj      skriv också en rad för varje yta och delyta som punkten ser,\n"
+    "                med dess vinkelkoefficient (Resultat Detalj)\n"
+    "  --csv         skriv tabellen som CSV för kalkylprogram, i UTF-8 med\n"
+    "                byte order mark: semikolon mellan fälten när systemets\n"
+    "                decimaltecken är komma, annars kommatecken\n"
+    "  --karta YTA   Vägg fram, Vägg vänster, Vägg höger, Vägg bak, Golv, Tak\n"
+    "                eller 0–5\n"
+    "  --avstand Z   punkternas avstånd från ytan i meter (1,0)\n"
+    "  --steg D      avståndet mellan punkterna i meter (0,10)\n"
+    "  --png BILD.png\n"
+    "                skriv i stället kartan som bild till PNG-filen BILD.png,\n"
+    "                960 × 640 bildpunkter, så som fönstret ROT-karta ritar den\n"
     "  --pdf RAPPORT.pdf [--indata] [--resultat] [--detalj] [--vaggvyer]\n"
-    "             skriv i stället projektets utskrifter till PDF-filen RAPPORT.pdf,\n"
-    "             samma sidor som Utskrift i programmet ger på en A4-skrivare:\n"
-    "             indata, resultat, detaljerat resultat och väggvyer, de valda\n"
-    "             eller alla fyra om ingen är vald. Utan RUMSNUMMER skrivs varje\n"
-    "             rum med namn ut, vart och ett från en ny sida (Skriv ut alla rum)\n"
-    "  --help     visa denna hjälp\n"
+    "                skriv i stället projektets utskrifter till PDF-filen\n"
+    "                RAPPORT.pdf, samma sidor som Utskrift i programmet ger på en\n"
+    "                A4-skrivare: indata, resultat, detaljerat resultat och\n"
+    "                väggvyer, de valda eller alla fyra om ingen är vald. Utan\n"
+    "                RUMSNUMMER skrivs varje rum med namn ut, vart och ett från\n"
+    "                en ny sida (Skriv ut alla rum)\n"
+    "  --help        visa denna hjälp\n"
     "\n"
     "Decimaltecknet är systemets och tas från språkinställningen (LC_ALL,\n"
     "LC_NUMERIC, LANG): med sv_SE.UTF-8 ett kommatecken, med C en punkt.\n"
@@ -54,8 +79,9 @@ constexpr const char* kHelp =
     "  2  felaktigt anrop, filen saknas eller kan inte läsas, filen är skapad av\n"
     "     en annan programversion, eller rummet finns inte\n"
     "  3  beräkningen avbröts av ett omvandlingsfel eller en division med noll;\n"
-    "     raderna som hann beräknas skrivs ut och felet på standard fel; med\n"
-    "     --pdf: utskriften misslyckades och ingen PDF-fil skrevs\n";
+    "     raderna som hann beräknas skrivs ut (av kartan inga) och felet på\n"
+    "     standard fel; med --pdf: utskriften misslyckades och ingen PDF-fil\n"
+    "     skrevs; med --png: ingen bild skrevs\n";
 
 constexpr int kUsageOrFile = 2;
 constexpr int kCalculationStopped = 3;
@@ -131,31 +157,36 @@ int CheckProject(const ProjectFile& file, bool decimalPunkt) {
   return static_cast<int>(file.Count() - 1);
 }
 
-void Print(const ResultTable& table) {
-  for (const ResultTable::Row& row : table.rows) {
-    for (int c = 0; c < ResultTable::kColumns; ++c) {
-      if (c > 0) std::cout << '\t';
-      std::cout << row[static_cast<std::size_t>(c)];
-    }
-    std::cout << '\n';
-  }
+void Print(const ResultTable& table, kalkyl::TableOutput& out) {
+  for (const ResultTable::Row& row : table.rows) out.Row(row);
 }
 
 // Computes and prints one room; on a conversion or arithmetic fault the rows
 // written so far are printed before the program ends.
-void PrintRoom(const Arguments& a, int room, bool decimalPunkt) {
+void PrintRoom(const Arguments& a, int room, bool decimalPunkt, kalkyl::TableOutput& out) {
   ResultTable table;
   table.SetUp(a.detailed);
   try {
     Kalkyl(a.project, room, a.detailed, decimalPunkt, table);
   } catch (const ConversionError& e) {
-    Print(table);
+    Print(table, out);
     throw Exit{kCalculationStopped, e.what()};
   } catch (const CalculationError& e) {
-    Print(table);
+    Print(table, out);
     throw Exit{kCalculationStopped, e.what()};
   }
-  Print(table);
+  Print(table, out);
+}
+
+void PrintMap(const kalkyl::MapAndCsvOptions& map, const Arguments& a, bool decimalPunkt,
+              kalkyl::TableOutput& out) {
+  try {
+    kalkyl::PrintMap(map, a.project, *a.room, decimalPunkt, out);
+  } catch (const ConversionError& e) {
+    throw Exit{kCalculationStopped, e.what()};
+  } catch (const CalculationError& e) {
+    throw Exit{kCalculationStopped, e.what()};
+  }
 }
 
 int Run(std::vector<std::string> args) {
@@ -164,11 +195,26 @@ int Run(std::vector<std::string> args) {
   const PdfOptions pdf = TakePdfOptions(args);
   if (!pdf.error.empty()) Usage(pdf.error);
 #endif
-  const Arguments a = Parse(args);
+  kalkyl::MapAndCsvOptions map;
+  Arguments a;
+  [[maybe_unused]] std::optional<std::string> png;
+  try {
+#ifdef VIRANO_KALKYL_PDF
+    png = kalkyl::TakePngOption(args);
+#endif
+    a = Parse(kalkyl::TakeMapAndCsvOptions(args, map, decimalPunkt));
+  } catch (const kalkyl::OptionError& e) {
+    Usage(e.what());
+  }
   if (a.help) {
     std::cout << kHelp;
     return 0;
   }
+  if (map.surface && (!a.room || a.detailed)) Usage("--karta tar ett rumsnummer och inte --detalj");
+#ifdef VIRANO_KALKYL_PDF
+  if (pdf.file && (map.csv || map.surface)) Usage("--pdf går inte ihop med --csv eller --karta");
+  if (png && (!map.surface || map.csv)) Usage("--png gäller --karta och går inte ihop med --csv");
+#endif
   const ProjectFile file(a.project);
   int rooms = 0;
   try {
@@ -182,11 +228,19 @@ int Run(std::vector<std::string> args) {
 #ifdef VIRANO_KALKYL_PDF
   if (pdf.file) return WritePdf(pdf, a.detailed, a.project, a.room, decimalPunkt);
 #endif
+#ifdef VIRANO_KALKYL_PDF
+  if (png) return kalkyl::WritePng(*png, map, a.project, *a.room, decimalPunkt);
+#endif
+  kalkyl::TableOutput out(std::cout, map.csv, decimalPunkt);
+  if (map.surface) {
+    PrintMap(map, a, decimalPunkt, out);
+    return 0;
+  }
   const int first = a.room.value_or(1);
   const int last = a.room.value_or(rooms);
   for (int room = first; room <= last; ++room) {
-    if (room > first) std::cout << '\n';
-    PrintRoom(a, room, decimalPunkt);
+    if (room > first) out.BetweenTables();
+    PrintRoom(a, room, decimalPunkt, out);
   }
   return 0;
 }
@@ -194,6 +248,10 @@ int Run(std::vector<std::string> args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << "VIRANO " << virano::kVersionText << '\n';
+    return 0;
+  }
   int status = 0;
   try {
     status = Run(std::vector<std::string>(argv + 1, argv + argc));

@@ -1,19 +1,20 @@
 #include "pdf.h"
 
-#include <QGuiApplication>
 #include <QPrinter>
 #include <algorithm>
-#include <iostream>
 #include <memory>
 
 #include "engine/calculation.h"
 #include "engine/kernels.h"
 #include "project/numbers.h"
 #include "project/recordfile.h"
+#include "qt_output.h"
 #include "reports/printer_canvas.h"
 #include "reports/utskrift.h"
 
 namespace virano {
+
+using kalkyl::Fail;
 
 namespace {
 
@@ -52,18 +53,6 @@ std::vector<int> NamedRooms(const ProjectFile& file) {
   return rooms;
 }
 
-// Qt's notes about the platform (a missing runtime directory and the like)
-// are no concern of a command-line user; its critical errors still show.
-void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtCriticalMsg || type == QtFatalMsg)
-    std::cerr << "virano-kalkyl: " << message.toStdString() << '\n';
-}
-
-int Fail(int status, const std::string& message) {
-  std::cerr << "virano-kalkyl: " << message << '\n';
-  return status;
-}
-
 }  // namespace
 
 PdfOptions TakePdfOptions(std::vector<std::string>& args) {
@@ -93,12 +82,7 @@ PdfOptions TakePdfOptions(std::vector<std::string>& args) {
 
 int WritePdf(const PdfOptions& options, bool detalj, const std::filesystem::path& project,
              std::optional<int> room, bool decimalPunkt) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler(QtMessage);
-  int argc = 1;
-  char name[] = "virano-kalkyl";
-  char* argv[] = {name, nullptr};
-  const QGuiApplication app(argc, argv);
+  const kalkyl::OffscreenGui gui;
 
   const ProjectFile file(project);
   const auto general = std::make_unique<TRoomRecord>(file.Read(0));

@@ -7,6 +7,7 @@
 // (CalculationError) ends the calculation; the rows written so far stay in
 // the table.
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 #include "engine/resulttable.h"
@@ -24,22 +25,54 @@ float KorrRumsTemp(int HeatSystem, float ChpY, std::string_view MedelRumsTemp,
                    std::string_view Temp05OG, std::string_view Temp18OG,
                    std::string_view WattPerKvmTak, bool decimalPunkt);
 
+namespace evaluation {
+class StoredRoom;
+}
+
 // One room's calculation in progress: the room as read from the project file,
-// the mode, the table written to, and the running sums of the current point.
+// its texts converted once for the whole calculation, the mode, the table
+// written to (none when only a point's numbers are wanted), and the running
+// sums of the current point.
 struct Calculation {
+  Calculation(const TRoomRecord& room, ResultTable& table, bool detailed, bool decimalPunkt);
+  // Without a table: the evaluations write no rows and give the numbers only.
+  Calculation(const TRoomRecord& room, bool decimalPunkt);
+  ~Calculation();
+  Calculation(const Calculation&) = delete;
+  Calculation& operator=(const Calculation&) = delete;
+
+  evaluation::StoredRoom& stored() { return *stored_; }
+
   const TRoomRecord& room;
-  ResultTable& table;
+  ResultTable* table;
   bool detailed = false;
   bool decimalPunkt = false;
   float SumVinkelKoeff = 0;      // view factors seen from the point
   float SumVinkelKoeffTemp = 0;  // view factor × surface temperature
+
+ private:
+  std::unique_ptr<evaluation::StoredRoom> stored_;
+};
+
+// What a control point's row of the result table shows, as numbers.
+struct PointResult {
+  float ROT = 0;                 // directed operative temperature, °C
+  float Tair = 0;                // air temperature at the point, °C
+  float SumVinkelKoeff = 0;      // sum of the view factors seen
+  float SumVinkelKoeffTemp = 0;  // sum of view factor × surface temperature
 };
 
 // The evaluations add their rows at the bottom of the table and return the
-// index of the last row written, which is always the table's last row.
+// index of the last row written, which is always the table's last row (−1
+// without a table).
 
 // Main-surface evaluation: every control point in front of `surface`.
 int VinkelKoeffMainSurface(Calculation& calc, MainSurface surface);
+
+// One point in front of `surface` at (ChpX, ChpY), Zp from it, numbered KP:
+// its rows when the calculation has a table, and its results.
+PointResult VinkelKoeffPoint(Calculation& calc, MainSurface surface, int KP, float ChpX,
+                             float ChpY, float Zp);
 
 int VinkelKoeffFrontWall(Calculation& calc);
 int VinkelKoeffLeftWall(Calculation& calc);

@@ -4,7 +4,9 @@
 // point's projection against a rectangle, and the decompositions of a
 // rectangle into corner rectangles for the parallel plane (VkFallTyp…) and
 // for a perpendicular plane (VkSidFallTyp…). All arguments are in metres.
+#include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 namespace virano {
 
@@ -16,6 +18,21 @@ class CalculationError : public std::runtime_error {
 
 float ParallellaFallet(float H, float L, float Z);
 float VinkelRataFallet(float H, float L, float Z);
+
+// The kernel evaluations made on the calling thread, for the benchmarks'
+// account of a calculation's work: how many of each, and, while `record` is
+// set, the arguments of every one in the order made.
+struct KernelCall {
+  bool parallel;
+  float H, L, Z;
+};
+struct KernelTally {
+  std::uint64_t parallel = 0;
+  std::uint64_t perpendicular = 0;
+  std::vector<KernelCall>* record = nullptr;
+};
+KernelTally& ThreadKernelTally();
+
 // The case of the point's projection (ChpX, ChpY) against the rectangle
 // X1 … X2, Y1 … Y2: 1–9 or 11–18. An undefined (NaN) coordinate matches no
 // case and raises CalculationError. The kernels raise it for Z = 0.

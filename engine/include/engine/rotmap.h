@@ -1,0 +1,79 @@
+#pragma once
+// The ROT at any point in front of a main surface of a stored room, by the
+// evaluation that fills the result table, and the map of it over a grid of
+// points, computed on all the machine's cores.
+#include <array>
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/calculation.h"
+
+namespace virano {
+
+// The point (Xp, Yp) of `surface`'s frame, Zp in front of it: the numbers
+// its row of the result table would show. ConversionError and
+// CalculationError as in Kalkyl.
+PointResult RotAtPoint(const TRoomRecord& room, MainSurface surface, float Xp, float Yp, float Zp,
+                       bool decimalPunkt);
+
+struct RotMapRequest {
+  MainSurface surface = FrontWall;
+  // Every point's Zp, and the step between neighbouring points, in metres:
+  // converted from texts as the stored numbers are, so that a grid point
+  // falls exactly on a typed control point at the same position.
+  long double distance = 1.0L;
+  long double step = 0.10L;
+  unsigned threads = 0;   // 0: one for each core of the machine
+  // Set (from any thread) to stop early; the map then comes back cancelled.
+  const std::atomic<bool>* cancel = nullptr;
+  // Points done of all, called now and then on the calling thread, last with
+  // done = total when the map is complete.
+  std::function<void(int done, int total)> progress;
+};
+
+struct RotMapCell {
+  float Xp = 0, Yp = 0;       // position on the main surface, m
+  float ROT = 0;              // °C
+  float sum = 0;              // sum of the view factors seen
+  bool belowMinimum = false;  // ROT < the room's MinRot
+  bool done = false;          // false only in a cancelled map
+};
+
+struct RotMap {
+  MainSurface surface = FrontWall;
+  float width = 0, height = 0;  // X2 and Y2 of the main surface's own row
+  float distance = 0;
+  long double step = 0;
+  int columns = 0, rows = 0;    // points along X and along Y
+  std::vector<RotMapCell> cells;  // row by row from the lowest Y, X rising
+  std::optional<long double> minRot;  // MinRot, when it holds a number
+  bool cancelled = false;
+
+  const RotMapCell& At(int column, int row) const {
+    return cells[static_cast<std::size_t>(row * columns + column)];
+  }
+};
+
+// The map as a table of texts, as virano-kalkyl prints it and CSV takes it:
+// the heading "Xp", "Yp", "ROT", "Summa vinkelkoeff.", then one row per
+// computed point. The positions are written with the decimals the step needs
+// (at least 2), ROT and the sum as in the result table.
+using RotMapRow = std::array<std::string, 4>;
+std::vector<RotMapRow> RotMapTable(const RotMap& map, bool decimalPunkt);
+
+// The grid's positions along an extent: the multiples of the step strictly
+// between 0 and the extent (points on the surface's edges are left out).
+std::vector<float> MapPositions(float extent, long double step);
+
+// The map of `request.surface` of a stored room: the ROT and the sum of the
+// view factors at every grid point at the requested distance. The first
+// error of a point (in the cells' order) stops the map and is raised; a
+// distance or step that is not positive, or a grid of more than
+// kMaxMapPoints points, is a CalculationError.
+inline constexpr int kMaxMapPoints = 1'000'000;
+RotMap ComputeRotMap(const TRoomRecord& room, const RotMapRequest& request, bool decimalPunkt);
+
+}  // namespace virano

@@ -1,0 +1,195 @@
+// The ROT at any point, and the map over a grid of points: the grid's cells
+// are handed out one by one to worker threads, each with a calculation of
+// its own, while the calling thread reports the progress.
+#include "engine/rotmap.h"
+
+#include <algorithm>
+#include <cmath>
+#include <condition_variable>
+#include <cstddef>
+#include <exception>
+#include <limits>
+#include <mutex>
+#include <thread>
+
+#include "engine/kernels.h"
+#include "evaluation.h"
+
+namespace virano {
+
+using evaluation::SurfaceCell;
+
+PointResult RotAtPoint(const TRoomRecord& room, MainSurface surface, float Xp, float Yp, float Zp,
+                       bool decimalPunkt) {
+  Calculation calc(room, decimalPunkt);
+  return VinkelKoeffPoint(calc, surface, 0, Xp, Yp, Zp);
+}
+
+namespace {
+
+[[noreturn]] void TooManyPoints() {
+  throw CalculationError("Kartan får högst 1000000 punkter: välj ett större steg");
+}
+
+}  // namespace
+
+std::vector<float> MapPositions(float extent, long double step) {
+  std::vector<float> positions;
+  for (long double i = 1;; ++i) {
+    const float p = evaluation::Single(i * step);
+    if (!(p < extent)) break;
+    if (positions.size() == kMaxMapPoints) TooManyPoints();
+    positions.push_back(p);
+  }
+  return positions;
+}
+
+std::vector<RotMapRow> RotMapTable(const RotMap& map, bool decimalPunkt) {
+  int decimals = 2;  // as many as the step needs, say 3 for 0,125
+  for (long double scaled = map.step * 100;
+       decimals < 6 && std::fabs(scaled - std::round(scaled)) > 1e-6L * scaled; scaled *= 10)
+    ++decimals;
+  std::vector<RotMapRow> rows = {{"Xp", "Yp", "ROT", "Summa vinkelkoeff."}};
+  for (const RotMapCell& c : map.cells) {
+    if (!c.done) continue;
+    rows.push_back({FormatFixed(c.Xp, decimals, decimalPunkt),
+                    FormatFixed(c.Yp, decimals, decimalPunkt),
+                    evaluation::TemperatureText(c.ROT, decimalPunkt),
+                    evaluation::TemperatureText(c.sum, decimalPunkt)});
+  }
+  return rows;
+}
+
+namespace {
+
+// The work shared by the threads of one map.
+class MapRun {
+ public:
+  MapRun(const TRoomRecord& room, const RotMapRequest& request, bool decimalPunkt, RotMap& map)
+      : room_(room), request_(request), decimalPunkt_(decimalPunkt), map_(map),
+        total_(static_cast<int>(map.cells.size())),
+        reportEvery_(std::max(1, total_ / 200)) {}
+
+  void Run(unsigned threads) {
+    std::vector<std::jthread> workers;
+    try {
+      for (unsigned t = 0; t < threads; ++t) workers.emplace_back([this] { Work(); });
+      Report(threads);
+    } catch (...) {
+      stop_ = true;
+      throw;  // the workers are joined on the way out
+    }
+    workers.clear();
+    if (error_) std::rethrow_exception(error_);
+    map_.cancelled = done_ < total_;
+  }
+
+ private:
+  bool Stopped() const {
+    return stop_.load(std::memory_order_relaxed) ||
+           (request_.cancel && request_.cancel->load(std::memory_order_relaxed));
+  }
+
+  void Work() {
+    Calculation calc(room_, decimalPunkt_);
+    const float Zp = map_.distance;
+    while (!Stopped()) {
+      const std::size_t i = next_.fetch_add(1);
+      if (i >= map_.cells.size()) break;
+      RotMapCell& cell = map_.cells[i];
+      try {
+        const PointResult r = VinkelKoeffPoint(calc, map_.surface, 0, cell.Xp, cell.Yp, Zp);
+        cell.ROT = r.ROT;
+        cell.sum = r.SumVinkelKoeff;
+        cell.belowMinimum = map_.minRot && r.ROT < *map_.minRot;
+        cell.done = true;
+      } catch (...) {
+        std::lock_guard lock(mutex_);
+        if (i < errorCell_) {
+          errorCell_ = i;
+          error_ = std::current_exception();
+        }
+        stop_ = true;
+      }
+      std::lock_guard lock(mutex_);
+      if (cell.done && (++done_ % reportEvery_ == 0 || done_ == total_)) changed_.notify_one();
+    }
+    std::lock_guard lock(mutex_);
+    ++finished_;
+    changed_.notify_one();
+  }
+
+  // Waits for the workers, telling the progress on this thread as it goes.
+  void Report(unsigned threads) {
+    int reported = 0;
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      changed_.wait(lock, [&] { return done_ != reported || finished_ == threads; });
+      const bool finished = finished_ == threads;
+      if (done_ != reported && request_.progress) {
+        reported = done_;
+        lock.unlock();
+        request_.progress(reported, total_);
+        lock.lock();
+      }
+      reported = done_;
+      if (finished) return;
+    }
+  }
+
+  const TRoomRecord& room_;
+  const RotMapRequest& request_;
+  const bool decimalPunkt_;
+  RotMap& map_;
+  const int total_;
+  const int reportEvery_;
+  std::atomic<std::size_t> next_{0};
+  std::atomic<bool> stop_{false};
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  int done_ = 0;  // the counts and the error under mutex_
+  unsigned finished_ = 0;
+  std::size_t errorCell_ = std::numeric_limits<std::size_t>::max();
+  std::exception_ptr error_;
+};
+
+}  // namespace
+
+RotMap ComputeRotMap(const TRoomRecord& room, const RotMapRequest& request, bool decimalPunkt) {
+  if (!(request.distance > 0))
+    throw CalculationError("Avståndet till ytan måste vara större än 0");
+  if (!(request.step > 0)) throw CalculationError("Steget måste vara större än 0");
+  RotMap map;
+  map.surface = request.surface;
+  map.distance = evaluation::Single(request.distance);
+  map.step = request.step;
+  evaluation::StoredRoom stored(room, decimalPunkt);
+  map.width = stored.Single(request.surface, 0, SurfaceCell::X2);
+  map.height = stored.Single(request.surface, 0, SurfaceCell::Y2);
+  try {
+    map.minRot = evaluation::Number(room.MinRot.Text(), decimalPunkt);
+  } catch (const ConversionError&) {
+    map.minRot.reset();  // no minimum to compare with
+  }
+
+  const std::vector<float> xs = MapPositions(map.width, request.step);
+  const std::vector<float> ys = MapPositions(map.height, request.step);
+  if (xs.size() * ys.size() > kMaxMapPoints) TooManyPoints();
+  map.columns = static_cast<int>(xs.size());
+  map.rows = static_cast<int>(ys.size());
+  map.cells.reserve(xs.size() * ys.size());
+  for (const float y : ys)
+    for (const float x : xs) map.cells.push_back({x, y});
+
+  unsigned threads = request.threads ? request.threads : std::thread::hardware_concurrency();
+  threads = std::clamp<unsigned>(threads, 1, 64);
+  threads = std::min<unsigned>(threads, static_cast<unsigned>(map.cells.size()));
+  if (threads > 0) {
+    MapRun(room, request, decimalPunkt, map).Run(threads);
+  } else if (request.progress) {
+    request.progress(0, 0);
+  }
+  return map;
+}
+
+}  // namespace virano

@@ -1,0 +1,57 @@
+#pragma once
+// The picture of a ROT map, the same in the window "ROT-karta" and in the
+// PNG file of virano-kalkyl: the main surface drawn as in the room drawing
+// with the map as a colour field, the cells below the room's minimum ROT
+// hatched and outlined, the sub-surfaces and points on top, a title line
+// and the legend in °C.
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "engine/rotmap.h"
+#include "project/map_drawing.h"
+
+namespace virano {
+
+struct RotKartaData {
+  RotMap map;                // without cells only the surface is drawn
+  RoomDrawingInput drawing;  // the picture sets the area's size and the letter height
+  std::string title;
+};
+
+// The picture laid out in `size` pixels.
+class RotKartaBild {
+ public:
+  RotKartaBild(const RotKartaData& data, QSize size);
+  void Paint(QPainter& painter) const;
+  // The index in the map's cells of the cell holding `pixel`, or -1.
+  int CellAt(QPoint pixel) const;
+  // "Xp / Yp: ROT" of the map point whose cell holds `pixel`; empty elsewhere.
+  QString PointText(QPoint pixel) const;
+
+ private:
+  void PaintCells(QPainter& painter) const;
+  void PaintMinimumOutline(QPainter& painter) const;
+  void PaintLegend(QPainter& painter) const;
+  QRect CellRect(int column, int row) const;
+  bool Below(int column, int row) const;
+
+  const RotKartaData& data_;
+  QSize size_;
+  QFont font_;
+  QRect area_;                   // where the surface is drawn
+  std::vector<int> xEdges_;      // cell edges in pixels, left to right
+  std::vector<int> yEdges_;      // from the lowest Y, so downwards on the picture
+  MapLegend legend_;
+  bool hasLegend_ = false;
+};
+
+// The picture in an image of `size` pixels.
+QImage RotKartaImage(const RotKartaData& data, QSize size);
+
+// The size of the pictures virano-kalkyl writes.
+inline constexpr QSize kRotKartaBildStorlek(960, 640);
+
+}  // namespace virano

@@ -1,0 +1,51 @@
+// The ROT map's picture: hatched cells below the minimum, and the point
+// under the mouse.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <set>
+
+#include "reports/rot_karta_bild.h"
+
+namespace virano {
+namespace {
+
+TEST(RotKartaBild, CellsBelowTheMinimumAreHatchedAndThePointUnderTheMouseIsTold) {
+  int argc = 1;
+  char name[] = "reports_tests";
+  char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QGuiApplication app(argc, argv);
+
+  // A wall 3 m wide and 2 m high with points at 1 and 2 m, 1 m up: the
+  // right one below the minimum of 20 °C.
+  RotKartaData data;
+  RotMap& map = data.map;
+  map.width = 3, map.height = 2, map.step = 1, map.columns = 2, map.rows = 1, map.minRot = 20;
+  map.cells = {{1, 1, 21, 1, false, true}, {2, 1, 19.5f, 1, true, true}};
+  data.drawing.surfaces = {{"Vägg fram", "0", "3", "0", "2", "", "", "", "20"}};
+  const QSize size(600, 400);
+  const QImage image = RotKartaImage(data, size);
+  const RotKartaBild picture(data, size);
+
+  for (int cell = 0; cell < 2; ++cell) {
+    QRect region;
+    for (int y = 0; y < size.height(); ++y)
+      for (int x = 0; x < size.width(); ++x)
+        if (picture.CellAt({x, y}) == cell) region |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(region.isEmpty()) << cell;
+    // The colours well inside the cell: one, or the cell's and the hatching's.
+    std::set<QRgb> colours;
+    const QPoint middle = region.center();
+    for (int y = middle.y() - 10; y < middle.y() + 10; ++y)
+      for (int x = middle.x() - 10; x < middle.x() + 10; ++x) colours.insert(image.pixel(x, y));
+    EXPECT_EQ(colours.size(), cell == 0 ? 1u : 2u) << cell;
+    EXPECT_EQ(picture.PointText(middle),
+              cell == 0 ? QStringLiteral("1,00 / 1,00: 21,00") : QStringLiteral("2,00 / 1,00: 19,50"));
+  }
+  EXPECT_EQ(picture.CellAt({0, 0}), -1);
+  EXPECT_EQ(picture.PointText({0, 0}), QString());
+}
+
+}  // namespace
+}  // namespace virano

@@ -1,0 +1,99 @@
+#include "karta.h"
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+#include "project/csv.h"
+#include "project/numbers.h"
+#include "project/recordfile.h"
+
+namespace virano::kalkyl {
+namespace {
+
+// ASCII letters in lower case; "ä", "ö" are compared as written.
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+MainSurface SurfaceOf(const std::string& text) {
+  for (int s = 0; s < kMainSurfaceCount; ++s)
+    if (text == std::to_string(s) || Lower(text) == Lower(std::string(kMainSurfaceCaptions[s])))
+      return MainSurface(s);
+  throw OptionError("okänd yta: " + text + " (Vägg fram, Vägg vänster, Vägg höger, Vägg bak, "
+                    "Golv, Tak eller 0–5)");
+}
+
+long double PositiveLength(const std::string& option, const std::string& text,
+                           bool decimalPunkt) {
+  try {
+    const long double value = StrToFloat(DecimalFormat(text, decimalPunkt), decimalPunkt);
+    if (value > 0) return value;
+  } catch (const ConversionError&) {
+  }
+  throw OptionError(option + " ska vara en längd i meter större än 0: " + text);
+}
+
+}  // namespace
+
+std::vector<std::string> TakeMapAndCsvOptions(const std::vector<std::string>& args,
+                                              MapAndCsvOptions& options, bool decimalPunkt) {
+  std::vector<std::string> rest;
+  bool lengthGiven = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--csv") {
+      options.csv = true;
+      continue;
+    }
+    if (arg != "--karta" && arg != "--avstand" && arg != "--steg") {
+      rest.push_back(arg);
+      continue;
+    }
+    if (i + 1 == args.size()) throw OptionError(arg + " saknar sitt värde");
+    const std::string& value = args[++i];
+    if (arg == "--karta") {
+      options.surface = SurfaceOf(value);
+    } else {
+      (arg == "--avstand" ? options.distance : options.step) =
+          PositiveLength(arg, value, decimalPunkt);
+      lengthGiven = true;
+    }
+  }
+  if (lengthGiven && !options.surface) throw OptionError("--avstand och --steg gäller --karta");
+  return rest;
+}
+
+void TableOutput::Row(std::span<const std::string> cells) {
+  if (!started_ && csv_) out_ << kUtf8Bom;
+  started_ = true;
+  if (csv_) {
+    out_ << CsvRecord(cells, decimalPunkt_);
+    return;
+  }
+  for (std::size_t c = 0; c < cells.size(); ++c) out_ << (c > 0 ? "\t" : "") << cells[c];
+  out_ << '\n';
+}
+
+void TableOutput::BetweenTables() { out_ << (csv_ ? "\r\n" : "\n"); }
+
+RoomMap ComputeMap(const MapAndCsvOptions& options, const std::filesystem::path& project,
+                   int room, bool decimalPunkt) {
+  RoomMap result{std::make_unique<TRoomRecord>(), {}};
+  ProjectFile(project).Read(room, *result.room);
+  RotMapRequest request;
+  request.surface = *options.surface;
+  request.distance = options.distance;
+  request.step = options.step;
+  result.map = ComputeRotMap(*result.room, request, decimalPunkt);
+  return result;
+}
+
+void PrintMap(const MapAndCsvOptions& options, const std::filesystem::path& project, int room,
+              bool decimalPunkt, TableOutput& out) {
+  const RotMap map = ComputeMap(options, project, room, decimalPunkt).map;
+  for (const RotMapRow& row : RotMapTable(map, decimalPunkt)) out.Row(row);
+}
+
+}  // namespace virano::kalkyl
