@@ -107,14 +107,8 @@ TEST_F(SummaryTest, AFaultyRoomKeepsTheUserOnIndata) {
 // user on "Indata".
 TEST_F(SummaryTest, ErrorsMarkedGoWithTheirProjectOrRoom) {
   const std::function<void()> commands[] = {
-      [this] {
-        dialogs.files.push_back(MakeProject(QStringLiteral("sund.rot"), {"D"}));
-        form->Oppna1->trigger();
-      },
-      [this] {
-        dialogs.answers.push_back(true);
-        QTest::mouseClick(form->RaderaRumButton, Qt::LeftButton);
-      }};
+      [this] { dialogs.files.push_back(MakeProject(QStringLiteral("sund.rot"), {"D"})), form->Oppna1->trigger(); },
+      [this] { dialogs.answers.push_back(true), QTest::mouseClick(form->RaderaRumButton, Qt::LeftButton); }};
   for (const auto& command : commands) {
     OpenNoFloorIn3();
     ClickTab(TForm1::kIndata);

@@ -117,18 +117,13 @@ TEST_F(UsersTest, TheOpenDialogStartsWithTheProjectOpenedLast) {
 }
 
 // Only a name chosen from the list starts the open dialog: a registered name
-// typed does not when Enter is pressed, the box is left or the window closes.
+// typed does not when Enter is pressed or the box is left.
 TEST_F(UsersTest, OnlyANameChosenFromTheListStartsTheOpenDialog) {
   Restart({{"Anna", {}}, {"Tom", {}}});
-  for (const QString& name : {u"Tom"_s, u"Anna"_s}) {
-    form->UserComboBox->setFocus();
-    TypeUser(name);
-    QTest::keyClick(form->UserComboBox, Qt::Key_Return);
-    form->OpenButton->setFocus();
-  }
   form->UserComboBox->setFocus();
   TypeUser(u"Tom"_s);
-  form.reset();
+  QTest::keyClick(form->UserComboBox, Qt::Key_Return);
+  form->OpenButton->setFocus();
   EXPECT_TRUE(dialogs.calls.empty());
   Restart();
   dialogs.files.push_back(std::nullopt);
