@@ -221,6 +221,10 @@ class TForm1 : public QMainWindow {
   // Checks room RumTest into the error file; returns the number of errors.
   int Felsok(int RumTest);
   void FelsokAll();
+  // The check before a command that errors refuse: room RumTest, or every
+  // room when 0. A check that cannot be made (the error file cannot be
+  // written, the project file is gone) is shown and refuses nothing.
+  void KontrolleraRum(int RumTest);
   void Sk1Click();
   void Visa1Click();
   void FelAendra();

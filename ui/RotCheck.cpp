@@ -35,6 +35,17 @@ void TForm1::FelsokAll() {
     if (Felsok(k) > 0) return;
 }
 
+void TForm1::KontrolleraRum(int RumTest) {
+  try {
+    if (RumTest == 0)
+      FelsokAll();
+    else
+      Felsok(RumTest);
+  } catch (const FileError& error) {
+    dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
+  }
+}
+
 void TForm1::Sk1Click() {
   if (!FilOK) {
     dialogs_.Message(QStringLiteral("Ingen fil är vald"));

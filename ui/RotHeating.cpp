@@ -90,8 +90,15 @@ void TForm1::IncROTExit() {
 }
 
 void TForm1::RotChange() {
-  MinRot->setText(QString::fromStdString(
-      MinRotText(Rot->text().toStdString(), IncROT->text().toStdString(), DecimalPunkt)));
+  std::string minRot;
+  try {
+    minRot = MinRotText(Rot->text().toStdString(), IncROT->text().toStdString(), DecimalPunkt);
+  } catch (const ConversionError&) {
+    // A room being shown brings its own minimum ROT, whatever its target holds.
+    if (LaddarRum) return;
+    throw;
+  }
+  MinRot->setText(QString::fromStdString(minRot));
   DataAendrad = true;
 }
 

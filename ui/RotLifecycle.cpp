@@ -87,7 +87,11 @@ TForm1::TForm1(Dialogs& dialogs, const QStringList& arguments, TSplashForm* spla
   Form2 = std::make_unique<TForm2>(this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The focus leaves the controls while the window's state is whole: a box
+  // that finishes its edit on the way reaches live handlers.
+  hide();
+}
 
 void TForm1::ConnectHandlers() {
   for (QLineEdit* edit : {Anl1, Anl2, Signatur})

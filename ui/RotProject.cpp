@@ -84,6 +84,8 @@ void TForm1::OpenButtonClick() {
                                              : QFileInfo(FilNamn).absolutePath();
   const std::optional<QString> chosen = dialogs_.OpenFile(OpenDialog1);
   if (!chosen || !FolderExists(dialogs_, *chosen)) return;
+  // The dialog keeps the file chosen: the next one starts with it.
+  OpenDialog1.fileName = *chosen;
   FilNamn = *chosen;
   FilValKontroll();
   PaintBox1Click();
@@ -97,6 +99,8 @@ void TForm1::FilValKontroll() {
   FilOK = true;
   NyFil = false;
   RumSparat = false;
+  // Errors marked belong to the project shown before.
+  FelMarkerat = false;
   NollStaellIndata();
   NollStaellSammanst();
   FilNamn = WithoutExtension(FilNamn);

@@ -3,10 +3,12 @@
 // all of the shown room's when the room temperature changes.
 #include <QComboBox>
 #include <QLineEdit>
+#include <exception>
 
 #include "Rot.h"
 #include "RotRecord.h"
 #include "StringGrid.h"
+#include "project/numbers.h"
 #include "project/thermal.h"
 
 namespace virano {
@@ -35,7 +37,9 @@ void TForm1::RumsTempChange() {
   const std::string rumsTemp = RumsTemp->text().toStdString();
   SetField(rec.RumsTemp, FormatDecimal(RumsTemp->text()));
   // The record is written also when no row has the values to compute from
-  // and when a value is not a number, with the rows computed until then.
+  // and when a value is not a number, with the rows computed until then. A
+  // room being shown is shown all the same: such a value is no error there.
+  std::exception_ptr failure;
   try {
     for (int r = 0; r < kSurfaceRowsPerBlock && !rumsTemp.empty(); ++r) {
       for (auto& block : rec.Ytor) {
@@ -45,11 +49,13 @@ void TForm1::RumsTempChange() {
                                             row.TempUtsida.Text(), DecimalPunkt));
       }
     }
+  } catch (const ConversionError&) {
+    if (!LaddarRum) failure = std::current_exception();
   } catch (...) {
-    file.Write(k, rec);
-    throw;
+    failure = std::current_exception();
   }
   file.Write(k, rec);
+  if (failure) std::rethrow_exception(failure);
 
   // Showing the room again ends the user's typing in the box: the box keeps
   // the focus and the place of the cursor.

@@ -23,7 +23,7 @@ void TForm1::NyttRumButtonClick() {
   if (!FilVald()) return;
   // What was typed is stored first, so that the check sees it.
   if (DataAendrad) SparaData();
-  Felsok(VisatRum());
+  KontrolleraRum(VisatRum());
   const bool noName = RumsNamn->text().isEmpty();
   const bool noSurface = ComboBox1->currentText().isEmpty();
   if (noName || noSurface || FelMarkerat) {
@@ -45,6 +45,9 @@ void TForm1::RaderaRumButtonClick() {
   if (!FilVald()) return;
   dialogs_.Beep();
   if (!dialogs_.QuestionYesNo(QStringLiteral("Skall visat rum raderas?"), Question::Deletes)) return;
+  // Errors marked may be the deleted room's; the checks mark again those of
+  // the rooms that remain.
+  FelMarkerat = false;
   const ProjectFile file = ProjektFil(FilNamn);
   const int rooms = static_cast<int>(file.Count() - 1);
   const int k = VisatRum();
@@ -84,7 +87,7 @@ void TForm1::UpDown1Changing(bool& allowChange) {
     allowChange = false;
     return;
   }
-  Felsok(VisatRum());
+  KontrolleraRum(VisatRum());
   if (FelMarkerat) allowChange = false;
 }
 

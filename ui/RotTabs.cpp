@@ -16,7 +16,7 @@ void TForm1::PageControl1Changing(bool& allowChange) {
     return;
   }
   if (!FilOK) return;
-  FelsokAll();
+  KontrolleraRum(0);
   // With errors marked, "Indata" cannot be left.
   if (FelMarkerat && ActivePage() == kIndata) allowChange = false;
 }

@@ -208,9 +208,11 @@ bool TForm1::SparaMedFraga(const std::function<void()>& store) {
   if (!dialogs_.QuestionYesNo(QStringLiteral("Ändringarna kunde inte sparas. Fortsätta utan att spara?"),
                               Question::Deletes))
     return false;
-  // Going on drops the changes: later stores do not retry them.
+  // Going on drops the changes, a new room not yet stored among them: later
+  // stores do not retry them, and the next room shown is read as stored.
   DataAendrad = false;
   RumSparat = false;
+  RumEjLagrat = false;
   return true;
 }
 

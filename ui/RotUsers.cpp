@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTimer>
 #include <functional>
 
 #include "Katalog.h"
@@ -37,6 +39,33 @@ void OnDoubleClick(QWidget* widget, std::function<void()> action) {
   widget->installEventFilter(filter);
 }
 
+// Runs `action` when the user chooses an entry of the editable `box` from
+// its list, with the mouse or the arrow keys. The box reports a typed text
+// that matches an entry as chosen too when it loses the focus (to another
+// control, a message or a window closing) or Enter is pressed in it: that
+// is no choice.
+void OnListChoice(QComboBox* box, std::function<void()> action) {
+  struct Filter : QObject {
+    bool finishing = false;  // the box is finishing a typed text
+    bool eventFilter(QObject*, QEvent* event) override {
+      const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+      const bool finishes = event->type() == QEvent::FocusOut ||
+                            (key != nullptr && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter));
+      if (finishes && !finishing) {
+        finishing = true;
+        QTimer::singleShot(0, this, [this] { finishing = false; });
+      }
+      return false;
+    }
+  };
+  auto* filter = new Filter;
+  filter->setParent(box);
+  box->installEventFilter(filter);
+  QObject::connect(box, &QComboBox::activated, filter, [filter, action = std::move(action)] {
+    if (!filter->finishing) action();
+  });
+}
+
 // The files of the project whose path without extension is `stem`: the
 // stem followed by an extension that begins ".ro", in name order.
 QStringList ProjectFiles(const QString& stem) {
@@ -61,7 +90,7 @@ bool SamePath(const QString& a, const QString& b) {
 }  // namespace
 
 void TForm1::ConnectUserHandlers() {
-  connect(UserComboBox, &QComboBox::activated, this, [this] { UserComboBoxClick(); });
+  OnListChoice(UserComboBox, [this] { UserComboBoxClick(); });
   OnDoubleClick(UserComboBox->lineEdit(), [this] { UserComboBoxDblClick(); });
   connect(NyAnvButton, &QPushButton::clicked, this, [this] { NyAnvButtonClick(); });
   connect(RedigeraUserButton, &QPushButton::clicked, this, [this] { RedigeraUserButtonClick(); });

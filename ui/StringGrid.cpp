@@ -115,6 +115,15 @@ class TGridDelegate : public QStyledItemDelegate {
             [grid = grid_, col, row](const QString& text) { grid->EditorTextChanged(col, row, text); });
     return editor;
   }
+  bool eventFilter(QObject* editor, QEvent* event) override {
+    // Enter goes on to the grid, which takes the text and moves on at once;
+    // the delegate would take it once more, later.
+    if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) return false;
+    }
+    return QStyledItemDelegate::eventFilter(editor, event);
+  }
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
     QStyledItemDelegate::paint(painter, option, index);
@@ -143,6 +152,9 @@ class THeadingView : public QHeaderView {
 
  protected:
   void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+    // A column of width 0 (the marker column of the results) shows nothing;
+    // the style cannot paint a section without area.
+    if (rect.width() <= 0 || rect.height() <= 0) return;
     painter->save();
     QStyleOptionHeader option;
     initStyleOption(&option);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 #include <stdexcept>
 
 #include "Application.h"
@@ -74,6 +75,16 @@ class StringGridTest : public ::testing::Test {
   QRect CellRect(int col, int row) {
     return grid.visualRect(grid.model()->index(row - grid.FixedRows(), col));
   }
+  // The warnings Qt gives while `action` runs, one a line.
+  static std::string Warnings(const std::function<void()>& action) {
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
+    action();
+    qInstallMessageHandler(previous);
+    return warnings.join(QLatin1Char('\n')).toStdString();
+  }
   TStringGrid grid{3, 6, 2};
 };
 
@@ -138,7 +149,11 @@ TEST_F(StringGridTest, EveryKeystrokeOfTheEditorIsReported) {
   auto* editor = grid.findChild<QLineEdit*>();
   ASSERT_NE(editor, nullptr);
   QTest::keyClick(editor, Qt::Key_2);
-  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(Warnings([&] {
+              QTest::keyClick(editor, Qt::Key_Return);
+              QCoreApplication::processEvents();
+            }),
+            "");
   EXPECT_EQ(edits, (std::vector<QString>{"1", "12"}));
   EXPECT_EQ(grid.Cells(0, 2), QStringLiteral("12"));
 }
@@ -149,6 +164,12 @@ TEST_F(StringGridTest, ReadOnlyGridOpensNoEditor) {
   QTest::keyClicks(&grid, QStringLiteral("9"));
   EXPECT_EQ(grid.findChild<QLineEdit*>(), nullptr);
   EXPECT_EQ(grid.Cells(0, 2), QString());
+}
+
+TEST_F(StringGridTest, AColumnOfWidthZeroPaintsQuietly) {
+  grid.SetCells(1, 0, QStringLiteral("NR"));
+  grid.SetColWidths(1, 0);
+  EXPECT_EQ(Warnings([&] { grid.grab(); }), "");
 }
 
 TEST(UpDownTest, StepsWithinItsRangeIntoTheAssociate) {

@@ -83,5 +83,19 @@ TEST_F(FailedStoreTest, GoingOnStopsRetryingAndSaveAsTakesTheChangesAlong) {
   EXPECT_EQ(Bytes(file_), before_);
 }
 
+// A new room that could not be written goes with the changes given up: the
+// room stepped to is shown as stored, and not written empty.
+TEST_F(FailedStoreTest, GivingUpANewRoomLeavesTheOthersAlone) {
+  file_ = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
+  Open(file_);
+  ClickTab(TForm1::kIndata);
+  faults::Inject(FilePath(file_), faults::Step::Write, EACCES, 2);  // the new room and its store
+  QTest::mouseClick(form->NyttRumButton, Qt::LeftButton);
+  dialogs.answers = {true};
+  form->UpDown1->Step(-1);
+  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("B"));
+  EXPECT_EQ(FieldText(Record(file_, 2).Ytor[FrontWall][0].Namn), QStringLiteral("Vägg fram"));
+}
+
 }  // namespace
 }  // namespace virano::testing

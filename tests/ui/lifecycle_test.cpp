@@ -1,5 +1,6 @@
 // Start, closing, the help menu and the edits that mark the window changed.
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -88,6 +89,20 @@ TEST_F(LifecycleTest, AnErrorWhileClosingKeepsTheWindow) {
   EXPECT_TRUE(form->isVisible());
   ASSERT_FALSE(dialogs.Messages().empty());
   EXPECT_EQ(dialogs.calls.back().messageKind, MessageKind::Error);
+}
+
+// A window going away lets the focus go while it is whole: a box finishing
+// its edit on the way reaches live handlers.
+TEST_F(LifecycleTest, TheFocusLeavesBeforeTheWindowGoes) {
+  ShowActive();
+  form->LuftHastComboBox->setFocus();
+  QObject* window = form.get();
+  bool whole = false;
+  QObject watch;
+  QObject::connect(qApp, &QApplication::focusChanged, &watch,
+                   [&] { whole = qobject_cast<TForm1*>(window) != nullptr; });
+  form.reset();
+  EXPECT_TRUE(whole);
 }
 
 TEST_F(LifecycleTest, GeneralDataAndReportSettingsMarkTheWindowChanged) {

@@ -5,9 +5,11 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QToolButton>
+#include <optional>
 
 #include "FelInfo.h"
 #include "ProjectFixture.h"
+#include "ReadOnlyFolder.h"
 
 namespace virano::testing {
 namespace {
@@ -101,6 +103,41 @@ TEST_F(SummaryTest, AFaultyRoomKeepsTheUserOnIndata) {
   EXPECT_EQ(FieldText(Record(file, 1).Ytor[Floor][0].Namn), QStringLiteral("Golv"));
 }
 
+// The errors of a project closed or of a room deleted no longer keep the
+// user on "Indata".
+TEST_F(SummaryTest, ErrorsMarkedGoWithTheirProjectOrRoom) {
+  const std::function<void()> commands[] = {
+      [this] { dialogs.files.push_back(MakeProject(QStringLiteral("sund.rot"), {"D"})), form->Oppna1->trigger(); },
+      [this] { dialogs.answers.push_back(true), QTest::mouseClick(form->RaderaRumButton, Qt::LeftButton); }};
+  for (const auto& command : commands) {
+    OpenNoFloorIn3();
+    ClickTab(TForm1::kIndata);
+    form->UpDown1->SetPosition(3);  // where the walk stopped
+    ASSERT_TRUE(form->FelMarkerat);
+    command();
+    ClickTab(TForm1::kSammanst);
+    EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
+  }
+}
+
+// A project whose rooms cannot be checked, its file gone or its folder
+// taking no error file, keeps the user on no tab and in no room.
+TEST_F(SummaryTest, ACheckThatCannotBeMadeRefusesNothing) {
+  for (const bool removed : {true, false}) {
+    const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
+    Open(file);
+    ClickTab(TForm1::kIndata);
+    QFile::remove(Path(QStringLiteral("hus.rof")));
+    std::optional<ReadOnlyFolder> folder;
+    if (removed) QFile::remove(file); else folder.emplace(dir_.path());
+    if (!removed) form->UpDown1->Step(-1);
+    ClickTab(TForm1::kSammanst);
+    EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
+    EXPECT_EQ(form->Nummer->text(), removed ? QStringLiteral("2") : QStringLiteral("1"));
+    EXPECT_FALSE(dialogs.Messages().empty());
+  }
+}
+
 TEST_F(SummaryTest, TheJumpAndSokStoreWhatWasTypedFirst) {
   const QString file = OpenNoFloorIn3();
   ClickTab(TForm1::kIndata);  // the walk lists room 3
@@ -127,7 +164,6 @@ TEST_F(SummaryTest, ANewRoomIsCheckedWithWhatWasTyped) {
   ClickTab(TForm1::kIndata);
   ChooseSurface(Ceiling);
   TypeCell(form->StringGrid1, 8, 2, QStringLiteral("21"));
-  form->FelMarkerat = false;  // as selecting a cell does
   QTest::mouseClick(form->NyttRumButton, Qt::LeftButton);
   EXPECT_EQ(Records(file), 3);
 }
@@ -170,8 +206,8 @@ TEST_F(SummaryTest, ATypedRoomShowsWhatTheCommandLinePrints) {
   // (X1 and Y1 read 0), its sub-surfaces and its point.
   const struct {
     const char* size;
-    QStringList subs;
-    const char* point;
+    QStringList subs = {};
+    const char* point = nullptr;
   } room[] = {{"4|2,5|19", {"Fönster|1|3|1|2||||12", "Radiator|1|3|0,1|0,7||||45"}, "2|1,2|1"},
               {"5|2,5|20"}, {"5|2,5|20"}, {"4|2,5|20,5"}, {"4|5|21", {}, "1|2,5|0,6"}, {"4|5|20"}};
   const auto type = [this](TStringGrid* grid, int row, const QString& cells, QList<int> cols) {
@@ -185,7 +221,6 @@ TEST_F(SummaryTest, ATypedRoomShowsWhatTheCommandLinePrints) {
     for (int r = 0; r < room[s].subs.size(); ++r) type(form->StringGrid1, 3 + r, room[s].subs[r], {});
     if (room[s].point != nullptr) type(form->StringGrid2, 1, QString::fromUtf8(room[s].point), {});
   }
-  form->FelMarkerat = false;  // as selecting a cell does
   ClickTab(TForm1::kSammanst);
   ASSERT_EQ(form->ActivePage(), TForm1::kSammanst);
   ChooseView(1);

@@ -142,6 +142,34 @@ TEST_F(TransferTest, ABoxsHandlerRunsOnlyWhenItsTextChanges) {
   EXPECT_EQ(form->RumsNamn->palette().color(QPalette::Base), colours::kRed);
 }
 
+// A room whose target ROT or room temperature is empty or no number (a file
+// written elsewhere) is shown whole and in its own place, without messages;
+// typing such a target is still refused.
+TEST_F(TransferTest, ARoomWithoutANumberWhereOneBelongsIsShownWhole) {
+  const std::pair<const char*, const char*> foreign[] = {{"", "20"}, {"", ""}, {"20", "x"}};
+  for (const auto& [rot, rumsTemp] : foreign) {
+    const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B"}, [&](int k, TRoomRecord& r) {
+      SetCells(r.Ytor[FrontWall][1], k == 1 ? QStringLiteral("Fönster|1|3|1|2|2|0,13|-18|10")
+                                            : QStringLiteral("Dörr|1|2|0|2|2|0,13|-18|18"));
+      if (k == 2) r.Rot.SetText(rot), r.RumsTemp.SetText(rumsTemp);
+    });
+    Open(file);
+    EXPECT_EQ(form->VisaFilNamn->text(), form->FilNamn);
+    ClickTab(TForm1::kIndata);
+    form->UpDown1->Step(-1);
+    form->UpDown1->Step(1);
+    EXPECT_EQ(form->StringGrid1->Cells(0, 3) + form->RumsTemp->text(), QStringLiteral("Dörr") + rumsTemp);
+    ClickTab(TForm1::kFilhantering);
+    EXPECT_EQ(FieldText(Record(file, 2).Ytor[FrontWall][1].Namn), QStringLiteral("Dörr"));
+    EXPECT_EQ(dialogs.Messages(), std::vector<QString>());
+  }
+  ClickTab(TForm1::kIndata);
+  form->Rot->setFocus();
+  form->Rot->selectAll();
+  QTest::keyClick(form->Rot, Qt::Key_Backspace);
+  EXPECT_EQ(dialogs.Messages(), std::vector{QStringLiteral("'' är inte ett giltigt flyttal")});
+}
+
 TEST_F(TransferTest, CeilingOutputAndOwnTemperaturesAreStoredWhenEdited) {
   const QString file = MakeProject(QStringLiteral("hus.rot"), {"A"});
   Open(file);

@@ -103,6 +103,35 @@ TEST_F(UsersTest, ChoosingOrDoubleClickingFindsOnlyTheNameSpelledAlike) {
   EXPECT_EQ(dialogs.Messages(), (std::vector{u"Senast använda bibliotek är\n"_s + b}));
 }
 
+// The open dialog starts with the project opened last, also after a user's
+// folder was chosen.
+TEST_F(UsersTest, TheOpenDialogStartsWithTheProjectOpenedLast) {
+  Restart({{"Anna", Folder(u"a"_s)}});
+  Folder(u"b"_s);
+  const QString project = MakeProject(u"b/Hus.rot"_s, {u"Kök"_s});
+  dialogs.files.push_back(project);
+  StartDirOnChoosing(u"Anna"_s);
+  dialogs.files.push_back(std::nullopt);
+  QTest::mouseClick(form->OpenButton, Qt::LeftButton);
+  EXPECT_EQ(dialogs.calls.back().options.fileName, project);
+}
+
+// Only a name chosen from the list starts the open dialog: a registered name
+// typed does not when Enter is pressed or the box is left.
+TEST_F(UsersTest, OnlyANameChosenFromTheListStartsTheOpenDialog) {
+  Restart({{"Anna", {}}, {"Tom", {}}});
+  form->UserComboBox->setFocus();
+  TypeUser(u"Tom"_s);
+  QTest::keyClick(form->UserComboBox, Qt::Key_Return);
+  form->OpenButton->setFocus();
+  EXPECT_TRUE(dialogs.calls.empty());
+  Restart();
+  dialogs.files.push_back(std::nullopt);
+  form->UserComboBox->setFocus();
+  QTest::keyClick(form->UserComboBox, Qt::Key_Down);
+  EXPECT_EQ(dialogs.calls.back().kind, DialogCall::OpenFile);
+}
+
 TEST_F(UsersTest, OpeningAndSaveAsRecordTheFolderOfARegisteredNameOnly) {
   Restart({{"Anna", {}}});
   const QString project = MakeProject(u"Hus.rot"_s, {u"Kök"_s});
