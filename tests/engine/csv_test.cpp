@@ -56,6 +56,9 @@ TEST(Csv, ResultTableReadsBackFieldByFieldWithEitherSeparator) {
   const Fields fields = {"a", "", "1,5", " x", "y\t", "ra\nd", "\"", "ä"};
   EXPECT_EQ(CsvRecord(fields, false), "a;;1,5;\" x\";\"y\t\";\"ra\nd\";\"\"\"\";ä\r\n");
   EXPECT_EQ(CsvRecord(fields, true), "a,,\"1,5\",\" x\",\"y\t\",\"ra\nd\",\"\"\"\",ä\r\n");
+  // Formulas stay text; numbers stay numbers.
+  const Fields formulas = {"=1+1", "@SUM(A1)", "+46 8", "-2+3", "-", "-20", "+0,5", "-1.25", "20-"};
+  EXPECT_EQ(CsvRecord(formulas, false), "'=1+1;'@SUM(A1);'+46 8;'-2+3;'-;-20;+0,5;-1.25;20-\r\n");
 }
 
 }  // namespace

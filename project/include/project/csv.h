@@ -16,7 +16,8 @@ inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // One line: the fields joined by the separator, ended by CR LF. A field is
 // quoted, its quotes doubled, when it holds the separator, a quote or a line
-// break, or begins or ends with a blank (which readers may trim).
+// break, or begins or ends with a blank (which readers may trim). A text that
+// a spreadsheet program would run as a formula gets an apostrophe before it.
 std::string CsvRecord(std::span<const std::string> fields, bool decimalPunkt);
 
 // A whole table as a file's text: the byte-order mark and one line per row.
