@@ -249,39 +249,4 @@ int SidVinkelKoeff(Calculation& calc, SideView view, int KP, float Zp, float Chp
   return calc.table ? calc.table->RowCount() - 1 : -1;
 }
 
-#define VIRANO_SIDE(name)                                                          \
-  int SidVinkelKoeff##name(Calculation& c, int KP, float Zp, float ChpX, float ChpY) { \
-    return SidVinkelKoeff(c, SideView::name, KP, Zp, ChpX, ChpY);                  \
-  }
-#define VIRANO_SIDE_E(name)                                                                 \
-  int SidVinkelKoeff##name(Calculation& c, int KP, float Zp, float ChpX, float ChpY, float E) { \
-    return SidVinkelKoeff(c, SideView::name, KP, Zp, ChpX, ChpY, E);                        \
-  }
-VIRANO_SIDE(LeftWall)
-VIRANO_SIDE_E(RightWall)
-VIRANO_SIDE_E(Ceiling)
-VIRANO_SIDE_E(Floor)
-VIRANO_SIDE(RearWallFromLeft)
-VIRANO_SIDE_E(FrontWallFromLeft)
-VIRANO_SIDE_E(CeilingFromLeft)
-VIRANO_SIDE_E(FloorFromLeft)
-VIRANO_SIDE(FrontWallFromRight)
-VIRANO_SIDE_E(RearWallFromRight)
-VIRANO_SIDE_E(CeilingFromRight)
-VIRANO_SIDE_E(FloorFromRight)
-VIRANO_SIDE(RightWallFromRear)
-VIRANO_SIDE_E(LeftWallFromRear)
-VIRANO_SIDE_E(CeilingFromRear)
-VIRANO_SIDE_E(FloorFromRear)
-VIRANO_SIDE_E(FrontWallFromFloor)
-VIRANO_SIDE(LeftWallFromFloor)
-VIRANO_SIDE_E(RightWallFromFloor)
-VIRANO_SIDE_E(RearWallFromFloor)
-VIRANO_SIDE(FrontWallFromCeiling)
-VIRANO_SIDE(LeftWallFromCeiling)
-VIRANO_SIDE_E(RightWallFromCeiling)
-VIRANO_SIDE_E(RearWallFromCeiling)
-#undef VIRANO_SIDE
-#undef VIRANO_SIDE_E
-
 }  // namespace virano

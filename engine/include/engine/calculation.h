@@ -101,55 +101,6 @@ inline constexpr int kSideViewCount = 24;
 int SidVinkelKoeff(Calculation& calc, SideView view, int KP, float Zp, float ChpX, float ChpY,
                    float E = 0);
 
-// The named side evaluations; those with a last length take E.
-int SidVinkelKoeffLeftWall(Calculation& c, int KP, float Zp, float ChpX, float ChpY);
-int SidVinkelKoeffRightWall(Calculation& c, int KP, float Zp, float ChpX, float ChpY,
-                            float X2wall);
-int SidVinkelKoeffCeiling(Calculation& c, int KP, float Zp, float ChpX, float ChpY,
-                          float Y2wall);
-int SidVinkelKoeffFloor(Calculation& c, int KP, float Zp, float ChpX, float ChpY,
-                        float Y2z);
-int SidVinkelKoeffRearWallFromLeft(Calculation& c, int KP, float Zp, float ChpX,
-                                   float ChpY);
-int SidVinkelKoeffFrontWallFromLeft(Calculation& c, int KP, float Zp, float ChpX,
-                                    float ChpY, float X2wall);
-int SidVinkelKoeffCeilingFromLeft(Calculation& c, int KP, float Zp, float ChpX,
-                                  float ChpY, float Y2wall);
-int SidVinkelKoeffFloorFromLeft(Calculation& c, int KP, float Zp, float ChpX,
-                                float ChpY, float Y2z);
-int SidVinkelKoeffFrontWallFromRight(Calculation& c, int KP, float Zp, float ChpX,
-                                     float ChpY);
-int SidVinkelKoeffRearWallFromRight(Calculation& c, int KP, float Zp, float ChpX,
-                                    float ChpY, float X2wall);
-int SidVinkelKoeffCeilingFromRight(Calculation& c, int KP, float Zp, float ChpX,
-                                   float ChpY, float Y2wall);
-int SidVinkelKoeffFloorFromRight(Calculation& c, int KP, float Zp, float ChpX,
-                                 float ChpY, float Y2z);
-int SidVinkelKoeffRightWallFromRear(Calculation& c, int KP, float Zp, float ChpX,
-                                    float ChpY);
-int SidVinkelKoeffLeftWallFromRear(Calculation& c, int KP, float Zp, float ChpX,
-                                   float ChpY, float X2wall);
-int SidVinkelKoeffCeilingFromRear(Calculation& c, int KP, float Zp, float ChpX,
-                                  float ChpY, float Y2wall);
-int SidVinkelKoeffFloorFromRear(Calculation& c, int KP, float Zp, float ChpX,
-                                float ChpY, float Y2z);
-int SidVinkelKoeffFrontWallFromFloor(Calculation& c, int KP, float Zp, float ChpX,
-                                     float ChpY, float Y2wall);
-int SidVinkelKoeffLeftWallFromFloor(Calculation& c, int KP, float Zp, float ChpX,
-                                    float ChpY);
-int SidVinkelKoeffRightWallFromFloor(Calculation& c, int KP, float Zp, float ChpX,
-                                     float ChpY, float X2Floor);
-int SidVinkelKoeffRearWallFromFloor(Calculation& c, int KP, float Zp, float ChpX,
-                                    float ChpY, float Y2z);
-int SidVinkelKoeffFrontWallFromCeiling(Calculation& c, int KP, float Zp, float ChpX,
-                                       float ChpY);
-int SidVinkelKoeffLeftWallFromCeiling(Calculation& c, int KP, float Zp, float ChpX,
-                                      float ChpY);
-int SidVinkelKoeffRightWallFromCeiling(Calculation& c, int KP, float Zp, float ChpX,
-                                       float ChpY, float X2Floor);
-int SidVinkelKoeffRearWallFromCeiling(Calculation& c, int KP, float Zp, float ChpX,
-                                      float ChpY, float X2Floor);
-
 // Computes room Nr of the project file `projectFile` into `table`: the room
 // heading row 3, the points of every main surface (front, left, right, rear
 // wall, ceiling, floor) and a final empty row. The table keeps its three
