@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "engine/kernels.h"
-#include "room_builder.h"
+#include "support/ProjectWriter.h"
+#include "support/RoomBuilder.h"
+#include "support/TempDir.h"
 
 namespace virano::bench {
 

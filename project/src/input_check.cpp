@@ -66,13 +66,4 @@ int CheckRoomFile(const std::filesystem::path& projectFile, const std::filesyste
   return static_cast<int>(found.size());
 }
 
-std::array<int, 5> ErrorListWidths(int gridWidth, int lineWidth, int numberTextWidth,
-                                   int nameTextWidth) {
-  std::array<int, 5> widths{};
-  widths[0] = numberTextWidth + 10;
-  widths[1] = widths[2] = widths[3] = nameTextWidth + 10;
-  widths[4] = gridWidth - widths[0] - 3 * widths[1] - lineWidth * 5 - 20;
-  return widths;
-}
-
 }  // namespace virano

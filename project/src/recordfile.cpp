@@ -245,4 +245,12 @@ void CreateUserFile(const std::filesystem::path& path) {
   file.Append(TUserRecord{});
 }
 
+std::string PathWithoutExtension(std::string_view path) {
+  const std::size_t name = path.find_last_of("/\\");
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos || (name != std::string_view::npos && dot < name))
+    return std::string(path);
+  return std::string(path.substr(0, dot));
+}
+
 }  // namespace virano

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/calculation.h"
-#include "room_builder.h"
+#include "support/RoomBuilder.h"
 
 namespace virano {
 namespace {

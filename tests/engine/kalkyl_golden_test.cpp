@@ -17,7 +17,10 @@
 
 #include "engine/calculation.h"
 #include "engine/kernels.h"
-#include "room_builder.h"
+#include "project/recordfile.h"
+#include "support/ProjectWriter.h"
+#include "support/RoomBuilder.h"
+#include "support/TempDir.h"
 
 namespace virano {
 namespace {

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "engine/kernels.h"
-#include "room_builder.h"
+#include "support/RoomBuilder.h"
 
 namespace virano {
 namespace {

@@ -10,7 +10,10 @@
 #include <sstream>
 
 #include "engine/calculation.h"
-#include "room_builder.h"
+#include "support/ProjectWriter.h"
+#include "support/RoomBuilder.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
 
 namespace virano {
 namespace {
@@ -25,14 +28,8 @@ struct Output {
 };
 
 Output Shell(const fs::path& folder, const std::string& command) {
-  const fs::path out = folder / ".utdata";
-  const std::string line =
-      "cd '" + folder.string() + "' && (" + command + ") >'" + out.string() + "' 2>&1";
-  const int raw = std::system(line.c_str());
-  std::ifstream in(out);
-  std::stringstream text;
-  text << in.rdbuf();
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text.str()};
+  const testing::ProgramRun run = testing::RunShell(folder, command);
+  return {run.status, run.all()};
 }
 
 class Installation : public ::testing::Test {

@@ -189,5 +189,14 @@ TEST_F(RecordFileTest, ErrorFile) {
   EXPECT_EQ(errors.Count(), 0);
 }
 
+TEST(PathWithoutExtensionTest, CutsOnlyTheLastComponentsExtension) {
+  EXPECT_EQ(PathWithoutExtension("/data/hus.rot"), "/data/hus");
+  EXPECT_EQ(PathWithoutExtension("/data/hus.2024.rot"), "/data/hus.2024");
+  EXPECT_EQ(PathWithoutExtension("/data/hus"), "/data/hus");
+  EXPECT_EQ(PathWithoutExtension("/data.old/hus"), "/data.old/hus");
+  EXPECT_EQ(PathWithoutExtension("C:\\Projekt.x\\hus.txt"), "C:\\Projekt.x\\hus");
+  EXPECT_EQ(PathWithoutExtension("hus.rot"), "hus");
+}
+
 }  // namespace
 }  // namespace virano

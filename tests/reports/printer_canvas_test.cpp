@@ -7,7 +7,8 @@
 #include <QRawFont>
 
 #include "reports/printer_canvas.h"
-#include "room_builder.h"
+#include "support/RoomBuilder.h"
+#include "support/TempDir.h"
 
 namespace virano {
 namespace {

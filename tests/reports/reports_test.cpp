@@ -7,7 +7,9 @@
 
 #include "reports/recording_canvas.h"
 #include "reports/utskrift.h"
-#include "room_builder.h"
+#include "support/ProjectWriter.h"
+#include "support/RoomBuilder.h"
+#include "support/TempDir.h"
 
 namespace virano {
 namespace {

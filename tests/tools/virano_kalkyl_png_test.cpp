@@ -1,12 +1,14 @@
 // virano-kalkyl --karta --png run as a program; the PNG file's header read
 // back.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
 
-#include "room_builder.h"
+#include "support/ProjectWriter.h"
+#include "support/RoomBuilder.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
 
 namespace virano {
 namespace {
@@ -24,9 +26,8 @@ RoomBuilder WindowAndRadiator() {
 class KalkylPng : public ::testing::Test {
  protected:
   int Kalkyl(const std::string& args) {
-    const int raw = std::system(("cd '" + dir_.path().string() + "' && LC_ALL=C '" +
-                                 VIRANO_KALKYL + "' " + args + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return testing::RunShell(dir_.path(), "LC_ALL=C " + testing::ShellQuote(VIRANO_KALKYL) + " " + args)
+        .status;
   }
   // The PNG's signature and its width and height from the IHDR chunk.
   std::string Header(const std::string& name) {

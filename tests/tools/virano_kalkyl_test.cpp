@@ -9,8 +9,12 @@
 #include <string>
 
 #include "engine/calculation.h"
-#include "project/csv.h"
-#include "room_builder.h"
+#include "project/recordfile.h"
+#include "rules/Csv.h"
+#include "support/ProjectWriter.h"
+#include "support/RoomBuilder.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
 
 namespace virano {
 namespace {
@@ -19,23 +23,10 @@ using testing::RoomBuilder;
 using testing::TempDir;
 using testing::WriteProject;
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
+using Outcome = testing::ProgramRun;
+using testing::ShellQuote;
 
-std::string Quote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string Quote(const std::filesystem::path& path) { return ShellQuote(path.string()); }
 
 // The printed form of a table: ten cells a row, joined by tabs.
 std::string Printed(const ResultTable& t) {
@@ -50,11 +41,8 @@ std::string Printed(const ResultTable& t) {
 class VirAnoKalkylTest : public ::testing::Test {
  protected:
   Outcome Run(const std::string& args, const std::string& locale = "C") {
-    const auto out = dir_.path() / "out.txt", err = dir_.path() / "err.txt";
-    const std::string command = "LC_ALL=" + locale + " " + Quote(VIRANO_KALKYL) + " " + args +
-                                " >" + Quote(out) + " 2>" + Quote(err);
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
+    return testing::RunShell(dir_.path(),
+                             "LC_ALL=" + locale + " " + ShellQuote(VIRANO_KALKYL) + " " + args);
   }
   std::string Project(std::initializer_list<const TRoomRecord*> rooms,
                       const std::string& name = "projekt.rot") {

@@ -10,11 +10,13 @@
 #include <functional>
 #include <stdexcept>
 
-#include "Application.h"
-#include "Controls.h"
-#include "Dialogs.h"
-#include "ScriptedDialogs.h"
-#include "StringGrid.h"
+#include "app/Application.h"
+#include "app/Dialogs.h"
+#include "support/ScriptedDialogs.h"
+#include "widgets/PageControl.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/StringGrid.h"
+#include "widgets/UpDown.h"
 
 namespace virano::testing {
 namespace {

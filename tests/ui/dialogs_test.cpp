@@ -6,7 +6,7 @@
 #include <QTreeView>
 #include <functional>
 
-#include "WindowFixture.h"
+#include "support/WindowFixture.h"
 
 namespace virano::testing {
 namespace {

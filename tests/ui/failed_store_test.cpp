@@ -5,7 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "ProjectFixture.h"
+#include "support/ProjectFixture.h"
+#include "widgets/UpDown.h"
 
 namespace virano::testing {
 namespace {

@@ -9,9 +9,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "Karta.h"
-#include "ProjectFixture.h"
-#include "project/csv.h"
+#include "rules/Csv.h"
+#include "support/ProjectFixture.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/StringGrid.h"
+#include "widgets/UpDown.h"
+#include "windows/Karta.h"
 
 namespace virano::testing {
 namespace {

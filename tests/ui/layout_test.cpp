@@ -14,12 +14,16 @@
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "Controls.h"
-#include "FelInfo.h"
-#include "Katalog.h"
-#include "Ombox.h"
-#include "StringGrid.h"
-#include "WindowFixture.h"
+#include "support/WindowFixture.h"
+#include "widgets/Colours.h"
+#include "widgets/PageControl.h"
+#include "widgets/PaintBox.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/StringGrid.h"
+#include "widgets/UpDown.h"
+#include "windows/FelInfo.h"
+#include "windows/Katalog.h"
+#include "windows/Ombox.h"
 
 namespace virano::testing {
 namespace {

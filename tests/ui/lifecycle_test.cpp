@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "Controls.h"
-#include "Ombox.h"
-#include "WindowFixture.h"
-#include "fSplach.h"
+#include "support/WindowFixture.h"
+#include "widgets/PageControl.h"
+#include "windows/Ombox.h"
+#include "windows/Splash.h"
 
 namespace virano::testing {
 namespace {

@@ -2,7 +2,10 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "ProjectFixture.h"
+#include "support/ProjectFixture.h"
+#include "widgets/Colours.h"
+#include "widgets/PaintBox.h"
+#include "widgets/StringGrid.h"
 
 namespace virano::testing {
 namespace {

@@ -7,8 +7,9 @@
 #include <QProcess>
 #include <QToolButton>
 
-#include "FelInfo.h"
-#include "ProjectFixture.h"
+#include "support/ProjectFixture.h"
+#include "widgets/RadioGroup.h"
+#include "windows/FelInfo.h"
 
 namespace virano::testing {
 namespace {

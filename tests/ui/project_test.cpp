@@ -10,7 +10,9 @@
 #include <cstring>
 #include <tuple>
 
-#include "ProjectFixture.h"
+#include "support/ProjectFixture.h"
+#include "widgets/StringGrid.h"
+#include "widgets/UpDown.h"
 
 namespace virano::testing {
 namespace {

@@ -3,7 +3,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "ProjectFixture.h"
+#include "support/ProjectFixture.h"
+#include "widgets/Colours.h"
+#include "widgets/StringGrid.h"
+#include "widgets/UpDown.h"
 
 namespace virano::testing {
 namespace {

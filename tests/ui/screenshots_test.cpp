@@ -20,18 +20,21 @@
 #include <QTimer>
 #include <QPrinter>
 
-#include "Controls.h"
-#include "Katalog.h"
-#include "RotRecord.h"
-#include "FelInfo.h"
-#include "Karta.h"
-#include "ProjectFixture.h"
-#include "SkrivardialogTexter.h"
-#include "Ombox.h"
-#include "StringGrid.h"
-#include "WindowFixture.h"
-#include "fSplach.h"
+#include "app/RecordText.h"
+#include "app/SkrivardialogTexter.h"
 #include "project/users.h"
+#include "support/ProjectFixture.h"
+#include "support/WindowFixture.h"
+#include "widgets/PageControl.h"
+#include "widgets/PaintBox.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/StringGrid.h"
+#include "widgets/UpDown.h"
+#include "windows/FelInfo.h"
+#include "windows/Karta.h"
+#include "windows/Katalog.h"
+#include "windows/Ombox.h"
+#include "windows/Splash.h"
 
 namespace virano::testing {
 namespace {

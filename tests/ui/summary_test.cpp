@@ -7,9 +7,12 @@
 #include <QToolButton>
 #include <optional>
 
-#include "FelInfo.h"
-#include "ProjectFixture.h"
-#include "ReadOnlyFolder.h"
+#include "support/ProjectFixture.h"
+#include "support/ReadOnlyFolder.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/StringGrid.h"
+#include "widgets/UpDown.h"
+#include "windows/FelInfo.h"
 
 namespace virano::testing {
 namespace {
@@ -129,7 +132,7 @@ TEST_F(SummaryTest, ACheckThatCannotBeMadeRefusesNothing) {
     ClickTab(TForm1::kIndata);
     QFile::remove(Path(QStringLiteral("hus.rof")));
     std::optional<ReadOnlyFolder> folder;
-    if (removed) QFile::remove(file); else folder.emplace(dir_.path());
+    if (removed) QFile::remove(file); else folder.emplace(dir_.path().toStdString());
     if (!removed) form->UpDown1->Step(-1);
     ClickTab(TForm1::kSammanst);
     EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);

@@ -3,7 +3,10 @@
 // deleting rows, the room temperature, the air velocity and the target ROT.
 #include <QLineEdit>
 
-#include "ProjectFixture.h"
+#include "support/ProjectFixture.h"
+#include "widgets/Colours.h"
+#include "widgets/StringGrid.h"
+#include "widgets/UpDown.h"
 
 namespace virano::testing {
 namespace {

@@ -5,10 +5,11 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 
-#include "Controls.h"
-#include "FelInfo.h"
-#include "StringGrid.h"
-#include "WindowFixture.h"
+#include "support/WindowFixture.h"
+#include "widgets/PageControl.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/StringGrid.h"
+#include "windows/FelInfo.h"
 
 namespace virano::testing {
 namespace {

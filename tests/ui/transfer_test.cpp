@@ -9,7 +9,12 @@
 #include <cstring>
 #include <string>
 
-#include "ProjectFixture.h"
+#include "support/ProjectFixture.h"
+#include "widgets/Colours.h"
+#include "widgets/PageControl.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/StringGrid.h"
+#include "widgets/UpDown.h"
 
 namespace virano::testing {
 namespace {

@@ -8,10 +8,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "Katalog.h"
-#include "ProjectFixture.h"
-#include "ReadOnlyFolder.h"
 #include "project/users.h"
+#include "support/ProjectFixture.h"
+#include "support/ReadOnlyFolder.h"
+#include "windows/Katalog.h"
 
 namespace virano::testing {
 namespace {
@@ -173,7 +173,7 @@ TEST_F(UsersTest, AProjectFileThatCannotBeDeletedIsNamedAndTheRestStays) {
   dialogs.files.push_back(Path(u"Hus.rot"_s));
   dialogs.answers.push_back(true);
   {
-    const ReadOnlyFolder locked(dir_.path());
+    const ReadOnlyFolder locked(dir_.path().toStdString());
     QTest::mouseClick(form->RaderaFilButton, Qt::LeftButton);
   }
   EXPECT_EQ(dialogs.Messages(), (std::vector{u"Gick ej att radera filen \nHus.rof\nRadera manuellt"_s}));

@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "Dialogs.h"
-#include "RotRecord.h"
+#include "app/Dialogs.h"
+#include "app/RecordText.h"
 #include "project/users.h"
 
 namespace virano {

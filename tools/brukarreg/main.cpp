@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "Brukarreg.h"
-#include "Program.h"
-#include "UserFil.h"
+#include "app/Program.h"
+#include "app/UserFil.h"
 
 namespace {
 

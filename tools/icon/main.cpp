@@ -8,7 +8,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "Pictures.h"
+#include "app/Pictures.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "Dialogs.h"
+#include "app/Dialogs.h"
 
 namespace virano {
 

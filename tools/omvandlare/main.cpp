@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "Program.h"
-#include "Omvandling.h"
 #include "OmvandlareForm.h"
+#include "Omvandling.h"
+#include "app/Program.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cctype>
 #include <memory>
 
-#include "project/csv.h"
 #include "project/numbers.h"
 #include "project/recordfile.h"
+#include "rules/Csv.h"
 
 namespace virano::kalkyl {
 namespace {

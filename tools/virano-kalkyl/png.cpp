@@ -4,10 +4,10 @@
 #include <QSaveFile>
 
 #include "engine/kernels.h"
-#include "project/map_drawing.h"
 #include "project/numbers.h"
 #include "qt_output.h"
 #include "reports/rot_karta_bild.h"
+#include "rules/MapDrawing.h"
 
 namespace virano::kalkyl {
 

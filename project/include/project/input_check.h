@@ -1,6 +1,6 @@
 #pragma once
 // The input check of a room: which surface rows lack what the calculation
-// needs, as the lines of the error file (.rof), and the error list's layout.
+// needs, as the lines of the error file (.rof).
 #include <array>
 #include <filesystem>
 #include <string>
@@ -25,13 +25,5 @@ std::vector<TErrorRecord> RoomErrors(const TRoomRecord& room, int number);
 // file cannot be read or written.
 int CheckRoomFile(const std::filesystem::path& projectFile, const std::filesystem::path& errorFile,
                   int number);
-
-// The error list's columns: headings and widths. The widths are measured
-// from the texts "XXXX" (room number) and fifteen X (the three name
-// columns); the message column takes the rest of the grid.
-inline constexpr std::array<std::string_view, 5> kErrorListHeadings = {
-    "Nr", "Rumsnamn", "Yta", "Delyta", "Felmeddelande"};
-std::array<int, 5> ErrorListWidths(int gridWidth, int lineWidth, int numberTextWidth,
-                                   int nameTextWidth);
 
 }  // namespace virano

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "project/record.h"
@@ -114,5 +115,9 @@ using ErrorFile = RecordFile<TErrorRecord>;
 
 // Creates the users file with one empty record, as a first start does.
 void CreateUserFile(const std::filesystem::path& path);
+
+// `path` without the extension of its last component: "/a/hus.rot" gives
+// "/a/hus", "/a.b/hus" stays. Both "/" and "\" separate components.
+std::string PathWithoutExtension(std::string_view path);
 
 }  // namespace virano

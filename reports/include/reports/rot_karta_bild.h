@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "engine/rotmap.h"
-#include "project/map_drawing.h"
+#include "rules/MapDrawing.h"
 
 namespace virano {
 

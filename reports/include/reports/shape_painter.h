@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QPainter>
 
-#include "project/room_drawing.h"
+#include "rules/RoomDrawing.h"
 
 namespace virano {
 

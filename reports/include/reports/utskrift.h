@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "engine/resulttable.h"
-#include "project/input_view.h"
 #include "project/record.h"
 #include "reports/canvas.h"
+#include "rules/InputView.h"
 
 namespace virano {
 

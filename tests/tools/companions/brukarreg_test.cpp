@@ -13,10 +13,10 @@
 
 #include "Brukarreg.h"
 #include "OmvandlareForm.h"
-#include "ReadOnlyFolder.h"
-#include "RotRecord.h"
-#include "ScriptedDialogs.h"
+#include "app/RecordText.h"
 #include "project/users.h"
+#include "support/ReadOnlyFolder.h"
+#include "support/ScriptedDialogs.h"
 
 namespace virano::testing {
 namespace {
@@ -76,7 +76,7 @@ TEST_F(BrukarregTest, EditsTheUsersAndSavesThemWhole) {
 TEST_F(BrukarregTest, ASaveThatFailsLeavesTheOldFileIntact) {
   Enter(u"Bo"_s, {}, window_->LaggTillButton);
   {
-    const ReadOnlyFolder locked(dir_.path());
+    const ReadOnlyFolder locked(dir_.path().toStdString());
     EXPECT_FALSE(window_->SparaButtonClick());
   }
   ASSERT_EQ(dialogs_.Messages().size(), 1u);

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 
 #include "OmvandlareForm.h"
-#include "ProjectFixture.h"
+#include "support/ProjectFixture.h"
 
 namespace virano::testing {
 namespace {

@@ -1,0 +1,142 @@
+// The tab "Sammanställning": the summary grid's three views of the shown
+// room, the drawing of its cells, and the room chooser.
+#include <QAction>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPainter>
+#include <QToolButton>
+
+#include "app/RecordText.h"
+#include "engine/calculation.h"
+#include "main/Rot.h"
+#include "rules/InputView.h"
+#include "rules/SummaryCells.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/StringGrid.h"
+
+namespace virano {
+
+namespace {
+
+template <typename Row>
+void WriteRow(TStringGrid* grid, int gridRow, const Row& row) {
+  for (int c = 0; c < static_cast<int>(row.size()); ++c)
+    grid->SetCells(c, gridRow, QString::fromStdString(row[static_cast<std::size_t>(c)]));
+}
+
+// The table's rows below the headings into the grid, which ends with them.
+void ShowResults(TStringGrid* grid, const ResultTable& table) {
+  for (int r = ResultTable::kHeadingRows; r < table.RowCount(); ++r) WriteRow(grid, r, table.rows[r]);
+  grid->SetRowCount(table.RowCount());
+}
+
+}  // namespace
+
+void TForm1::ConnectSummaryHandlers() {
+  connect(VisaResultatRadioGroup, &TRadioGroup::Click, this, [this] { VisaResultatRadioGroupClick(); });
+  StringGrid3->OnDrawCell = [this](int col, int row, QPainter& painter, const QRect& rect) {
+    StringGrid3DrawCell(col, row, painter, rect);
+  };
+  connect(Sk1, &QAction::triggered, this, [this] { Sk1Click(); });
+  connect(Visa1, &QAction::triggered, this, [this] { Visa1Click(); });
+  connect(UtskriftVyerSpeedButton, &QToolButton::clicked, this,
+          [this] { UtskriftVyerSpeedButtonClick(); });
+}
+
+void TForm1::VisaResultatRadioGroupClick() {
+  const int view = VisaResultatRadioGroup->ItemIndex();
+  if (view < kIndataView) return;
+  NollStaellSammanst();
+  if (view == kIndataView) {
+    VisaIndataGrid();
+    return;
+  }
+  VisaResultatGrid();
+  if (!FilNamn.isEmpty()) {
+    const bool detailed = view == kDetaljView;
+    ResultTable table;
+    table.SetUp(detailed);
+    // A calculation that stops leaves the rows it wrote in the grid.
+    try {
+      Kalkyl(FilePath(FilNamn + QStringLiteral(".rot")), VisatRum(), detailed, DecimalPunkt, table);
+    } catch (...) {
+      ShowResults(StringGrid3, table);
+      throw;
+    }
+    ShowResults(StringGrid3, table);
+  }
+  if (view == kDetaljView) KolumnBredd();
+}
+
+void TForm1::VisaIndataGrid() {
+  StringGrid3->SetColCount(kInputViewColumns);
+  StringGrid3->SetRowCount(kInputViewHeadingRows + 1);
+  for (int r = 0; r < kInputViewHeadingRows; ++r) WriteRow(StringGrid3, r, InputViewHeadings()[r]);
+  KolumnBredd();
+  VisaIndata();
+}
+
+void TForm1::VisaIndata() {
+  if (FilNamn.isEmpty()) return;
+  const ProjectFile file = ProjektFil(FilNamn);
+  if (file.Count() == 0) return;
+  // Read into a record of its own: the working record keeps the room that
+  // "Indata" stores into.
+  TRoomRecord room;
+  file.Read(VisatRum(), room);
+  const std::vector<InputViewRow> rows = InputViewRows(room, DecimalPunkt);
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i)
+    WriteRow(StringGrid3, kInputViewHeadingRows + i, rows[i]);
+  StringGrid3->SetRowCount(kInputViewHeadingRows + static_cast<int>(rows.size()));
+}
+
+void TForm1::VisaResultatGrid() {
+  StringGrid3->SetColCount(ResultTable::kColumns);
+  StringGrid3->SetRowCount(ResultTable::kHeadingRows + 1);
+  ResultTable headings;
+  headings.SetUp(VisaResultatRadioGroup->ItemIndex() == kDetaljView);
+  for (int r = 0; r < ResultTable::kHeadingRows; ++r) WriteRow(StringGrid3, r, headings.rows[r]);
+  KolumnBredd();
+}
+
+void TForm1::VisaRum() {
+  // Filled anew each time, so that it names the rooms of the project open
+  // now; each entry keeps its room number.
+  ComboBox2->clear();
+  if (FilNamn.isEmpty()) return;
+  const std::vector<TRoomRecord> records = ProjektFil(FilNamn).ReadAll();
+  for (int k = 1; k < static_cast<int>(records.size()); ++k)
+    if (!records[k].RumsNamn.Empty()) ComboBox2->addItem(FieldText(records[k].RumsNamn), k);
+  // The shown room's entry, else the first.
+  const int shown = ComboBox2->findData(VisatRum());
+  ComboBox2->setCurrentIndex(shown >= 0 ? shown : 0);
+}
+
+void TForm1::StringGrid3DrawCell(int ACol, int ARow, QPainter& painter, const QRect& rect) {
+  const QString text = StringGrid3->Cells(ACol, ARow);
+  const int view = VisaResultatRadioGroup->ItemIndex();
+  const SummaryCellLook look = SummaryCell(ACol, ARow, view == kResultatView || view == kDetaljView,
+                                           text.toStdString(), DecimalPunkt);
+  if (look.place == SummaryCellPlace::Standard) return;
+
+  const QFontMetrics metrics(StringGrid3->font());
+  const int right = rect.left() + rect.width();
+  const int width = look.place == SummaryCellPlace::Column7
+                        ? metrics.horizontalAdvance(QStringLiteral("22,0"))
+                        : metrics.horizontalAdvance(text);
+  const int x = right - width - 10;
+  const int top = rect.top() + (rect.height() - metrics.height()) / 2;
+
+  const QModelIndex index = StringGrid3->model()->index(ARow - StringGrid3->FixedRows(), ACol);
+  const bool selected = StringGrid3->selectionModel()->isSelected(index);
+  const QPalette& palette = StringGrid3->palette();
+  painter.fillRect(rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
+  painter.setFont(StringGrid3->font());
+  painter.setPen(look.red ? QColor(Qt::red)
+                          : palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+  painter.setClipRect(rect);
+  painter.drawText(x, top + metrics.ascent(), text);
+}
+
+}  // namespace virano
