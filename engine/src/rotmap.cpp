@@ -126,14 +126,16 @@ class MapRun {
     for (;;) {
       changed_.wait(lock, [&] { return done_ != reported || finished_ == threads; });
       const bool finished = finished_ == threads;
-      if (done_ != reported && request_.progress) {
+      if (done_ != reported) {
+        // What was done while the progress was told is told next time round.
         reported = done_;
-        lock.unlock();
-        request_.progress(reported, total_);
-        lock.lock();
+        if (request_.progress) {
+          lock.unlock();
+          request_.progress(reported, total_);
+          lock.lock();
+        }
       }
-      reported = done_;
-      if (finished) return;
+      if (finished && done_ == reported) return;
     }
   }
 
