@@ -37,6 +37,11 @@ SurfaceMove SurfaceGridMove(int fromCol, int fromRow, int toCol, int toRow) {
   return move;
 }
 
+int SurfaceRestingCol(int col, int row) {
+  if (row != kMainSurfaceRow || col > kY1 || col == kX2) return col;
+  return col == kY1 ? kY2 : kX2;
+}
+
 SurfaceTempAction SurfaceTempFor(const std::string& uVarde, const std::string& mi,
                                  const std::string& tempUtsida) {
   if (uVarde.empty() || mi.empty()) return SurfaceTempAction::kKeep;
@@ -58,6 +63,26 @@ CellMark SurfaceCellMark(int col, const SurfaceCells& row, const SurfaceCells& m
     default:
       return CellMark::kNone;
   }
+}
+
+CellMark PointCellMark(int col, const PointTexts& point, const SurfaceCells& mainRow,
+                       bool decimalPunkt) {
+  if (col != 0 && col != 1) return CellMark::kNone;
+  const std::string& limit = mainRow[col == 0 ? kX2 : kY2];
+  return BeyondSurface(point[col], limit, decimalPunkt) ? CellMark::kBeyond : CellMark::kNone;
+}
+
+bool AnyCellMarked(const std::vector<SurfaceCells>& rows, const std::vector<PointTexts>& points,
+                   bool decimalPunkt) {
+  if (rows.empty()) return false;
+  const SurfaceCells& mainRow = rows.front();
+  for (const SurfaceCells& row : rows)
+    for (int col : {1, 2, 3, 4, 8})
+      if (SurfaceCellMark(col, row, mainRow, decimalPunkt) != CellMark::kNone) return true;
+  for (const PointTexts& point : points)
+    for (int col : {0, 1})
+      if (PointCellMark(col, point, mainRow, decimalPunkt) != CellMark::kNone) return true;
+  return false;
 }
 
 int SurfaceGridDataRows(const SurfaceBlock& block, int shown) {

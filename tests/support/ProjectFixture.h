@@ -69,19 +69,19 @@ class ProjectWindowTest : public WindowTest {
   // "Ny / Öppna" with `path` chosen in the dialog.
   void Open(const QString& path) {
     dialogs.files.push_back(path);
-    QTest::mouseClick(form->OpenButton, Qt::LeftButton);
+    QTest::mouseClick(ui->OpenButton, Qt::LeftButton);
   }
 
   void ClickTab(int index) {
-    QTabBar* bar = form->PageControl1->tabBar();
+    QTabBar* bar = ui->PageControl1->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
   }
 
   // The user enters the main-surface chooser and picks item `s` from it.
   void ChooseSurface(int s) {
-    form->ComboBox1->setFocus(Qt::MouseFocusReason);
-    form->ComboBox1->setCurrentIndex(s);
-    emit form->ComboBox1->activated(s);
+    ui->ComboBox1->setFocus(Qt::MouseFocusReason);
+    ui->ComboBox1->setCurrentIndex(s);
+    emit ui->ComboBox1->activated(s);
   }
 
   // The user goes to the cell and types `text` into it, ending with Return.
@@ -95,7 +95,7 @@ class ProjectWindowTest : public WindowTest {
   }
 
   QString FormatDecimal(const QString& text) const {
-    return QString::fromStdString(DecimalFormat(text.toStdString(), form->DecimalPunkt));
+    return QString::fromStdString(DecimalFormat(text.toStdString(), form->DecimalPunkt()));
   }
 
   QTemporaryDir dir_;

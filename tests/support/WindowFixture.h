@@ -9,6 +9,7 @@
 
 #include "app/Application.h"
 #include "main/Rot.h"
+#include "support/Kontroller.h"
 #include "support/ScriptedDialogs.h"
 
 namespace virano::testing {
@@ -17,9 +18,17 @@ class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     App()->SetErrorDialogs(&dialogs);
-    form = std::make_unique<TForm1>(dialogs, QStringList{}, nullptr, programDir.path());
+    MakeForm();
+  }
+  // Starts the main window (anew) with the program's `arguments`.
+  void MakeForm(const QStringList& arguments = {}) {
+    ui.reset();
+    form.reset();
+    form = std::make_unique<TForm1>(dialogs, arguments, nullptr, programDir.path(), decimalPunkt);
+    ui = std::make_unique<Kontroller>(*form);
   }
   void TearDown() override {
+    ui.reset();
     form.reset();
     App()->SetErrorDialogs(nullptr);
   }
@@ -52,7 +61,11 @@ class WindowTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   // The program's folder as the window sees it: its users file stays here.
   QTemporaryDir programDir;
+  // The system's decimal separator the window is made with; the system's own
+  // when not set before SetUp.
+  std::optional<bool> decimalPunkt;
   std::unique_ptr<TForm1> form;
+  std::unique_ptr<Kontroller> ui;  // the window's controls
 };
 
 }  // namespace virano::testing

@@ -15,14 +15,14 @@ class FailedStoreTest : public ProjectWindowTest {
  protected:
   // A fresh window showing room 2 of two on "Indata", its name changed.
   void EditRoom() {
-    form = std::make_unique<TForm1>(dialogs);
+    MakeForm();
     ShowActive();
     dialogs.files.clear();
     file_ = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
     Open(file_);
     ClickTab(TForm1::kIndata);
-    QTest::keyClick(form->RumsNamn, Qt::Key_End);
-    QTest::keyClicks(form->RumsNamn, QStringLiteral("X"));
+    QTest::keyClick(ui->RumsNamn, Qt::Key_End);
+    QTest::keyClicks(ui->RumsNamn, QStringLiteral("X"));
     before_ = Bytes(file_);
   }
 
@@ -35,8 +35,8 @@ TEST_F(FailedStoreTest, TheUserStaysOrGoesOnWithoutStoring) {
       {faults::Step::Write, EACCES}, {faults::Step::Write, ENOSPC}, {faults::Step::Open, ENOENT}};
   const std::pair<std::function<void()>, std::function<bool()>> commands[] = {
       {[this] { ClickTab(TForm1::kSammanst); }, [this] { return form->ActivePage() == TForm1::kSammanst; }},
-      {[this] { form->UpDown1->Step(-1); }, [this] { return form->Nummer->text() == QStringLiteral("1"); }},
-      {[this] { form->Ny1->trigger(); }, [this] { return dialogs.calls.back().kind == DialogCall::OpenFile; }},
+      {[this] { ui->UpDown1->Step(-1); }, [this] { return ui->Nummer->text() == QStringLiteral("1"); }},
+      {[this] { ui->Ny1->trigger(); }, [this] { return dialogs.calls.back().kind == DialogCall::OpenFile; }},
       {[this] { form->close(); }, [this] { return !form->isVisible(); }}};
   for (const auto& [step, error] : failures) {
     for (const auto& [command, wentOn] : commands) {
@@ -71,15 +71,15 @@ TEST_F(FailedStoreTest, GoingOnStopsRetryingAndSaveAsTakesTheChangesAlong) {
   dialogs.answers = {false, true};
   dialogs.files = {Path(QStringLiteral("kopia.rot"))};
   ClickTab(TForm1::kSammanst);  // stays
-  form->SparaSom1->trigger();
+  ui->SparaSom1->trigger();
   ClickTab(TForm1::kFilhantering);
   EXPECT_EQ(RoomNames(Path(QStringLiteral("kopia.rot"))), (QStringList{"A", "BX"}));
   Open(file_);
-  QTest::keyClicks(form->Anl1, QStringLiteral("Y"));
+  QTest::keyClicks(ui->Anl1, QStringLiteral("Y"));
   ClickTab(TForm1::kAllmIndata);  // goes on
   dialogs.calls.clear();
   ClickTab(TForm1::kFilhantering);
-  form->UpDown1->Step(-1);
+  ui->UpDown1->Step(-1);
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_EQ(Bytes(file_), before_);
 }
@@ -91,10 +91,10 @@ TEST_F(FailedStoreTest, GivingUpANewRoomLeavesTheOthersAlone) {
   Open(file_);
   ClickTab(TForm1::kIndata);
   faults::Inject(FilePath(file_), faults::Step::Write, EACCES, 2);  // the new room and its store
-  QTest::mouseClick(form->NyttRumButton, Qt::LeftButton);
+  QTest::mouseClick(ui->NyttRumButton, Qt::LeftButton);
   dialogs.answers = {true};
-  form->UpDown1->Step(-1);
-  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("B"));
+  ui->UpDown1->Step(-1);
+  EXPECT_EQ(ui->RumsNamn->text(), QStringLiteral("B"));
   EXPECT_EQ(FieldText(Record(file_, 2).Ytor[FrontWall][0].Namn), QStringLiteral("Vägg fram"));
 }
 

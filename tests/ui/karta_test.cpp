@@ -42,14 +42,14 @@ class KartaTest : public ProjectWindowTest {
     RotMapRequest request;
     request.surface = surface;
     request.distance = distance;
-    return RotMapTable(ComputeRotMap(Record(file, room), request, form->DecimalPunkt),
-                       form->DecimalPunkt);
+    return RotMapTable(ComputeRotMap(Record(file, room), request, form->DecimalPunkt()),
+                       form->DecimalPunkt());
   }
-  std::vector<RotMapRow> Shown() { return RotMapTable(Karta()->Karta().map, form->DecimalPunkt); }
+  std::vector<RotMapRow> Shown() { return RotMapTable(Karta()->Karta().map, form->DecimalPunkt()); }
 };
 
 TEST_F(KartaTest, WithoutAProjectNothingOpens) {
-  for (QAction* item : {form->RotKarta1, form->ExportTabell1}) {
+  for (QAction* item : {ui->RotKarta1, ui->ExportTabell1}) {
     item->trigger();
     EXPECT_EQ(dialogs.Messages(), std::vector<QString>{QStringLiteral("Ingen fil är vald")});
     dialogs.calls.clear();
@@ -59,7 +59,7 @@ TEST_F(KartaTest, WithoutAProjectNothingOpens) {
 
 TEST_F(KartaTest, FollowsTheShownRoomAndSurfaceAndReadsWhatWasStored) {
   const QString file = OpenProject();
-  form->RotKarta1->trigger();
+  ui->RotKarta1->trigger();
   ASSERT_TRUE(Karta()->isVisible());
   EXPECT_EQ(Karta()->windowTitle(), QStringLiteral("ROT-karta"));
   WaitForMap();
@@ -70,7 +70,7 @@ TEST_F(KartaTest, FollowsTheShownRoomAndSurfaceAndReadsWhatWasStored) {
   ChooseSurface(Floor);
   WaitForMap();
   EXPECT_EQ(Shown(), Expected(file, 2, Floor));
-  form->UpDown1->Step(-1);  // room 1, its front wall
+  ui->UpDown1->Step(-1);  // room 1, its front wall
   WaitForMap();
   EXPECT_EQ(Shown(), Expected(file, 1, FrontWall));
   Karta()->Avstand->setText(QStringLiteral("0,5"));
@@ -80,12 +80,12 @@ TEST_F(KartaTest, FollowsTheShownRoomAndSurfaceAndReadsWhatWasStored) {
   EXPECT_EQ(Karta()->Avstand->text(), FormatDecimal(QStringLiteral("0,5")));
 
   // A change typed on "Indata" is stored when the map is asked for.
-  TypeCell(form->StringGrid1, 8, 3, QStringLiteral("5"));
-  form->RotKarta1->trigger();
+  TypeCell(ui->StringGrid1, 8, 3, QStringLiteral("5"));
+  ui->RotKarta1->trigger();
   WaitForMap();
   EXPECT_EQ(FieldText(Record(file, 1).Ytor[FrontWall][1].YtTemp), QStringLiteral("5"));
   EXPECT_EQ(Shown(), Expected(file, 1, FrontWall, 0.5L));
-  EXPECT_FALSE(form->DataAendrad);
+  EXPECT_FALSE(form->Projekt().DataAendrad());
 
   // A step that is no length shows no map; closing stops the window.
   Karta()->Steg->setText(QStringLiteral("0"));
@@ -99,8 +99,8 @@ TEST_F(KartaTest, FollowsTheShownRoomAndSurfaceAndReadsWhatWasStored) {
 
 TEST_F(KartaTest, PointUnderTheMouseAndTheExports) {
   OpenProject();
-  form->UpDown1->Step(-1);
-  form->RotKarta1->trigger();
+  ui->UpDown1->Step(-1);
+  ui->RotKarta1->trigger();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(Karta()));
   WaitForMap();
   const RotKartaBild picture(Karta()->Karta(), Karta()->KartaYta->size());
@@ -119,7 +119,7 @@ TEST_F(KartaTest, PointUnderTheMouseAndTheExports) {
   QApplication::sendEvent(Karta()->KartaYta, &move);
   const RotMapRow row = Shown()[1 + 3 * map.columns + 19];
   EXPECT_EQ(Karta()->Punkt->text(),
-            QLatin1String(form->DecimalPunkt ? "2.00 / 0.40: " : "2,00 / 0,40: ") +
+            QLatin1String(form->DecimalPunkt() ? "2.00 / 0.40: " : "2,00 / 0,40: ") +
                 QString::fromStdString(row[2]));
 
   dialogs.calls.clear();
@@ -128,31 +128,31 @@ TEST_F(KartaTest, PointUnderTheMouseAndTheExports) {
   QTest::mouseClick(Karta()->SparaBildButton, Qt::LeftButton);
   EXPECT_EQ(dialogs.calls.front().options.fileName, QStringLiteral("hus rum 1 Vägg fram.csv"));
   const QByteArray csv = Bytes(Path(QStringLiteral("karta.csv")));
-  EXPECT_EQ(csv.toStdString(), CsvText(Shown(), form->DecimalPunkt));
-  EXPECT_TRUE(csv.contains(form->DecimalPunkt ? "\r\n2.00,0.40," : "\r\n2,00;0,40;"));
+  EXPECT_EQ(csv.toStdString(), CsvText(Shown(), form->DecimalPunkt()));
+  EXPECT_TRUE(csv.contains(form->DecimalPunkt() ? "\r\n2.00,0.40," : "\r\n2,00;0,40;"));
   EXPECT_EQ(QImage(Path(QStringLiteral("karta.png"))).size(), Karta()->KartaYta->size());
 }
 
 TEST_F(KartaTest, TheSummaryGridsViewAsCsv) {
   OpenProject();
   ClickTab(TForm1::kSammanst);
-  QTest::mouseClick(form->VisaResultatRadioGroup->Button(1), Qt::LeftButton);
-  ASSERT_TRUE(form->StringGrid3->actions().contains(form->ExportTabell1));
+  QTest::mouseClick(ui->VisaResultatRadioGroup->Button(1), Qt::LeftButton);
+  ASSERT_TRUE(ui->StringGrid3->actions().contains(ui->ExportTabell1));
   dialogs.files = {Path(QStringLiteral("tabell.csv"))};
-  form->ExportTabell1->trigger();
+  ui->ExportTabell1->trigger();
   std::vector<std::vector<std::string>> rows;
-  for (int r = 0; r < form->StringGrid3->RowCount(); ++r) {
+  for (int r = 0; r < ui->StringGrid3->RowCount(); ++r) {
     rows.emplace_back();
-    for (int c = 0; c < 10; ++c) rows.back().push_back(form->StringGrid3->Cells(c, r).toStdString());
+    for (int c = 0; c < 10; ++c) rows.back().push_back(ui->StringGrid3->Cells(c, r).toStdString());
   }
   EXPECT_EQ(Bytes(Path(QStringLiteral("tabell.csv"))).toStdString(),
-            CsvText(rows, form->DecimalPunkt));
+            CsvText(rows, form->DecimalPunkt()));
   EXPECT_EQ(rows[3][0], "Hall");
 
   // From "Indata" the summary is shown first; a file that cannot be written is told.
   ClickTab(TForm1::kIndata);
   dialogs.files = {Path(QStringLiteral("saknas/tabell.csv"))};
-  form->ExportTabell1->trigger();
+  ui->ExportTabell1->trigger();
   EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
   EXPECT_TRUE(dialogs.Messages().back().startsWith(QStringLiteral("Filen kunde inte skrivas: ")));
 }

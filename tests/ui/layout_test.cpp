@@ -69,9 +69,9 @@ TEST_F(LayoutTest, EveryNamedControlExists) {
     EXPECT_EQ(found.size(), 1) << name;
   }
   // The member pointers are the named controls.
-  EXPECT_EQ(Find<QLineEdit>("RumsNamn"), form->RumsNamn);
-  EXPECT_EQ(Find<TStringGrid>("StringGrid1"), form->StringGrid1);
-  EXPECT_EQ(Find<TUpDown>("UpDown1"), form->UpDown1);
+  EXPECT_EQ(Find<QLineEdit>("RumsNamn"), ui->RumsNamn);
+  EXPECT_EQ(Find<TStringGrid>("StringGrid1"), ui->StringGrid1);
+  EXPECT_EQ(Find<TUpDown>("UpDown1"), ui->UpDown1);
 }
 
 TEST_F(LayoutTest, GroupAndButtonCaptions) {
@@ -121,84 +121,84 @@ TEST_F(LayoutTest, PixelsLabelShowsTheResolution) {
 }
 
 TEST_F(LayoutTest, RoomDefaults) {
-  EXPECT_EQ(form->RumsNamn->text(), QString());
-  EXPECT_EQ(form->RumsTemp->text(), QStringLiteral("20"));
-  EXPECT_EQ(form->Rot->text(), QStringLiteral("20"));
-  EXPECT_EQ(form->MinRot->text(), QStringLiteral("20"));  // copied from Rot at start
-  EXPECT_TRUE(form->MinRot->isReadOnly());
-  EXPECT_EQ(form->IncROT->text(), QStringLiteral("0"));
-  EXPECT_FALSE(form->IncROT->isEnabled());
-  EXPECT_EQ(form->LuftHastComboBox->currentText(), QStringLiteral("0,15"));
-  EXPECT_TRUE(form->LuftHastComboBox->isEditable());
+  EXPECT_EQ(ui->RumsNamn->text(), QString());
+  EXPECT_EQ(ui->RumsTemp->text(), QStringLiteral("20"));
+  EXPECT_EQ(ui->Rot->text(), QStringLiteral("20"));
+  EXPECT_EQ(ui->MinRot->text(), QStringLiteral("20"));  // copied from Rot at start
+  EXPECT_TRUE(ui->MinRot->isReadOnly());
+  EXPECT_EQ(ui->IncROT->text(), QStringLiteral("0"));
+  EXPECT_FALSE(ui->IncROT->isEnabled());
+  EXPECT_EQ(ui->LuftHastComboBox->currentText(), QStringLiteral("0,15"));
+  EXPECT_TRUE(ui->LuftHastComboBox->isEditable());
   QStringList speeds;
-  for (int i = 0; i < form->LuftHastComboBox->count(); ++i) speeds << form->LuftHastComboBox->itemText(i);
+  for (int i = 0; i < ui->LuftHastComboBox->count(); ++i) speeds << ui->LuftHastComboBox->itemText(i);
   EXPECT_EQ(speeds, (QStringList{"0", "0,1", "0,15", "0,20", "0,25", "0,30", "0,35", ">0,35"}));
-  EXPECT_EQ(form->WattPerKvmTak->text(), QStringLiteral("0"));
-  EXPECT_EQ(form->Temp05OG->text(), QStringLiteral("0"));
-  EXPECT_EQ(form->Temp18OG->text(), QStringLiteral("0"));
-  EXPECT_EQ(form->Nummer->text(), QStringLiteral("1"));
-  EXPECT_TRUE(form->Nummer->isReadOnly());
-  EXPECT_TRUE(form->Nummer->font().bold());
-  EXPECT_EQ(form->UpDown1->Min(), 1);
-  EXPECT_EQ(form->UpDown1->Max(), 1);
-  EXPECT_EQ(form->UpDown1->Position(), 1);
-  EXPECT_FALSE(form->GroupBox14->isEnabled());  // no project open yet
-  EXPECT_FALSE(form->CheckBox1->isChecked());
-  EXPECT_EQ(form->CheckBox1->text(), QStringLiteral("&Visa koordinatsystem"));
-  EXPECT_EQ(form->RadioGroup1->ItemIndex(), 0);
+  EXPECT_EQ(ui->WattPerKvmTak->text(), QStringLiteral("0"));
+  EXPECT_EQ(ui->Temp05OG->text(), QStringLiteral("0"));
+  EXPECT_EQ(ui->Temp18OG->text(), QStringLiteral("0"));
+  EXPECT_EQ(ui->Nummer->text(), QStringLiteral("1"));
+  EXPECT_TRUE(ui->Nummer->isReadOnly());
+  EXPECT_TRUE(ui->Nummer->font().bold());
+  EXPECT_EQ(ui->UpDown1->Min(), 1);
+  EXPECT_EQ(ui->UpDown1->Max(), 1);
+  EXPECT_EQ(ui->UpDown1->Position(), 1);
+  EXPECT_FALSE(ui->GroupBox14->isEnabled());  // no project open yet
+  EXPECT_FALSE(ui->CheckBox1->isChecked());
+  EXPECT_EQ(ui->CheckBox1->text(), QStringLiteral("&Visa koordinatsystem"));
+  EXPECT_EQ(ui->RadioGroup1->ItemIndex(), 0);
   QStringList systems;
-  for (int i = 0; i < form->RadioGroup1->Count(); ++i) systems << form->RadioGroup1->Button(i)->text();
+  for (int i = 0; i < ui->RadioGroup1->Count(); ++i) systems << ui->RadioGroup1->Button(i)->text();
   EXPECT_EQ(systems, (QStringList{"Radiator", "Konvektor", "Varmluft", "Takvärme", "Golvvärme",
                                   "Eget alternativ"}));
-  EXPECT_FALSE(form->DataAendrad);
+  EXPECT_FALSE(form->Projekt().DataAendrad());
 }
 
 TEST_F(LayoutTest, FileTabDefaults) {
-  EXPECT_EQ(form->TextStorlek->value(), 10);
-  EXPECT_EQ(form->TextStorlek->minimum(), 8);
-  EXPECT_EQ(form->TextStorlek->maximum(), 12);
-  EXPECT_EQ(form->Radavst->value(), 15);
-  EXPECT_EQ(form->Radavst->minimum(), 10);
-  EXPECT_EQ(form->Radavst->maximum(), 20);
-  EXPECT_FALSE(form->SaveAsButton->isEnabled());
-  EXPECT_FALSE(form->SparaSom1->isEnabled());
-  EXPECT_TRUE(form->UserComboBox->isEditable());
-  EXPECT_EQ(form->UserComboBox->count(), 0);
-  for (const char* name : {"Örjan", "anna", "Bertil", ""}) form->UserComboBox->addItem(QString::fromUtf8(name));
+  EXPECT_EQ(ui->TextStorlek->value(), 10);
+  EXPECT_EQ(ui->TextStorlek->minimum(), 8);
+  EXPECT_EQ(ui->TextStorlek->maximum(), 12);
+  EXPECT_EQ(ui->Radavst->value(), 15);
+  EXPECT_EQ(ui->Radavst->minimum(), 10);
+  EXPECT_EQ(ui->Radavst->maximum(), 20);
+  EXPECT_FALSE(ui->SaveAsButton->isEnabled());
+  EXPECT_FALSE(ui->SparaSom1->isEnabled());
+  EXPECT_TRUE(ui->UserComboBox->isEditable());
+  EXPECT_EQ(ui->UserComboBox->count(), 0);
+  for (const char* name : {"Örjan", "anna", "Bertil", ""}) ui->UserComboBox->addItem(QString::fromUtf8(name));
   QStringList users;
-  for (int i = 0; i < form->UserComboBox->count(); ++i) users << form->UserComboBox->itemText(i);
+  for (int i = 0; i < ui->UserComboBox->count(); ++i) users << ui->UserComboBox->itemText(i);
   EXPECT_EQ(users, (QStringList{"", "anna", "Bertil", "Örjan"}));  // kept sorted
-  EXPECT_EQ(form->UserGroupBox->toolTip(),
+  EXPECT_EQ(ui->UserGroupBox->toolTip(),
             QStringLiteral("För att starta i senaste bibliotek för angiven användare"));
-  EXPECT_EQ(form->NyAnvButton->toolTip(), QStringLiteral("Registrera ny användare"));
-  EXPECT_EQ(form->RedigeraUserButton->toolTip(), QStringLiteral("Redigera användar fil"));
+  EXPECT_EQ(ui->NyAnvButton->toolTip(), QStringLiteral("Registrera ny användare"));
+  EXPECT_EQ(ui->RedigeraUserButton->toolTip(), QStringLiteral("Redigera användar fil"));
 }
 
 TEST_F(LayoutTest, SummaryTabDefaults) {
-  EXPECT_EQ(form->VisaResultatRadioGroup->ItemIndex(), -1);
-  EXPECT_EQ(form->VisaResultatRadioGroup->Count(), 3);
-  EXPECT_EQ(form->VisaResultatRadioGroup->Button(2)->text(), QStringLiteral("Resultat &Detalj"));
-  EXPECT_FALSE(form->CheckBox2->isChecked());
-  for (QCheckBox* always : {form->IndataCheckBox, form->ResultatCheckBox}) {
+  EXPECT_EQ(ui->VisaResultatRadioGroup->ItemIndex(), -1);
+  EXPECT_EQ(ui->VisaResultatRadioGroup->Count(), 3);
+  EXPECT_EQ(ui->VisaResultatRadioGroup->Button(2)->text(), QStringLiteral("Resultat &Detalj"));
+  EXPECT_FALSE(ui->CheckBox2->isChecked());
+  for (QCheckBox* always : {ui->IndataCheckBox, ui->ResultatCheckBox}) {
     EXPECT_TRUE(always->isChecked());
     EXPECT_FALSE(always->isEnabled());  // input and results are always printed
   }
-  for (QCheckBox* optional : {form->ResultDetaljCheckBox, form->WallsCheckBox}) {
+  for (QCheckBox* optional : {ui->ResultDetaljCheckBox, ui->WallsCheckBox}) {
     EXPECT_TRUE(optional->isChecked());
     EXPECT_TRUE(optional->isEnabled());
   }
-  EXPECT_EQ(form->UtskriftVyerSpeedButton->toolTip(), QStringLiteral("Skriv ut enligt val."));
+  EXPECT_EQ(ui->UtskriftVyerSpeedButton->toolTip(), QStringLiteral("Skriv ut enligt val."));
 }
 
 // Every box takes what its record field holds: no more characters, and
 // only characters the file's code page stores.
 TEST_F(LayoutTest, TypingPastTheLimitsIsRefused) {
-  form->IncROT->setEnabled(true);
+  ui->IncROT->setEnabled(true);
   const std::pair<QLineEdit*, int> limited[] = {
-      {form->RumsNamn, 15}, {form->Anl1, 60}, {form->Anl2, 60}, {form->Signatur, 25},
-      {form->UserComboBox->lineEdit(), 20}, {form->Datum, 15}, {form->RevDatum, 15},
-      {form->RumsTemp, 5}, {form->Rot, 5}, {form->IncROT, 5}, {form->LuftHastComboBox->lineEdit(), 5},
-      {form->WattPerKvmTak, 5}, {form->Temp05OG, 5}, {form->Temp18OG, 5}};
+      {ui->RumsNamn, 15}, {ui->Anl1, 60}, {ui->Anl2, 60}, {ui->Signatur, 25},
+      {ui->UserComboBox->lineEdit(), 20}, {ui->Datum, 15}, {ui->RevDatum, 15},
+      {ui->RumsTemp, 5}, {ui->Rot, 5}, {ui->IncROT, 5}, {ui->LuftHastComboBox->lineEdit(), 5},
+      {ui->WattPerKvmTak, 5}, {ui->Temp05OG, 5}, {ui->Temp18OG, 5}};
   for (auto [edit, limit] : limited) {
     // Typed as a user does: a number box's handler may refuse the text.
     edit->selectAll();
@@ -208,13 +208,13 @@ TEST_F(LayoutTest, TypingPastTheLimitsIsRefused) {
     QTest::keyClicks(edit, QString(limit + 1, QLatin1Char('x')));
     EXPECT_EQ(edit->text().size(), limit) << edit->objectName().toStdString();
   }
-  form->RumsNamn->setText(QString(15, QLatin1Char('x')));
-  QTest::keyClicks(form->RumsNamn, QStringLiteral("y"));
-  EXPECT_EQ(form->RumsNamn->text(), QString(15, QLatin1Char('x')));
+  ui->RumsNamn->setText(QString(15, QLatin1Char('x')));
+  QTest::keyClicks(ui->RumsNamn, QStringLiteral("y"));
+  EXPECT_EQ(ui->RumsNamn->text(), QString(15, QLatin1Char('x')));
 }
 
 TEST_F(LayoutTest, MainSurfaceChooserTakesNoFreeText) {
-  QComboBox* chooser = form->ComboBox1;
+  QComboBox* chooser = ui->ComboBox1;
   EXPECT_FALSE(chooser->isEditable());
   EXPECT_EQ(chooser->lineEdit(), nullptr);
   EXPECT_EQ(chooser->currentIndex(), -1);  // no main surface chosen at start
@@ -229,58 +229,58 @@ TEST_F(LayoutTest, MainSurfaceChooserTakesNoFreeText) {
 
 TEST_F(LayoutTest, HeatingPanelsOnlyForCeilingHeatingAndOwnProfile) {
   ShowActive();
-  form->PageControl1->setCurrentIndex(TForm1::kIndata);
+  ui->PageControl1->setCurrentIndex(TForm1::kIndata);
+  // A click on "Takvärme" shows its panel, and counts as a change.
+  ASSERT_FALSE(form->Projekt().DataAendrad());
+  QTest::mouseClick(ui->RadioGroup1->Button(3), Qt::LeftButton);
+  EXPECT_TRUE(ui->TakHeatPanel->isVisible());
+  EXPECT_FALSE(ui->EgetAltPanel->isVisible());
+  EXPECT_TRUE(form->Projekt().DataAendrad());
   for (int system = 0; system < 6; ++system) {
-    form->RadioGroup1->SetItemIndex(system);
-    EXPECT_EQ(form->TakHeatPanel->isVisible(), system == 3) << system;
-    EXPECT_EQ(form->EgetAltPanel->isVisible(), system == 5) << system;
+    ui->RadioGroup1->SetItemIndex(system);
+    EXPECT_EQ(ui->TakHeatPanel->isVisible(), system == 3) << system;
+    EXPECT_EQ(ui->EgetAltPanel->isVisible(), system == 5) << system;
   }
-  // A click on "Takvärme" does the same, and counts as a change.
-  form->DataAendrad = false;
-  QTest::mouseClick(form->RadioGroup1->Button(3), Qt::LeftButton);
-  EXPECT_TRUE(form->TakHeatPanel->isVisible());
-  EXPECT_FALSE(form->EgetAltPanel->isVisible());
-  EXPECT_TRUE(form->DataAendrad);
 }
 
 // The heating panel takes the right column's spare height; the ten control
 // points and the chosen system's own inputs stay in view in the smallest window.
 TEST_F(LayoutTest, HeatingPanelStretchesAndThePointsStayInView) {
   ShowActive();
-  form->PageControl1->setCurrentIndex(TForm1::kIndata);
+  ui->PageControl1->setCurrentIndex(TForm1::kIndata);
   std::vector<int> pointHeights, panelHeights;
   for (const int height : {535, 760}) {
     form->resize(764, height);
     for (int system = 0; system < 6; ++system) {
-      form->RadioGroup1->SetItemIndex(system);
+      ui->RadioGroup1->SetItemIndex(system);
       QApplication::processEvents();
-      EXPECT_FALSE(form->StringGrid2->VerticalScrollBarShown()) << height << " " << system;
-      EXPECT_LE(form->Panel2->mapTo(form->Indata, QPoint(0, form->Panel2->height())).y(), form->Indata->height());
-      EXPECT_GE(form->Panel2->height(), form->Panel2->minimumSizeHint().height()) << height << " " << system;
+      EXPECT_FALSE(ui->StringGrid2->VerticalScrollBarShown()) << height << " " << system;
+      EXPECT_LE(ui->Panel2->mapTo(ui->Indata, QPoint(0, ui->Panel2->height())).y(), ui->Indata->height());
+      EXPECT_GE(ui->Panel2->height(), ui->Panel2->minimumSizeHint().height()) << height << " " << system;
     }
-    pointHeights.push_back(form->GroupBox6->height());
-    panelHeights.push_back(form->Panel2->height());
+    pointHeights.push_back(ui->GroupBox6->height());
+    panelHeights.push_back(ui->Panel2->height());
   }
   EXPECT_EQ(pointHeights[0], pointHeights[1]);
   EXPECT_LT(panelHeights[0], panelHeights[1]);
 }
 
 TEST_F(LayoutTest, GridsHaveTheirShapeAndHeadings) {
-  TStringGrid* surfaces = form->StringGrid1;
+  TStringGrid* surfaces = ui->StringGrid1;
   EXPECT_EQ(surfaces->ColCount(), 9);
   EXPECT_EQ(surfaces->RowCount(), 10);
   EXPECT_EQ(surfaces->FixedRows(), 2);
   EXPECT_EQ(surfaces->DefaultRowHeight(), 17);
   EXPECT_TRUE(surfaces->Editable());
   EXPECT_EQ(surfaces->toolTip(), QStringLiteral("Tryck F2 för att sätta kontrollpunkt för vald yta"));
-  TStringGrid* points = form->StringGrid2;
+  TStringGrid* points = ui->StringGrid2;
   EXPECT_EQ(points->ColCount(), 3);
   EXPECT_EQ(points->RowCount(), 11);
   EXPECT_EQ(points->FixedRows(), 1);
   EXPECT_EQ(points->DefaultRowHeight(), 15);
   EXPECT_TRUE(points->Editable());
   EXPECT_EQ(points->toolTip(), QStringLiteral("Tryck -Delete- för att ta bort markerad rad"));
-  TStringGrid* summary = form->StringGrid3;
+  TStringGrid* summary = ui->StringGrid3;
   EXPECT_EQ(summary->ColCount(), 17);
   EXPECT_EQ(summary->RowCount(), 4);
   EXPECT_EQ(summary->FixedRows(), 3);
@@ -299,19 +299,19 @@ TEST_F(LayoutTest, GridsHaveTheirShapeAndHeadings) {
 
 TEST_F(LayoutTest, MenuEntries) {
   QStringList menus;
-  for (QAction* action : form->MainMenu1->actions()) menus << action->text();
+  for (QAction* action : ui->MainMenu1->actions()) menus << action->text();
   EXPECT_EQ(menus, (QStringList{"&Filer", "F&el", "&Verktyg", "&Hjälp"}));
   QStringList files;
-  for (QAction* action : form->Filer1->actions()) files << (action->isSeparator() ? "-" : action->text());
+  for (QAction* action : ui->Filer1->actions()) files << (action->isSeparator() ? "-" : action->text());
   EXPECT_EQ(files, (QStringList{"&Ny", "&Öppna...", "Spara &Som...", "-", "&Konvertering", "-",
                                 "Radera &Bibl", "&Radera Fil", "-", "&Avsluta"}));
-  EXPECT_EQ(form->Sk1->text(), QStringLiteral("&Sök"));
-  EXPECT_EQ(form->Visa1->text(), QStringLiteral("&Visa"));
+  EXPECT_EQ(ui->Sk1->text(), QStringLiteral("&Sök"));
+  EXPECT_EQ(ui->Visa1->text(), QStringLiteral("&Visa"));
   QStringList help;
-  for (QAction* action : form->Hjalp1->actions()) help << (action->isSeparator() ? "-" : action->text());
+  for (QAction* action : ui->Hjalp1->actions()) help << (action->isSeparator() ? "-" : action->text());
   EXPECT_EQ(help, (QStringList{"&Manual", "-", "&Om.."}));
   QStringList tools;
-  for (QAction* action : form->Verktyg1->actions()) tools << action->text();
+  for (QAction* action : ui->Verktyg1->actions()) tools << action->text();
   EXPECT_EQ(tools, (QStringList{"ROT-&karta...", "Exportera tabell (CSV)..."}));
 }
 
@@ -329,15 +329,15 @@ TEST_F(LayoutTest, ColoursOfTheWindow) {
   const QColor maroon(0x80, 0, 0);
   const QColor blue(0, 0, 0xff);
   const QColor navy(0, 0, 0x80);
-  EXPECT_EQ(form->GroupBox5->palette().color(QPalette::WindowText), maroon);
-  EXPECT_EQ(form->RumsNamn->palette().color(QPalette::Text), blue);
-  EXPECT_EQ(form->StringGrid1->palette().color(QPalette::Text), blue);
-  EXPECT_EQ(form->ComboBox1->palette().color(QPalette::ButtonText), blue);
-  EXPECT_EQ(form->OpenButton->palette().color(QPalette::ButtonText), navy);
-  MarkField(form->RumsNamn, true);
-  EXPECT_EQ(form->RumsNamn->palette().color(QPalette::Base), QColor(Qt::red));
-  MarkField(form->RumsNamn, false);
-  EXPECT_EQ(form->RumsNamn->palette().color(QPalette::Base),
+  EXPECT_EQ(ui->GroupBox5->palette().color(QPalette::WindowText), maroon);
+  EXPECT_EQ(ui->RumsNamn->palette().color(QPalette::Text), blue);
+  EXPECT_EQ(ui->StringGrid1->palette().color(QPalette::Text), blue);
+  EXPECT_EQ(ui->ComboBox1->palette().color(QPalette::ButtonText), blue);
+  EXPECT_EQ(ui->OpenButton->palette().color(QPalette::ButtonText), navy);
+  MarkField(ui->RumsNamn, true);
+  EXPECT_EQ(ui->RumsNamn->palette().color(QPalette::Base), QColor(Qt::red));
+  MarkField(ui->RumsNamn, false);
+  EXPECT_EQ(ui->RumsNamn->palette().color(QPalette::Base),
             QApplication::palette().color(QPalette::Base));
 }
 

@@ -30,23 +30,22 @@ TEST(DecimalPunktTest, PointWhenTheLocaleCannotRead22) {
 }
 
 TEST_F(LifecycleTest, StartStateFromFormCreate) {
-  EXPECT_EQ(form->DecimalPunkt, SystemDecimalPunkt(QLocale::system()));
-  EXPECT_EQ(form->ProgramBibl, QDir::toNativeSeparators(programDir.path()));
-  EXPECT_TRUE(form->FilNamn.isEmpty());
-  EXPECT_FALSE(form->FilOK);
-  EXPECT_FALSE(form->DataAendrad);
-  EXPECT_FALSE(form->FelMarkerat);
-  EXPECT_FALSE(form->RumEjLagrat);
-  EXPECT_TRUE(form->StartFil.isEmpty());
+  EXPECT_EQ(form->DecimalPunkt(), SystemDecimalPunkt(QLocale::system()));
+  EXPECT_EQ(form->ProgramBibl(), QDir::toNativeSeparators(programDir.path()));
+  EXPECT_TRUE(form->Projekt().FilNamn().isEmpty());
+  EXPECT_FALSE(form->Projekt().FilOK());
+  EXPECT_FALSE(form->Projekt().DataAendrad());
+  EXPECT_FALSE(form->Projekt().FelMarkerat());
+  EXPECT_FALSE(form->Projekt().RumEjLagrat());
+  EXPECT_TRUE(form->StartFil().isEmpty());
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(LifecycleTest, FirstArgumentIsKeptAsTheProjectToOpen) {
   QTemporaryDir dir;
   const QString project = dir.filePath(QStringLiteral("hus.rot"));
-  TForm1 started(dialogs, {project, QStringLiteral("extra")});
-  EXPECT_EQ(started.StartFil, project);
-  EXPECT_EQ(started.ProgramBibl, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+  TForm1 started(dialogs, {project, QStringLiteral("extra")}, nullptr, programDir.path());
+  EXPECT_EQ(started.StartFil(), project);
 }
 
 TEST_F(LifecycleTest, FormCreateClosesTheSplash) {
@@ -54,7 +53,7 @@ TEST_F(LifecycleTest, FormCreateClosesTheSplash) {
   splash->show();
   EXPECT_EQ(splash->size(), QSize(341, 256));
   EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
-  TForm1 started(dialogs, {}, splash);
+  TForm1 started(dialogs, {}, splash, programDir.path());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(splash.isNull());
 }
@@ -72,10 +71,10 @@ TEST_F(LifecycleTest, ExitAsksAndClosesOnYes) {
   bool closed = false;
   QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
   dialogs.answers = {false, true};
-  QTest::mouseClick(form->ExitSpeedButton, Qt::LeftButton);
+  QTest::mouseClick(ui->ExitSpeedButton, Qt::LeftButton);
   EXPECT_TRUE(form->isVisible());
   EXPECT_FALSE(closed);
-  form->Avsluta1->trigger();
+  ui->Avsluta1->trigger();
   EXPECT_FALSE(form->isVisible());
   EXPECT_TRUE(closed);
   EXPECT_EQ(dialogs.Beeps(), 2);
@@ -85,7 +84,7 @@ TEST_F(LifecycleTest, AnErrorWhileClosingKeepsTheWindow) {
   ShowActive();
   // No answer prepared: the scripted question fails; the general error
   // display shows it and the window stays.
-  QTest::mouseClick(form->ExitSpeedButton, Qt::LeftButton);
+  QTest::mouseClick(ui->ExitSpeedButton, Qt::LeftButton);
   EXPECT_TRUE(form->isVisible());
   ASSERT_FALSE(dialogs.Messages().empty());
   EXPECT_EQ(dialogs.calls.back().messageKind, MessageKind::Error);
@@ -95,7 +94,7 @@ TEST_F(LifecycleTest, AnErrorWhileClosingKeepsTheWindow) {
 // its edit on the way reaches live handlers.
 TEST_F(LifecycleTest, TheFocusLeavesBeforeTheWindowGoes) {
   ShowActive();
-  form->LuftHastComboBox->setFocus();
+  ui->LuftHastComboBox->setFocus();
   QObject* window = form.get();
   bool whole = false;
   QObject watch;
@@ -105,25 +104,38 @@ TEST_F(LifecycleTest, TheFocusLeavesBeforeTheWindowGoes) {
   EXPECT_TRUE(whole);
 }
 
-TEST_F(LifecycleTest, GeneralDataAndReportSettingsMarkTheWindowChanged) {
-  QTest::keyClicks(form->Anl1, QStringLiteral("A"));
-  EXPECT_TRUE(form->DataAendrad);
-  form->DataAendrad = false;
-  form->Anl2->setText(QStringLiteral("B"));
-  EXPECT_TRUE(form->DataAendrad);
-  form->DataAendrad = false;
-  QTest::keyClicks(form->Signatur, QStringLiteral("C"));
-  EXPECT_TRUE(form->DataAendrad);
-  form->DataAendrad = false;
-  form->TextStorlek->stepUp();
-  EXPECT_TRUE(form->DataAendrad);
-  form->DataAendrad = false;
-  form->Radavst->setValue(12);
-  EXPECT_TRUE(form->DataAendrad);
-  // Setting the same text again is no change.
-  form->DataAendrad = false;
-  form->Anl2->setText(QStringLiteral("B"));
-  EXPECT_FALSE(form->DataAendrad);
+// An edit of a general-data box or a report setting marks the window changed.
+class GeneralDataEditTest : public WindowTest,
+                            public ::testing::WithParamInterface<void (*)(Kontroller&)> {};
+
+TEST_P(GeneralDataEditTest, MarksTheWindowChanged) {
+  EXPECT_FALSE(form->Projekt().DataAendrad());
+  GetParam()(*ui);
+  EXPECT_TRUE(form->Projekt().DataAendrad());
+}
+
+std::string GeneralDataEditName(const ::testing::TestParamInfo<void (*)(Kontroller&)>& info) {
+  const char* names[] = {"Anl1Typed", "Anl2Set", "SignaturTyped", "TextStorlekStepped", "RadavstSet"};
+  return names[info.index];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lifecycle, GeneralDataEditTest,
+    ::testing::Values([](Kontroller& k) { QTest::keyClicks(k.Anl1, QStringLiteral("A")); },
+                      [](Kontroller& k) { k.Anl2->setText(QStringLiteral("B")); },
+                      [](Kontroller& k) { QTest::keyClicks(k.Signatur, QStringLiteral("C")); },
+                      [](Kontroller& k) { k.TextStorlek->stepUp(); },
+                      [](Kontroller& k) { k.Radavst->setValue(12); }),
+    GeneralDataEditName);
+
+TEST_F(LifecycleTest, SettingTheSameTextAgainIsNoChange) {
+  ui->Anl2->setText(QStringLiteral("B"));
+  QTemporaryDir dir;
+  dialogs.files.push_back(dir.filePath(QStringLiteral("hus.rot")));
+  QTest::mouseClick(ui->OpenButton, Qt::LeftButton);  // a new project: the window is stored
+  ASSERT_FALSE(form->Projekt().DataAendrad());
+  ui->Anl2->setText(QStringLiteral("B"));
+  EXPECT_FALSE(form->Projekt().DataAendrad());
 }
 
 TEST_F(LifecycleTest, AboutBoxShowsVersion) {
@@ -143,7 +155,7 @@ TEST_F(LifecycleTest, AboutBoxShowsVersion) {
     hasIcon = !box->ProgramIcon->pixmap().isNull();
     box->OKButton->click();
   });
-  form->Om1->trigger();
+  ui->Om1->trigger();
   EXPECT_EQ(caption, QStringLiteral("Om.."));
   EXPECT_EQ(version, QStringLiteral("Version 1,12"));
   EXPECT_EQ(product, QStringLiteral("VIRANO"));
@@ -157,36 +169,34 @@ class ManualTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    ASSERT_TRUE(dir_.isValid());
-    form->ProgramBibl = QDir::toNativeSeparators(dir_.path());
     form->OpenDocument = [this](const QString& path) {
       opened_ << path;
       return openSucceeds_;
     };
   }
+  // The manual in the program's folder.
   void PutManual() {
-    QDir(dir_.path()).mkpath(QStringLiteral("Manualer"));
-    QFile file(dir_.path() + QStringLiteral("/Manualer/Virano.pdf"));
+    QDir(programDir.path()).mkpath(QStringLiteral("Manualer"));
+    QFile file(programDir.path() + QStringLiteral("/Manualer/Virano.pdf"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
-  QTemporaryDir dir_;
   QStringList opened_;
   bool openSucceeds_ = true;
 };
 
 TEST_F(ManualTest, MissingManualBeepsAndSays) {
-  form->Manual1->trigger();
+  ui->Manual1->trigger();
   EXPECT_EQ(dialogs.calls, (std::vector{BeepCall(), MessageCall(QStringLiteral("Hittar ej manual"))}));
   EXPECT_TRUE(opened_.isEmpty());
 }
 
 TEST_F(ManualTest, ManualOpenedFromManualerUnderTheProgramDirectory) {
   PutManual();
-  form->Manual1->trigger();
+  ui->Manual1->trigger();
   EXPECT_TRUE(dialogs.calls.empty());
   ASSERT_EQ(opened_.size(), 1);
-  EXPECT_EQ(opened_[0], QDir::toNativeSeparators(dir_.path() + QStringLiteral("/Manualer/Virano.pdf")));
-  EXPECT_EQ(form->ManualFil, opened_[0]);
+  EXPECT_EQ(opened_[0],
+            QDir::toNativeSeparators(programDir.path() + QStringLiteral("/Manualer/Virano.pdf")));
 }
 
 TEST_F(ManualTest, ManualThatCannotBeOpened) {
@@ -199,14 +209,14 @@ TEST_F(ManualTest, ManualThatCannotBeOpened) {
 TEST_F(ManualTest, F1OpensTheManualFromAnyControl) {
   PutManual();
   ShowActive();
-  form->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
-  form->Anl1->setFocus();
-  ASSERT_EQ(QApplication::focusWidget(), form->Anl1);
-  QTest::keyClick(form->Anl1, Qt::Key_F1);
+  ui->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
+  ui->Anl1->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), ui->Anl1);
+  QTest::keyClick(ui->Anl1, Qt::Key_F1);
   EXPECT_EQ(opened_.size(), 1);
   // Other keys reach the control as usual.
-  QTest::keyClicks(form->Anl1, QStringLiteral("ab"));
-  EXPECT_EQ(form->Anl1->text(), QStringLiteral("ab"));
+  QTest::keyClicks(ui->Anl1, QStringLiteral("ab"));
+  EXPECT_EQ(ui->Anl1->text(), QStringLiteral("ab"));
   EXPECT_EQ(opened_.size(), 1);
 }
 

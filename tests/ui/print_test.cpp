@@ -20,7 +20,7 @@ class PrintTest : public ProjectWindowTest {
   QString Run(const QString& program, const QStringList& args) const {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QLatin1String(form->DecimalPunkt ? "C" : "sv_SE.UTF-8"));
+    env.insert(QStringLiteral("LC_ALL"), QLatin1String(form->DecimalPunkt() ? "C" : "sv_SE.UTF-8"));
     process.setProcessEnvironment(env);
     process.start(program, args);
     process.waitForFinished(60000);
@@ -39,23 +39,22 @@ class PrintTest : public ProjectWindowTest {
   }
 };
 
-// Nothing without a room or when cancelled. Then Kontor, an unnamed room
+// Nothing without a project or when cancelled. Then Kontor, an unnamed room
 // with "Skrubbfönster", Hall: each entry prints its own room, the summary
 // stays on the last view and room.
 TEST_F(PrintTest, ReportsInOrderOfTheChosenRoomOrOfEveryRoomAsTheCommandLinePrintsThem) {
-  Open(MakeProject(QStringLiteral("tom.rot"), {""}));
   for (const bool all : {false, true}) {
-    form->CheckBox2->setChecked(all);
-    QTest::mouseClick(form->UtskriftVyerSpeedButton, Qt::LeftButton);
+    ui->CheckBox2->setChecked(all);
+    QTest::mouseClick(ui->UtskriftVyerSpeedButton, Qt::LeftButton);
   }
-  EXPECT_EQ(dialogs.calls.back().kind, DialogCall::OpenFile);  // no printer dialog
+  EXPECT_TRUE(dialogs.calls.empty());  // no printer dialog
   Open(MakeProject(QStringLiteral("hus.rot"), {"Kontor", "", "Hall"}, [](int k, TRoomRecord& r) {
     const QString name = k == 2 ? QStringLiteral("Skrubbfönster") : QStringLiteral("Fönster");
     SetCells(r.Ytor[FrontWall][1], name + QStringLiteral("|1|3|1|2||||12"));
     SetCells(r.Punkter[FrontWall][0], QStringLiteral("2|1,2|1"));
   }));
   ClickTab(TForm1::kSammanst);
-  EXPECT_EQ(Print(form->UtskriftVyerSpeedButton, false), QString());
+  EXPECT_EQ(Print(ui->UtskriftVyerSpeedButton, false), QString());
   const struct {
     bool all, detail;
     int entry, lastView;
@@ -69,20 +68,20 @@ TEST_F(PrintTest, ReportsInOrderOfTheChosenRoomOrOfEveryRoomAsTheCommandLinePrin
        {"--indata", "--resultat", "--vaggvyer"}},
   };
   for (const auto& c : cases) {
-    form->ComboBox2->setCurrentIndex(c.entry);
-    emit form->ComboBox2->activated(c.entry);
-    form->CheckBox2->setChecked(c.all);
-    form->ResultDetaljCheckBox->setChecked(c.detail);
-    const QString text = Print(form->UtskriftVyerSpeedButton);
+    ui->ComboBox2->setCurrentIndex(c.entry);
+    emit ui->ComboBox2->activated(c.entry);
+    ui->CheckBox2->setChecked(c.all);
+    ui->ResultDetaljCheckBox->setChecked(c.detail);
+    const QString text = Print(ui->UtskriftVyerSpeedButton);
     qsizetype at = 0;
     for (const QString& part : c.order)
       EXPECT_GT(at = text.indexOf(part, at) + 1, 0) << part.toStdString();
     EXPECT_EQ(text.contains(QStringLiteral("DETALJERAD")), c.detail);
     EXPECT_FALSE(text.contains(QStringLiteral("Skrubbfönster")));
-    EXPECT_EQ(form->VisaResultatRadioGroup->ItemIndex(), c.lastView);
-    EXPECT_EQ(form->Nummer->text() + form->ComboBox2->currentText(), QStringLiteral("3Hall"));
+    EXPECT_EQ(ui->VisaResultatRadioGroup->ItemIndex(), c.lastView);
+    EXPECT_EQ(ui->Nummer->text() + ui->ComboBox2->currentText(), QStringLiteral("3Hall"));
     const QString cli = Path(QStringLiteral("kalkyl.pdf"));
-    QStringList args = QStringList{"--pdf", cli} + c.kalkyl << form->FilNamn + ".rot";
+    QStringList args = QStringList{"--pdf", cli} + c.kalkyl << form->Projekt().FilNamn() + ".rot";
     Run(QStringLiteral(VIRANO_KALKYL), c.all ? args : args << QStringLiteral("3"));
     EXPECT_EQ(text, PdfText(cli));
   }
@@ -92,7 +91,7 @@ TEST_F(PrintTest, ReportsInOrderOfTheChosenRoomOrOfEveryRoomAsTheCommandLinePrin
 TEST_F(PrintTest, TheErrorListPrintsOnThePrinterLastChosenAndAFailureIsShown) {
   Open(MakeProject(QStringLiteral("hus.rot"), {"A"},
                    [](int, TRoomRecord& r) { r.Ytor[Floor][0] = TSurfaceRow{}; }));
-  form->Sk1->trigger();
+  ui->Sk1->trigger();
   dialogs.printToFile = Path(QStringLiteral("hus.rot/fel.pdf"));  // a file as folder
   dialogs.printerAnswers.push_back(true);
   QTest::mouseClick(form->Form2->SkrivarValButton, Qt::LeftButton);

@@ -23,27 +23,28 @@ class ProjectTest : public ProjectWindowTest {};
 
 // What a newly created project holds and shows.
 void ExpectNewProject(const TForm1& form, const QString& stem) {
+  const Kontroller k(form);
   EXPECT_EQ(QFileInfo(stem + QStringLiteral(".rot")).size(), 39998);
-  EXPECT_EQ(form.FilNamn, stem);
-  EXPECT_EQ(form.VisaFilNamn->text(), stem);
-  EXPECT_TRUE(form.FilOK);
-  EXPECT_TRUE(form.NyFil);
-  EXPECT_EQ(form.Nummer->text(), QStringLiteral("1"));
-  EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("Vägg fram"));
-  EXPECT_EQ(form.StringGrid1->Cells(0, 2), QStringLiteral("Vägg fram"));
-  EXPECT_EQ(form.StringGrid1->Cells(1, 2), QStringLiteral("0"));
-  EXPECT_EQ(form.StringGrid1->Cells(3, 2), QStringLiteral("0"));
-  EXPECT_TRUE(form.StringGrid1->Cells(2, 2).isEmpty());
-  EXPECT_EQ(form.StringGrid1->RowCount(), 20);
-  EXPECT_EQ(form.Datum->text(), Idag());
-  EXPECT_TRUE(form.RevDatum->text().isEmpty());
-  EXPECT_TRUE(form.GroupBox14->isEnabled());
-  EXPECT_TRUE(form.SaveAsButton->isEnabled());
-  EXPECT_TRUE(form.SparaSom1->isEnabled());
+  EXPECT_EQ(form.Projekt().FilNamn(), stem);
+  EXPECT_EQ(k.VisaFilNamn->text(), stem);
+  EXPECT_TRUE(form.Projekt().FilOK());
+  EXPECT_TRUE(form.Projekt().NyFil());
+  EXPECT_EQ(k.Nummer->text(), QStringLiteral("1"));
+  EXPECT_EQ(k.ComboBox1->currentText(), QStringLiteral("Vägg fram"));
+  EXPECT_EQ(k.StringGrid1->Cells(0, 2), QStringLiteral("Vägg fram"));
+  EXPECT_EQ(k.StringGrid1->Cells(1, 2), QStringLiteral("0"));
+  EXPECT_EQ(k.StringGrid1->Cells(3, 2), QStringLiteral("0"));
+  EXPECT_TRUE(k.StringGrid1->Cells(2, 2).isEmpty());
+  EXPECT_EQ(k.StringGrid1->RowCount(), 20);
+  EXPECT_EQ(k.Datum->text(), Idag());
+  EXPECT_TRUE(k.RevDatum->text().isEmpty());
+  EXPECT_TRUE(k.GroupBox14->isEnabled());
+  EXPECT_TRUE(k.SaveAsButton->isEnabled());
+  EXPECT_TRUE(k.SparaSom1->isEnabled());
 }
 
 TEST_F(ProjectTest, ANameThatDoesNotExistCreatesTheProject) {
-  EXPECT_FALSE(form->GroupBox14->isEnabled());
+  EXPECT_FALSE(ui->GroupBox14->isEnabled());
   Open(Path(QStringLiteral("nytt.rot")));
   ExpectNewProject(*form, Path(QStringLiteral("nytt")));
 
@@ -52,7 +53,7 @@ TEST_F(ProjectTest, ANameThatDoesNotExistCreatesTheProject) {
   EXPECT_EQ(options.title, QStringLiteral("Öppna"));
   EXPECT_EQ(options.filter, kFilter);
   EXPECT_TRUE(options.promptCreate);
-  EXPECT_EQ(options.startDir, form->ProgramBibl);
+  EXPECT_EQ(options.startDir, form->ProgramBibl());
 
   const QString file = Path(QStringLiteral("nytt.rot"));
   const TRoomRecord general = Record(file, 0);
@@ -74,27 +75,27 @@ TEST_F(ProjectTest, ANameThatDoesNotExistCreatesTheProject) {
 
   // The next dialog starts in the project's folder; cancelling keeps it open.
   dialogs.files.push_back(std::nullopt);
-  form->Ny1->trigger();
+  ui->Ny1->trigger();
   EXPECT_EQ(dialogs.calls.back().options.startDir, QFileInfo(file).absolutePath());
-  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("nytt")));
+  EXPECT_EQ(form->Projekt().FilNamn(), Path(QStringLiteral("nytt")));
 }
 
 TEST_F(ProjectTest, OpeningShowsTheLastRoomAndTheGeneralData) {
   const QString file = MakeProject(QStringLiteral("fem.rot"),
                                    {"Rum 1", "Rum 2", "Rum 3", "Rum 4", "Rum 5"});
   dialogs.files.push_back(file);
-  form->Oppna1->trigger();
-  EXPECT_TRUE(form->FilOK);
-  EXPECT_FALSE(form->NyFil);
-  EXPECT_EQ(form->Nummer->text(), QStringLiteral("5"));
-  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("Rum 5"));
-  EXPECT_EQ(form->UpDown1->Max(), 5);
-  EXPECT_EQ(form->Anl1->text(), QStringLiteral("Skolan"));
-  EXPECT_EQ(form->Datum->text(), QStringLiteral("2001-02-03"));
-  EXPECT_EQ(form->TextStorlek->value(), 11);
-  EXPECT_EQ(form->Radavst->value(), 12);
-  EXPECT_FALSE(form->DataAendrad);
-  EXPECT_FALSE(form->CheckBox2->isChecked());
+  ui->Oppna1->trigger();
+  EXPECT_TRUE(form->Projekt().FilOK());
+  EXPECT_FALSE(form->Projekt().NyFil());
+  EXPECT_EQ(ui->Nummer->text(), QStringLiteral("5"));
+  EXPECT_EQ(ui->RumsNamn->text(), QStringLiteral("Rum 5"));
+  EXPECT_EQ(ui->UpDown1->Max(), 5);
+  EXPECT_EQ(ui->Anl1->text(), QStringLiteral("Skolan"));
+  EXPECT_EQ(ui->Datum->text(), QStringLiteral("2001-02-03"));
+  EXPECT_EQ(ui->TextStorlek->value(), 11);
+  EXPECT_EQ(ui->Radavst->value(), 12);
+  EXPECT_FALSE(form->Projekt().DataAendrad());
+  EXPECT_FALSE(ui->CheckBox2->isChecked());
   // Opening stores nothing.
   EXPECT_EQ(Bytes(file), Bytes(MakeProject(QStringLiteral("jämför.rot"),
                                            {"Rum 1", "Rum 2", "Rum 3", "Rum 4", "Rum 5"})));
@@ -110,8 +111,8 @@ TEST_F(ProjectTest, ReportSettingsShowTheDefaultOrTheNearestLimit) {
       r.TextStorlek.SetText(textStorlek);
       r.Radavst.SetText(radavst);
     }));
-    EXPECT_EQ(form->TextStorlek->value(), shownTextStorlek);
-    EXPECT_EQ(form->Radavst->value(), shownRadavst);
+    EXPECT_EQ(ui->TextStorlek->value(), shownTextStorlek);
+    EXPECT_EQ(ui->Radavst->value(), shownRadavst);
   }
 }
 
@@ -131,12 +132,12 @@ TEST_F(ProjectTest, AnotherVersionIsRefusedAndNoProjectIsOpen) {
                                        "programverion 1,12 behövs. Använd medföljande "
                                        "konverteringsprogram. Se manual"),
                         MessageKind::Information));
-  EXPECT_FALSE(form->FilOK);
-  EXPECT_TRUE(form->FilNamn.isEmpty());
-  EXPECT_TRUE(form->VisaFilNamn->text().isEmpty());
-  EXPECT_TRUE(form->RumsNamn->text().isEmpty());
-  EXPECT_TRUE(form->StringGrid1->Cells(0, 2).isEmpty());
-  EXPECT_NE(form->Anl1->text(), QStringLiteral("Annan"));
+  EXPECT_FALSE(form->Projekt().FilOK());
+  EXPECT_TRUE(form->Projekt().FilNamn().isEmpty());
+  EXPECT_TRUE(ui->VisaFilNamn->text().isEmpty());
+  EXPECT_TRUE(ui->RumsNamn->text().isEmpty());
+  EXPECT_TRUE(ui->StringGrid1->Cells(0, 2).isEmpty());
+  EXPECT_NE(ui->Anl1->text(), QStringLiteral("Annan"));
 }
 
 // A file that is no project, or cannot be stored into, is refused with its
@@ -159,11 +160,11 @@ TEST_F(ProjectTest, RefusedFilesAreNamedAndLeaveNoProjectToActOn) {
     Open(file);
     EXPECT_EQ(dialogs.calls.back(), MessageCall(QStringLiteral("Filen kan inte öppnas som VIRANO-projekt: ") +
                                                     file + QLatin1Char('\n') + reason, MessageKind::Error));
-    EXPECT_TRUE(form->FilNamn.isEmpty());
-    form->UpDown1->Step(-1);  // reset with the window: no room to step to
-    EXPECT_EQ(form->Nummer->text(), QStringLiteral("1"));
-    form->SparaSom1->trigger();
-    for (QPushButton* command : {form->NyttRumButton, form->RaderaRumButton})
+    EXPECT_TRUE(form->Projekt().FilNamn().isEmpty());
+    ui->UpDown1->Step(-1);  // reset with the window: no room to step to
+    EXPECT_EQ(ui->Nummer->text(), QStringLiteral("1"));
+    ui->SparaSom1->trigger();
+    for (QPushButton* command : {ui->NyttRumButton, ui->RaderaRumButton})
       QTest::mouseClick(command, Qt::LeftButton);
     const std::vector<QString> shown = dialogs.Messages();
     EXPECT_EQ(std::vector(shown.begin() + 1, shown.end()), std::vector(3, QStringLiteral("Ingen fil är vald")));
@@ -176,17 +177,17 @@ TEST_F(ProjectTest, AProjectOfTheGeneralRecordAloneGetsAnEmptyRoom1) {
     r.HeatSystem.Set(77);
     r.RumsTemp.SetText("");
   });
-  form->RumsTemp->setText(QStringLiteral("18"));
+  ui->RumsTemp->setText(QStringLiteral("18"));
   Open(file);
-  EXPECT_TRUE(form->FilOK);
+  EXPECT_TRUE(form->Projekt().FilOK());
   EXPECT_EQ(Records(file), 2);
   // Room 1 takes the room boxes, as a new room does.
   const TRoomRecord room = Record(file, 1);
   EXPECT_EQ(room.HeatSystem.Get(), 0);
   EXPECT_EQ(room.RumsTemp.Text(), "18");
   EXPECT_EQ(room.Rot.Text(), "20");
-  EXPECT_EQ(form->Nummer->text(), QStringLiteral("1"));
-  EXPECT_EQ(form->StringGrid1->Cells(0, 2), QStringLiteral("Vägg fram"));
+  EXPECT_EQ(ui->Nummer->text(), QStringLiteral("1"));
+  EXPECT_EQ(ui->StringGrid1->Cells(0, 2), QStringLiteral("Vägg fram"));
 }
 
 TEST_F(ProjectTest, AProjectThatCannotBeCreatedIsNotOpen) {
@@ -194,21 +195,21 @@ TEST_F(ProjectTest, AProjectThatCannotBeCreatedIsNotOpen) {
   Open(Path(QStringLiteral("nytt.rot")));
   ASSERT_FALSE(dialogs.Messages().empty());
   EXPECT_EQ(dialogs.calls.back().messageKind, MessageKind::Error);
-  EXPECT_FALSE(form->FilOK);
-  EXPECT_TRUE(form->FilNamn.isEmpty());
+  EXPECT_FALSE(form->Projekt().FilOK());
+  EXPECT_TRUE(form->Projekt().FilNamn().isEmpty());
 }
 
 // A name in a folder that does not exist is refused before anything changes.
 TEST_F(ProjectTest, ANameInAMissingFolderIsRefusedAndTheProjectStaysOpen) {
   Open(MakeProject(QStringLiteral("hus.rot"), {"A", "B"}));
   const QString missing = Path(QStringLiteral("saknas"));
-  for (QAction* command : {form->Oppna1, form->SparaSom1}) {
+  for (QAction* command : {ui->Oppna1, ui->SparaSom1}) {
     dialogs.files.push_back(missing + QStringLiteral("/nytt.rot"));
     command->trigger();
     EXPECT_EQ(dialogs.calls.back(),
               MessageCall(missing + QStringLiteral("\nKatalogen finns inte."), MessageKind::Error));
-    EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
-    EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("B"));
+    EXPECT_EQ(form->Projekt().FilNamn(), Path(QStringLiteral("hus")));
+    EXPECT_EQ(ui->RumsNamn->text(), QStringLiteral("B"));
   }
   EXPECT_FALSE(QFileInfo::exists(missing));
 }
@@ -223,13 +224,13 @@ TEST_F(ProjectTest, SaveAsOntoTheOpenNameChangesNothing) {
                               QStringLiteral("länk.rot")}) {
     dialogs.calls.clear();
     dialogs.files.push_back(Path(name));
-    QTest::mouseClick(form->SaveAsButton, Qt::LeftButton);
+    QTest::mouseClick(ui->SaveAsButton, Qt::LeftButton);
     ASSERT_EQ(dialogs.calls.size(), 2u) << name.toStdString();  // nothing asked
     EXPECT_EQ(dialogs.calls[1], MessageCall(QStringLiteral("Data är redan sparade under detta filnamn")));
     EXPECT_FALSE(dialogs.calls[0].options.confirmOverwrite);
     EXPECT_EQ(dialogs.calls[0].options.startDir, dir_.path());
   }
-  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
+  EXPECT_EQ(form->Projekt().FilNamn(), Path(QStringLiteral("hus")));
   EXPECT_EQ(Bytes(file), before);
 }
 
@@ -240,28 +241,31 @@ TEST_F(ProjectTest, SaveAsCopiesAndGoesOnInTheCopy) {
   Open(file);
   const QByteArray before = Bytes(file);
   ClickTab(TForm1::kIndata);
-  QTest::keyClicks(form->RumsNamn, QStringLiteral("X"));  // not stored yet
+  QTest::keyClicks(ui->RumsNamn, QStringLiteral("X"));  // not stored yet
 
   dialogs.files.push_back(Path(QStringLiteral("kopia.rot")));
-  form->SparaSom1->trigger();
+  ui->SparaSom1->trigger();
   const FileDialogOptions& options = dialogs.calls.back().options;
   EXPECT_EQ(options.filter, kFilter);
 
   const QString copy = Path(QStringLiteral("kopia.rot"));
-  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("kopia")));
-  EXPECT_EQ(form->VisaFilNamn->text(), form->FilNamn);
-  EXPECT_EQ(form->OpenDialog1.fileName, form->FilNamn);
+  EXPECT_EQ(form->Projekt().FilNamn(), Path(QStringLiteral("kopia")));
+  EXPECT_EQ(ui->VisaFilNamn->text(), form->Projekt().FilNamn());
   EXPECT_EQ(Bytes(file), before);
   EXPECT_EQ(RoomNames(copy), (QStringList{"A", "B", "C"}));
   EXPECT_EQ(FieldText(Record(copy, 0).Datum), Idag());
   EXPECT_TRUE(Record(copy, 0).RevDatum.Empty());
-  EXPECT_EQ(form->Datum->text(), Idag());
+  EXPECT_EQ(ui->Datum->text(), Idag());
 
   // The room's change goes into the copy when the tab is left.
-  EXPECT_TRUE(form->DataAendrad);
+  EXPECT_TRUE(form->Projekt().DataAendrad());
   ClickTab(TForm1::kFilhantering);
   EXPECT_EQ(RoomNames(copy), (QStringList{"A", "B", "CX"}));
   EXPECT_EQ(Bytes(file), before);
+  // The open dialog proposes the copy.
+  dialogs.files.push_back(std::nullopt);
+  QTest::mouseClick(ui->OpenButton, Qt::LeftButton);
+  EXPECT_EQ(dialogs.calls.back().options.fileName, form->Projekt().FilNamn());
 }
 
 TEST_F(ProjectTest, SaveAsAsksBeforeReplacingAnotherProject) {
@@ -272,44 +276,45 @@ TEST_F(ProjectTest, SaveAsAsksBeforeReplacingAnotherProject) {
   dialogs.calls.clear();
   dialogs.files.push_back(Path(QStringLiteral("annan")));
   dialogs.answers.push_back(false);
-  form->SparaSom1->trigger();
+  ui->SparaSom1->trigger();
   ASSERT_EQ(dialogs.calls.size(), 2u);
   EXPECT_EQ(dialogs.calls[1], YesNoCall(QStringLiteral("annan.rot finns redan.\nVill du ersätta den?"),
                                         Question::Deletes));
   EXPECT_EQ(Bytes(other), kept);
-  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("hus")));
+  EXPECT_EQ(form->Projekt().FilNamn(), Path(QStringLiteral("hus")));
 
   dialogs.files.push_back(Path(QStringLiteral("annan.txt")));
   dialogs.answers.push_back(true);
-  form->SparaSom1->trigger();
-  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("annan")));
+  ui->SparaSom1->trigger();
+  EXPECT_EQ(form->Projekt().FilNamn(), Path(QStringLiteral("annan")));
   EXPECT_EQ(RoomNames(other), QStringList{"A"});
 
   // Also the name the dialog showed is asked about, after the same-name check.
   dialogs.calls.clear();
   dialogs.files.push_back(file);
   dialogs.answers.push_back(false);
-  form->SparaSom1->trigger();
+  ui->SparaSom1->trigger();
   EXPECT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(form->FilNamn, Path(QStringLiteral("annan")));
+  EXPECT_EQ(form->Projekt().FilNamn(), Path(QStringLiteral("annan")));
 }
 
 TEST_F(ProjectTest, TheCommandLineProjectIsOpenedAtStart) {
   const QString missing = Path(QStringLiteral("PROJEKT.rot"));
-  TForm1 created(dialogs, {missing});
+  TForm1 created(dialogs, {missing}, nullptr, programDir.path());
   ExpectNewProject(created, Path(QStringLiteral("PROJEKT")));
-  EXPECT_EQ(created.StartFil, missing);
+  EXPECT_EQ(created.StartFil(), missing);
   // The window's defaults were in place when room 1 was written.
   EXPECT_EQ(Record(missing, 1).MinRot.Text(), "20");
 
   const QString file = MakeProject(QStringLiteral("tre.rot"), {"A", "B", "C"}, [](int k, TRoomRecord& r) {
     if (k == 3) r.MinRot.SetText("20,7");
   });
-  TForm1 opened(dialogs, {file});
-  EXPECT_EQ(opened.FilNamn, Path(QStringLiteral("tre")));
-  EXPECT_EQ(opened.Nummer->text(), QStringLiteral("3"));
-  EXPECT_EQ(opened.RumsNamn->text(), QStringLiteral("C"));
-  EXPECT_EQ(opened.MinRot->text(), FormatDecimal(QStringLiteral("20,7")));
+  TForm1 opened(dialogs, {file}, nullptr, programDir.path());
+  const Kontroller k(opened);
+  EXPECT_EQ(opened.Projekt().FilNamn(), Path(QStringLiteral("tre")));
+  EXPECT_EQ(k.Nummer->text(), QStringLiteral("3"));
+  EXPECT_EQ(k.RumsNamn->text(), QStringLiteral("C"));
+  EXPECT_EQ(k.MinRot->text(), FormatDecimal(QStringLiteral("20,7")));
   EXPECT_TRUE(dialogs.Messages().empty());
 }
 

@@ -56,8 +56,8 @@ class Screenshots : public WindowTest {
     ShowActive();
     dialogs.files.push_back(projects.filePath(QStringLiteral("Skolan.rot")));
     form->OpenButtonClick();
-    ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kIndata));
-    form->RumsNamn->setText(QStringLiteral("Kontor 12"));
+    ASSERT_TRUE(ui->PageControl1->SelectPage(TForm1::kIndata));
+    ui->RumsNamn->setText(QStringLiteral("Kontor 12"));
   }
   QString dir_;
 };
@@ -66,12 +66,12 @@ TEST_F(Screenshots, EachTab) {
   ShowActive();
   const char* names[] = {"1-filhantering", "2-allmanna-indata", "3-indata", "4-sammanstallning"};
   for (int i = 0; i < 4; ++i) {
-    form->PageControl1->setCurrentIndex(i);
+    ui->PageControl1->setCurrentIndex(i);
     Save(form.get(), QString::fromLatin1(names[i]));
   }
   // The ceiling heating panel and a larger window.
-  form->PageControl1->setCurrentIndex(TForm1::kIndata);
-  form->RadioGroup1->SetItemIndex(5);
+  ui->PageControl1->setCurrentIndex(TForm1::kIndata);
+  ui->RadioGroup1->SetItemIndex(5);
   form->resize(1100, 760);
   Save(form.get(), QStringLiteral("5-indata-stor-eget-alternativ"));
 }
@@ -114,7 +114,7 @@ TEST_F(Screenshots, MessageBoxes) {
 TEST_F(Screenshots, IndataWithARoom) {
   QTemporaryDir projects;
   NewProjectOnIndata(projects);
-  form->RumsTemp->setText(QStringLiteral("21"));
+  ui->RumsTemp->setText(QStringLiteral("21"));
   const QStringList rows[] = {
       {QStringLiteral("Vägg fram"), QStringLiteral("0"), QStringLiteral("4,8"), QStringLiteral("0"),
        QStringLiteral("2,7"), QStringLiteral("0,3"), QStringLiteral("0,13"), QStringLiteral("-20"),
@@ -125,24 +125,23 @@ TEST_F(Screenshots, IndataWithARoom) {
       {QStringLiteral("Radiator"), QStringLiteral("1,2"), QStringLiteral("3,6"), QStringLiteral("0,1"),
        QStringLiteral("0,7"), {}, {}, {}, QStringLiteral("55")}};
   for (int r = 0; r < 3; ++r)
-    for (int c = 0; c < 9; ++c) form->StringGrid1->SetCells(c, 2 + r, rows[r][c]);
-  form->StringGrid2->SetCells(0, 1, QStringLiteral("2,4"));
-  form->StringGrid2->SetCells(1, 1, QStringLiteral("1,1"));
-  form->StringGrid2->SetCells(2, 1, QStringLiteral("0,6"));
-  form->DataAendrad = true;
-  form->UpDown1->SetMax(3);
+    for (int c = 0; c < 9; ++c) ui->StringGrid1->SetCells(c, 2 + r, rows[r][c]);
+  ui->StringGrid2->SetCells(0, 1, QStringLiteral("2,4"));
+  ui->StringGrid2->SetCells(1, 1, QStringLiteral("1,1"));
+  ui->StringGrid2->SetCells(2, 1, QStringLiteral("0,6"));
+  ui->UpDown1->SetMax(3);
   Save(form.get(), QStringLiteral("10-indata-med-rum"));
 
   // The drawing with three points and the axis cross, close up, and the
   // screen while another window covers the main window and after it went.
   for (int c = 0; c < 3; ++c) {
-    form->StringGrid2->SetCells(c, 3, QStringList{"0,6", "2,2", "1"}[c]);
-    form->StringGrid2->SetCells(c, 4, QStringList{"4,5", "0,4", "0,6"}[c]);
+    ui->StringGrid2->SetCells(c, 3, QStringList{"0,6", "2,2", "1"}[c]);
+    ui->StringGrid2->SetCells(c, 4, QStringList{"4,5", "0,4", "0,6"}[c]);
   }
   form->PaintBox1Click();
-  form->CheckBox1->setChecked(true);
+  ui->CheckBox1->setChecked(true);
   Save(form.get(), QStringLiteral("14-ritning"));
-  const QPixmap drawing = form->PaintBox1->grab();
+  const QPixmap drawing = ui->PaintBox1->grab();
   EXPECT_TRUE(drawing.scaled(drawing.size() * 3).save(dir_ + "/14-ritning-forstorad.png"));
   QWidget cover;
   cover.setGeometry(form->frameGeometry());
@@ -153,14 +152,14 @@ TEST_F(Screenshots, IndataWithARoom) {
   }
   // The smallest window with each system's own inputs.
   form->resize(form->minimumSize());
-  form->RadioGroup1->SetItemIndex(3);
+  ui->RadioGroup1->SetItemIndex(3);
   Save(form.get(), QStringLiteral("33-indata-takvarme"));
-  form->RadioGroup1->SetItemIndex(5);
+  ui->RadioGroup1->SetItemIndex(5);
   Save(form.get(), QStringLiteral("34-indata-eget-alternativ"));
-  form->RadioGroup1->SetItemIndex(0);
+  ui->RadioGroup1->SetItemIndex(0);
   form->resize(1100, 760);
   Save(form.get(), QStringLiteral("11-indata-med-rum-stor"));
-  form->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
+  ui->PageControl1->setCurrentIndex(TForm1::kAllmIndata);
   Save(form.get(), QStringLiteral("12-allmanna-indata-projekt"));
 }
 
@@ -212,14 +211,14 @@ TEST_F(Screenshots, UsersAndDirectoryDialog) {
   users.Create();
   for (const char* name : {"", "Anna", "Bo-Göran", "Åsa"})
     users.Append(MakeUser(name, projects.path().toStdString()));
-  form = std::make_unique<TForm1>(dialogs, QStringList{}, nullptr, programDir.path());
+  MakeForm();
   ShowActive();
-  form->UserComboBox->setEditText(QStringLiteral("Anna"));
+  ui->UserComboBox->setEditText(QStringLiteral("Anna"));
   Save(form.get(), QStringLiteral("anvandare-filhantering"));
-  form->UserComboBox->showPopup();
+  ui->UserComboBox->showPopup();
   QApplication::processEvents();
-  Save(form->UserComboBox->view()->window(), QStringLiteral("anvandare-lista"));
-  form->UserComboBox->hidePopup();
+  Save(ui->UserComboBox->view()->window(), QStringLiteral("anvandare-lista"));
+  ui->UserComboBox->hidePopup();
 
   for (const char* folder : {"Skolan/Etapp 1", "Skolan/Etapp 2", "Kontoret"}) QDir(projects.path()).mkpath(folder);
   TChooseDirForm& dialog = *form->ChooseDirForm;
@@ -237,19 +236,19 @@ TEST_F(Screenshots, UsersAndDirectoryDialog) {
 TEST_F(Screenshots, IndataWithRedCellsAndSurfaceTemperatures) {
   QTemporaryDir projects;
   NewProjectOnIndata(projects);
-  TStringGrid* grid = form->StringGrid1;
+  TStringGrid* grid = ui->StringGrid1;
   const QStringList rows[] = {{"Vägg fram", "0", "4,8", "0", "2,7", "0,3", "0,13", "-20"},
                               {"Fönster", "1,2", "5,6", "0,9", "2,1", "1,8", "0,13", "-20"},
                               {"Radiator", "1,2", "3,6", "0,1", "0,7"}};
   grid->setFocus();
   for (int r = 0; r < 3; ++r) {
     for (int c = 0; c < rows[r].size(); ++c)
-      grid->SetCells(c, 2 + r, QString(rows[r][c]).replace(',', form->DecimalPunkt ? '.' : ','));
+      grid->SetCells(c, 2 + r, QString(rows[r][c]).replace(',', form->DecimalPunkt() ? '.' : ','));
     grid->MoveTo(7, 2 + r);
   }
   grid->MoveTo(0, 5);
   Save(form.get(), QStringLiteral("20-indata-rod-cell-yttemperatur"));
-  EXPECT_TRUE(form->FelMarkerat);
+  EXPECT_TRUE(form->Projekt().FelMarkerat());
 }
 
 // "Sammanställning" in its three views, a room with a gap, and the error
@@ -271,19 +270,19 @@ TEST_F(Screenshots, SummaryAndErrorList) {
   });
   dialogs.files.push_back(path);
   form->OpenButtonClick();
-  form->UpDown1->SetPosition(1);
+  ui->UpDown1->SetPosition(1);
   form->resize(1100, 760);
-  ASSERT_TRUE(form->PageControl1->SelectPage(TForm1::kSammanst));
+  ASSERT_TRUE(ui->PageControl1->SelectPage(TForm1::kSammanst));
   Save(form.get(), QStringLiteral("14-sammanstallning-indata"));
-  form->VisaResultatRadioGroup->SetItemIndex(1);
+  ui->VisaResultatRadioGroup->SetItemIndex(1);
   Save(form.get(), QStringLiteral("15-sammanstallning-resultat"));
-  form->VisaResultatRadioGroup->SetItemIndex(2);
+  ui->VisaResultatRadioGroup->SetItemIndex(2);
   Save(form.get(), QStringLiteral("16-sammanstallning-resultat-detalj"));
-  form->VisaResultatRadioGroup->SetItemIndex(1);
-  form->ComboBox2->setCurrentIndex(1);
+  ui->VisaResultatRadioGroup->SetItemIndex(1);
+  ui->ComboBox2->setCurrentIndex(1);
   form->ComboBox2Change();
   Save(form.get(), QStringLiteral("17-sammanstallning-resultat-glipa"));
-  form->UpDown1->SetPosition(3);
+  ui->UpDown1->SetPosition(3);
   form->Sk1Click();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Form2.get()));
   Save(form->Form2.get(), QStringLiteral("18-felmeddelande"));
@@ -293,7 +292,7 @@ TEST_F(Screenshots, SummaryAndErrorList) {
   // The first room's reports and the error list as PDF files, for pdftoppm.
   dialogs.printToFile = dir_ + QStringLiteral("/20-utskrift-kontor.pdf");
   dialogs.printerAnswers.push_back(true);
-  form->ComboBox2->setCurrentIndex(0);
+  ui->ComboBox2->setCurrentIndex(0);
   form->UtskriftVyerSpeedButtonClick();
   dialogs.printToFile = dir_ + QStringLiteral("/21-fellista.pdf");
   dialogs.printerAnswers.push_back(true);
@@ -339,7 +338,7 @@ TEST_F(Screenshots, RotKarta) {
   });
   dialogs.files.push_back(file);
   form->OpenButtonClick();
-  form->RotKarta1->trigger();
+  ui->RotKarta1->trigger();
   TKartaForm* karta = form->KartaForm;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(karta));
   QTRY_VERIFY_WITH_TIMEOUT(!karta->Beraknar(), 30000);

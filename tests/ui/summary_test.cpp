@@ -25,15 +25,15 @@ class SummaryTest : public ProjectWindowTest {
       if (k == 3) r.Ytor[Floor][0] = TSurfaceRow{};
     });
     Open(file);
-    form->UpDown1->SetPosition(1);
+    ui->UpDown1->SetPosition(1);
     return file;
   }
-  void ChooseView(int item) { QTest::mouseClick(form->VisaResultatRadioGroup->Button(item), Qt::LeftButton); }
+  void ChooseView(int item) { QTest::mouseClick(ui->VisaResultatRadioGroup->Button(item), Qt::LeftButton); }
   void ChooseRoom(int entry) {
-    form->ComboBox2->setCurrentIndex(entry);
-    emit form->ComboBox2->activated(entry);
+    ui->ComboBox2->setCurrentIndex(entry);
+    emit ui->ComboBox2->activated(entry);
   }
-  QString Cell(int col, int row) const { return form->StringGrid3->Cells(col, row); }
+  QString Cell(int col, int row) const { return ui->StringGrid3->Cells(col, row); }
   // The error list's lines, their cells joined by "|".
   QStringList ErrorLines() const {
     QStringList lines;
@@ -54,7 +54,7 @@ class SummaryTest : public ProjectWindowTest {
   }
   // True when cell (col, row) of the summary shows red text.
   bool PaintedRed(int col, int row) const {
-    TStringGrid* grid = form->StringGrid3;
+    TStringGrid* grid = ui->StringGrid3;
     const QImage image = grid->viewport()->grab().toImage();
     const QRect cell = grid->visualRect(grid->model()->index(row - grid->FixedRows(), col));
     for (int y = cell.top(); y <= cell.bottom(); ++y)
@@ -68,19 +68,19 @@ class SummaryTest : public ProjectWindowTest {
 const QString kNoFloorIn3 = QStringLiteral("3|C|Golv||Saknar koordinater, ");
 
 TEST_F(SummaryTest, VisaTellsWhatTheLastCheckFound) {
-  form->Visa1->trigger();
+  ui->Visa1->trigger();
   OpenNoFloorIn3();
-  form->Visa1->trigger();
-  form->Sk1->trigger();  // room 1 is sound
-  form->Visa1->trigger();
+  ui->Visa1->trigger();
+  ui->Sk1->trigger();  // room 1 is sound
+  ui->Visa1->trigger();
   EXPECT_EQ(dialogs.Messages(), (std::vector<QString>{"Ingen fil är vald", "Ingen felsökning är gjord",
                                                       "Inga fel registrerade"}));
-  form->UpDown1->SetPosition(3);
-  form->Sk1->trigger();
-  EXPECT_TRUE(form->FelMarkerat);
+  ui->UpDown1->SetPosition(3);
+  ui->Sk1->trigger();
+  EXPECT_TRUE(form->Projekt().FelMarkerat());
   EXPECT_EQ(ErrorLines(), QStringList{kNoFloorIn3});
   form->Form2->hide();
-  form->Visa1->trigger();
+  ui->Visa1->trigger();
   EXPECT_TRUE(form->Form2->isVisible());
   EXPECT_EQ(form->Form2->windowTitle(), QStringLiteral("FELMEDDELANDE"));
   dialogs.printerAnswers.push_back(false);
@@ -90,7 +90,6 @@ TEST_F(SummaryTest, VisaTellsWhatTheLastCheckFound) {
 
 TEST_F(SummaryTest, AFaultyRoomKeepsTheUserOnIndata) {
   const QString file = OpenNoFloorIn3();
-  form->FelMarkerat = true;  // left from before: the walk still goes on to room 3
   ClickTab(TForm1::kAllmIndata);
   EXPECT_EQ(ErrorLines(), QStringList{kNoFloorIn3});
   ClickTab(TForm1::kIndata);
@@ -100,7 +99,7 @@ TEST_F(SummaryTest, AFaultyRoomKeepsTheUserOnIndata) {
   EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
   EXPECT_TRUE(form->Form2->isVisible());
   // The walk read room 3: room 1's surfaces stored now stay its own.
-  QTest::keyClicks(form->RumsNamn, QStringLiteral("1"));
+  QTest::keyClicks(ui->RumsNamn, QStringLiteral("1"));
   ChooseSurface(Ceiling);
   EXPECT_EQ(FieldText(Record(file, 1).RumsNamn), QStringLiteral("A1"));
   EXPECT_EQ(FieldText(Record(file, 1).Ytor[Floor][0].Namn), QStringLiteral("Golv"));
@@ -110,13 +109,13 @@ TEST_F(SummaryTest, AFaultyRoomKeepsTheUserOnIndata) {
 // user on "Indata".
 TEST_F(SummaryTest, ErrorsMarkedGoWithTheirProjectOrRoom) {
   const std::function<void()> commands[] = {
-      [this] { dialogs.files.push_back(MakeProject(QStringLiteral("sund.rot"), {"D"})), form->Oppna1->trigger(); },
-      [this] { dialogs.answers.push_back(true), QTest::mouseClick(form->RaderaRumButton, Qt::LeftButton); }};
+      [this] { dialogs.files.push_back(MakeProject(QStringLiteral("sund.rot"), {"D"})), ui->Oppna1->trigger(); },
+      [this] { dialogs.answers.push_back(true), QTest::mouseClick(ui->RaderaRumButton, Qt::LeftButton); }};
   for (const auto& command : commands) {
     OpenNoFloorIn3();
     ClickTab(TForm1::kIndata);
-    form->UpDown1->SetPosition(3);  // where the walk stopped
-    ASSERT_TRUE(form->FelMarkerat);
+    ui->UpDown1->SetPosition(3);  // where the walk stopped
+    ASSERT_TRUE(form->Form2->isVisible());
     command();
     ClickTab(TForm1::kSammanst);
     EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
@@ -133,10 +132,10 @@ TEST_F(SummaryTest, ACheckThatCannotBeMadeRefusesNothing) {
     QFile::remove(Path(QStringLiteral("hus.rof")));
     std::optional<ReadOnlyFolder> folder;
     if (removed) QFile::remove(file); else folder.emplace(dir_.path().toStdString());
-    if (!removed) form->UpDown1->Step(-1);
+    if (!removed) ui->UpDown1->Step(-1);
     ClickTab(TForm1::kSammanst);
     EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
-    EXPECT_EQ(form->Nummer->text(), removed ? QStringLiteral("2") : QStringLiteral("1"));
+    EXPECT_EQ(ui->Nummer->text(), removed ? QStringLiteral("2") : QStringLiteral("1"));
     EXPECT_FALSE(dialogs.Messages().empty());
   }
 }
@@ -144,17 +143,17 @@ TEST_F(SummaryTest, ACheckThatCannotBeMadeRefusesNothing) {
 TEST_F(SummaryTest, TheJumpAndSokStoreWhatWasTypedFirst) {
   const QString file = OpenNoFloorIn3();
   ClickTab(TForm1::kIndata);  // the walk lists room 3
-  QTest::keyClicks(form->RumsNamn, QStringLiteral("1"));
+  QTest::keyClicks(ui->RumsNamn, QStringLiteral("1"));
   DoubleClickErrorLine(1);
   EXPECT_EQ(FieldText(Record(file, 1).RumsNamn), QStringLiteral("A1"));
   EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
-  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("C"));
-  EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("Golv"));
-  EXPECT_EQ(form->StringGrid1->Cells(0, 2), QStringLiteral("Golv"));
+  EXPECT_EQ(ui->RumsNamn->text(), QStringLiteral("C"));
+  EXPECT_EQ(ui->ComboBox1->currentText(), QStringLiteral("Golv"));
+  EXPECT_EQ(ui->StringGrid1->Cells(0, 2), QStringLiteral("Golv"));
   EXPECT_TRUE(form->Form2->isVisible());
 
-  TypeCell(form->StringGrid1, 0, 3, QStringLiteral("Fönster"));
-  form->Sk1->trigger();
+  TypeCell(ui->StringGrid1, 0, 3, QStringLiteral("Fönster"));
+  ui->Sk1->trigger();
   EXPECT_EQ(ErrorLines(), (QStringList{"3|C|Golv||Saknar koordinater,  saknar yttemp",
                                        "3|C|Golv|Fönster|Saknar koordinater,  saknar yttemp"}));
 }
@@ -166,8 +165,8 @@ TEST_F(SummaryTest, ANewRoomIsCheckedWithWhatWasTyped) {
   Open(file);
   ClickTab(TForm1::kIndata);
   ChooseSurface(Ceiling);
-  TypeCell(form->StringGrid1, 8, 2, QStringLiteral("21"));
-  QTest::mouseClick(form->NyttRumButton, Qt::LeftButton);
+  TypeCell(ui->StringGrid1, 8, 2, QStringLiteral("21"));
+  QTest::mouseClick(ui->NyttRumButton, Qt::LeftButton);
   EXPECT_EQ(Records(file), 3);
 }
 
@@ -178,11 +177,11 @@ TEST_F(SummaryTest, ViewsOfTheShownRoomAndItsSums) {
   }));
   ChooseRoom(0);
   ClickTab(TForm1::kSammanst);
-  EXPECT_EQ(form->StringGrid3->ColCount(), 17);
+  EXPECT_EQ(ui->StringGrid3->ColCount(), 17);
   EXPECT_EQ(Cell(0, 4) + Cell(14, 4), QStringLiteral("  Vägg fram2"));
   EXPECT_FALSE(PaintedRed(4, 4));  // Y2
   ChooseView(1);
-  EXPECT_EQ(form->StringGrid3->RowCount(), 6);
+  EXPECT_EQ(ui->StringGrid3->RowCount(), 6);
   EXPECT_EQ(Cell(2, 3), QStringLiteral("Min. 20"));
   EXPECT_EQ(Cell(4, 4), FormatDecimal(QStringLiteral("1,00")));
   EXPECT_FALSE(PaintedRed(4, 4));
@@ -191,12 +190,12 @@ TEST_F(SummaryTest, ViewsOfTheShownRoomAndItsSums) {
   EXPECT_TRUE(PaintedRed(4, 4));
   ChooseView(2);
   EXPECT_EQ(Cell(0, 2), QStringLiteral("    Delytor"));
-  EXPECT_EQ(form->StringGrid3->ColWidths(9), 0);
+  EXPECT_EQ(ui->StringGrid3->ColWidths(9), 0);
 
   // Another project of as many rooms: the chooser names its rooms.
   Open(MakeProject(QStringLiteral("annat.rot"), {"Kök", "Bad"}));
-  EXPECT_EQ(form->ComboBox2->itemText(0), QStringLiteral("Kök"));
-  EXPECT_EQ(form->ComboBox2->currentText(), QStringLiteral("Bad"));  // the room shown
+  EXPECT_EQ(ui->ComboBox2->itemText(0), QStringLiteral("Kök"));
+  EXPECT_EQ(ui->ComboBox2->currentText(), QStringLiteral("Bad"));  // the room shown
   EXPECT_EQ(Cell(0, 3), QStringLiteral("Bad"));
 }
 
@@ -204,7 +203,7 @@ TEST_F(SummaryTest, ViewsOfTheShownRoomAndItsSums) {
 TEST_F(SummaryTest, ATypedRoomShowsWhatTheCommandLinePrints) {
   Open(Path(QStringLiteral("typat.rot")));
   ClickTab(TForm1::kIndata);
-  QTest::keyClicks(form->RumsNamn, QStringLiteral("Kontor"));
+  QTest::keyClicks(ui->RumsNamn, QStringLiteral("Kontor"));
   // Per main surface: X2, Y2 and the surface temperature of its own row
   // (X1 and Y1 read 0), its sub-surfaces and its point.
   const struct {
@@ -220,9 +219,9 @@ TEST_F(SummaryTest, ATypedRoomShowsWhatTheCommandLinePrints) {
   };
   for (int s = 0; s < kMainSurfaceCount; ++s) {
     ChooseSurface(s);
-    type(form->StringGrid1, 2, QString::fromUtf8(room[s].size), {2, 4, 8});
-    for (int r = 0; r < room[s].subs.size(); ++r) type(form->StringGrid1, 3 + r, room[s].subs[r], {});
-    if (room[s].point != nullptr) type(form->StringGrid2, 1, QString::fromUtf8(room[s].point), {});
+    type(ui->StringGrid1, 2, QString::fromUtf8(room[s].size), {2, 4, 8});
+    for (int r = 0; r < room[s].subs.size(); ++r) type(ui->StringGrid1, 3 + r, room[s].subs[r], {});
+    if (room[s].point != nullptr) type(ui->StringGrid2, 1, QString::fromUtf8(room[s].point), {});
   }
   ClickTab(TForm1::kSammanst);
   ASSERT_EQ(form->ActivePage(), TForm1::kSammanst);
@@ -230,14 +229,14 @@ TEST_F(SummaryTest, ATypedRoomShowsWhatTheCommandLinePrints) {
 
   QProcess kalkyl;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("LC_ALL"), QLatin1String(form->DecimalPunkt ? "C" : "sv_SE.UTF-8"));
+  env.insert(QStringLiteral("LC_ALL"), QLatin1String(form->DecimalPunkt() ? "C" : "sv_SE.UTF-8"));
   kalkyl.setProcessEnvironment(env);
-  kalkyl.start(QStringLiteral(VIRANO_KALKYL), {form->FilNamn + QStringLiteral(".rot"), QStringLiteral("1")});
+  kalkyl.start(QStringLiteral(VIRANO_KALKYL), {form->Projekt().FilNamn() + QStringLiteral(".rot"), QStringLiteral("1")});
   ASSERT_TRUE(kalkyl.waitForFinished(30000));
   ASSERT_EQ(kalkyl.exitCode(), 0) << kalkyl.readAllStandardError().toStdString();
   const QStringList printed = QString::fromUtf8(kalkyl.readAllStandardOutput()).split(QLatin1Char('\n'));
   ASSERT_EQ(printed.size() - 1, 7);  // headings, room row, two points, the last empty row
-  ASSERT_EQ(form->StringGrid3->RowCount(), 7);
+  ASSERT_EQ(ui->StringGrid3->RowCount(), 7);
   for (int r = 0; r < 7; ++r) {
     QStringList shown;
     for (int c = 0; c < 10; ++c) shown << Cell(c, r);

@@ -21,7 +21,7 @@ class InputEditingTest : public ProjectWindowTest {
     });
     Open(file_);
     ClickTab(TForm1::kIndata);
-    grid = form->StringGrid1;
+    grid = ui->StringGrid1;
     dialogs.calls.clear();
   }
   QRect CellRect(int col, int row) {
@@ -67,25 +67,37 @@ TEST_F(InputEditingTest, TheMainSurfacesNameAndOriginAreNotEntered) {
   EXPECT_EQ(Current(), std::pair(3, 3));
 }
 
-TEST_F(InputEditingTest, ACellLeftIsConvertedAndChecked) {
-  Show({kWall});
-  for (const bool punkt : {false, true}) {
-    form->DecimalPunkt = punkt;
-    dialogs.calls.clear();
-    for (int col : {5, 0}) TypeCell(grid, col, 3, QStringLiteral("abc"));
-    TypeCell(grid, 1, 3, punkt ? QStringLiteral("1,5") : QStringLiteral("1.5"));
-    EXPECT_EQ(dialogs.Messages(), std::vector{QStringLiteral("Får endast vara siffror")});
-    EXPECT_EQ(QStringList({grid->Cells(5, 3), grid->Cells(0, 3), grid->Cells(1, 3)}),
-              QStringList({"", "abc", punkt ? "1.5" : "1,5"}));
+// The system's decimal separator: a point (true) or a comma.
+class InputEditingSeparatorTest : public InputEditingTest,
+                                  public ::testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    decimalPunkt = GetParam();
+    InputEditingTest::SetUp();
   }
+};
+
+TEST_P(InputEditingSeparatorTest, ACellLeftIsConvertedAndChecked) {
+  const bool punkt = GetParam();
+  Show({kWall});
+  for (int col : {5, 0}) TypeCell(grid, col, 3, QStringLiteral("abc"));
+  TypeCell(grid, 1, 3, punkt ? QStringLiteral("1,5") : QStringLiteral("1.5"));
+  EXPECT_EQ(dialogs.Messages(), std::vector{QStringLiteral("Får endast vara siffror")});
+  EXPECT_EQ(QStringList({grid->Cells(5, 3), grid->Cells(0, 3), grid->Cells(1, 3)}),
+            QStringList({"", "abc", punkt ? "1.5" : "1,5"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(SurfaceGrid, InputEditingSeparatorTest, ::testing::Bool(),
+                         [](const auto& info) {
+                           return std::string(info.param ? "DecimalPoint" : "DecimalComma");
+                         });
 
 TEST_F(InputEditingTest, SurfaceTemperatureFollowsItsInputsAndDeleteEditsAnOpenCell) {
   Show({kWall});
-  form->DataAendrad = false;
+  ASSERT_FALSE(form->Projekt().DataAendrad());
   for (int col : {5, 6, 7}) TypeCell(grid, col, 3, QStringList{F("0,3"), F("0,13"), "-20"}[col - 5]);
   EXPECT_EQ(grid->Cells(8, 3), F("18,4"));
-  EXPECT_TRUE(form->DataAendrad);
+  EXPECT_TRUE(form->Projekt().DataAendrad());
   // Delete in the open editor of the outside temperature: first its sign, then all of it.
   for (const Qt::KeyboardModifiers select : {Qt::NoModifier, Qt::ControlModifier}) {
     grid->MoveTo(7, 3);
@@ -102,12 +114,14 @@ TEST_F(InputEditingTest, SurfaceTemperatureFollowsItsInputsAndDeleteEditsAnOpenC
 
 TEST_F(InputEditingTest, WrongAndMissingCellsArePaintedRed) {
   Show({kWall, "Fönster||5|1|2||||10"});
-  form->FelMarkerat = false;
   EXPECT_EQ(QList({Painted(1, 3), Painted(2, 3), Painted(3, 3), Painted(1, 4)}),
             QList({colours::kRed, colours::kRed, Painted(3, 4), Painted(3, 4)}));
-  EXPECT_TRUE(form->FelMarkerat);
+  EXPECT_TRUE(form->Projekt().FelMarkerat());
   ClickCell(5, 3);
-  EXPECT_FALSE(form->FelMarkerat);
+  EXPECT_TRUE(form->Projekt().FelMarkerat());  // the red cells are still shown
+  TypeCell(grid, 1, 3, QStringLiteral("1"));
+  TypeCell(grid, 2, 3, QStringLiteral("2"));
+  EXPECT_FALSE(form->Projekt().FelMarkerat());
 }
 
 TEST_F(InputEditingTest, RowsAreInsertedAndDeletedWithTheRowAfterTheShownOnes) {
@@ -116,11 +130,11 @@ TEST_F(InputEditingTest, RowsAreInsertedAndDeletedWithTheRowAfterTheShownOnes) {
   grid->SetCells(0, follower, QStringLiteral("Dold"));
   grid->setFocus();
   grid->MoveTo(0, 3);
-  QTest::mouseClick(form->InfogaYtorButton, Qt::LeftButton);
+  QTest::mouseClick(ui->InfogaYtorButton, Qt::LeftButton);
   EXPECT_EQ(QStringList({grid->Cells(0, 4), grid->Cells(0, 5), grid->Cells(0, follower + 1)}),
             QStringList({"", "B", "Dold"}));
   dialogs.answers = {true, true, true};
-  QTest::mouseClick(form->RaderaYtorButton, Qt::LeftButton);  // "A"
+  QTest::mouseClick(ui->RaderaYtorButton, Qt::LeftButton);  // "A"
   EXPECT_EQ(QStringList({grid->Cells(0, 3), grid->Cells(0, follower)}), QStringList({"", "Dold"}));
   EXPECT_EQ(grid->RowCount(), follower);
   grid->MoveTo(4, 2);
@@ -130,10 +144,10 @@ TEST_F(InputEditingTest, RowsAreInsertedAndDeletedWithTheRowAfterTheShownOnes) {
   EXPECT_EQ(dialogs.calls.back(), (DialogCall{DialogCall::QuestionYesCancel, "Skall ytan/raden raderas?",
                                                MessageKind::Plain, {}, true}));  // Cancel the default
   grid->SetRowCount(3);
-  QTest::mouseClick(form->RaderaYtorButton, Qt::LeftButton);  // the only row is emptied
+  QTest::mouseClick(ui->RaderaYtorButton, Qt::LeftButton);  // the only row is emptied
   EXPECT_EQ(QStringList({grid->Cells(0, 2), QString::number(grid->RowCount())}), QStringList({"", "3"}));
   grid->SetRowCount(22);
-  QTest::mouseClick(form->InfogaYtorButton, Qt::LeftButton);
+  QTest::mouseClick(ui->InfogaYtorButton, Qt::LeftButton);
   EXPECT_EQ(dialogs.Messages().back(), QStringLiteral("Det får finnas max 20 ytor"));
   EXPECT_EQ(grid->RowCount(), 22);
 }
@@ -142,18 +156,18 @@ TEST_F(InputEditingTest, RoomTemperatureRecomputesTheStoredRoom) {
   Show({"Vägg fram|0|4|0|2,5|0,3|0,13|-20|18,4", "Fönster|1|2|1|2|1|0,13||15"},
        [](TRoomRecord& room) { SetCells(room.Ytor[Ceiling][1], QStringLiteral("Lampa|||||2|0,13|-18")); });
   TypeCell(grid, 0, 4, QStringLiteral("Dörr"));  // an edit not yet stored stays
-  Retype(form->RumsTemp, QStringLiteral("18"));
+  Retype(ui->RumsTemp, QStringLiteral("18"));
   const auto ytor = Room().Ytor;
   EXPECT_EQ(QStringList({FieldText(ytor[FrontWall][0].YtTemp), grid->Cells(8, 2),
                          FieldText(ytor[FrontWall][1].YtTemp), FieldText(ytor[Ceiling][1].YtTemp),
                          grid->Cells(0, 4)}),
             QStringList({F("16,5"), F("16,5"), "15", F("8,6"), "Dörr"}));
-  EXPECT_TRUE(form->RumsTemp->hasFocus());
+  EXPECT_TRUE(ui->RumsTemp->hasFocus());
   ChooseSurface(Ceiling);
   EXPECT_EQ(grid->Cells(8, 3), F("8,6"));
 
   Show({});  // no row to compute: the temperature typed is stored all the same
-  Retype(form->RumsTemp, QStringLiteral("22"));
+  Retype(ui->RumsTemp, QStringLiteral("22"));
   EXPECT_EQ(FieldText(Room().RumsTemp), QStringLiteral("22"));
 }
 
@@ -164,47 +178,54 @@ TEST_F(InputEditingTest, ShowingARoomStoresNothing) {
   });
   Open(file);
   ClickTab(TForm1::kIndata);
-  form->UpDown1->Step(-1);
+  ui->UpDown1->Step(-1);
   EXPECT_EQ(FieldText(Record(file, 1).Ytor[FrontWall][0].X2), QStringLiteral("4"));
-  EXPECT_EQ(form->StringGrid1->Cells(2, 2), QStringLiteral("4"));
+  EXPECT_EQ(ui->StringGrid1->Cells(2, 2), QStringLiteral("4"));
 }
 
 TEST_F(InputEditingTest, AirVelocityIncreaseAndTargetRotGiveTheMinimumRot) {
   Show({kWall});
-  QComboBox* luftHast = form->LuftHastComboBox;
+  QComboBox* luftHast = ui->LuftHastComboBox;
   struct Case { int item; const char *incRot, *minRot; bool open; };
   for (const Case& c : {Case{4, "0,7", "20,7", false}, Case{3, "0", "20", false}, Case{7, "0", "20", true}}) {
     luftHast->setCurrentIndex(c.item);
     emit luftHast->activated(c.item);
-    EXPECT_EQ(QStringList({form->IncROT->text(), form->MinRot->text()}),
+    EXPECT_EQ(QStringList({ui->IncROT->text(), ui->MinRot->text()}),
               QStringList({F(c.incRot), F(c.minRot)}));
-    EXPECT_EQ(form->IncROT->isEnabled(), c.open) << c.item;
-    EXPECT_EQ(form->IncROT->palette().color(QPalette::Base) == colours::kRed, c.open) << c.item;
+    EXPECT_EQ(ui->IncROT->isEnabled(), c.open) << c.item;
+    EXPECT_EQ(ui->IncROT->palette().color(QPalette::Base) == colours::kRed, c.open) << c.item;
   }
-  Retype(form->IncROT, F("2,5"));
-  EXPECT_NE(form->IncROT->palette().color(QPalette::Base), colours::kRed);
-  Retype(form->Rot, QStringLiteral("21"));
+  Retype(ui->IncROT, F("2,5"));
+  EXPECT_NE(ui->IncROT->palette().color(QPalette::Base), colours::kRed);
+  Retype(ui->Rot, QStringLiteral("21"));
   ClickTab(TForm1::kAllmIndata);  // typed alone, both are stored
   EXPECT_EQ(QStringList({FieldText(Room().IncROT), FieldText(Room().Rot), FieldText(Room().MinRot)}),
             QStringList({F("2,5"), "21", F("23,5")}));
 }
 
-TEST_F(InputEditingTest, TypedVelocityRunsTheRuleWhenTheBoxIsLeft) {
+class InputEditingPointTest : public InputEditingTest {
+ protected:
+  void SetUp() override {
+    decimalPunkt = true;
+    InputEditingTest::SetUp();
+  }
+};
+
+TEST_F(InputEditingPointTest, TypedVelocityRunsTheRuleWhenTheBoxIsLeft) {
   Show({kWall});
-  form->DecimalPunkt = true;
-  QLineEdit* luftHast = form->LuftHastComboBox->lineEdit();
+  QLineEdit* luftHast = ui->LuftHastComboBox->lineEdit();
   const auto typeAndLeave = [&](const char* text) {
     if (*text != 0) Retype(luftHast, QString::fromLatin1(text));
     else luftHast->setFocus();
-    form->RumsNamn->setFocus();
-    const bool red = form->IncROT->palette().color(QPalette::Base) == colours::kRed;
-    return QStringList({luftHast->text(), form->IncROT->text(),
-                        form->IncROT->isEnabled() ? (red ? "open, red" : "open") : "closed"});
+    ui->RumsNamn->setFocus();
+    const bool red = ui->IncROT->palette().color(QPalette::Base) == colours::kRed;
+    return QStringList({luftHast->text(), ui->IncROT->text(),
+                        ui->IncROT->isEnabled() ? (red ? "open, red" : "open") : "closed"});
   };
   EXPECT_EQ(typeAndLeave("0,25"), QStringList({"0.25", "0.7", "closed"}));
   EXPECT_EQ(typeAndLeave("0.3"), QStringList({"0.3", "1.3", "closed"}));
   EXPECT_EQ(typeAndLeave("0.5"), QStringList({"0.5", "1.3", "open, red"}));  // kept
-  Retype(form->IncROT, QStringLiteral("2.5"));
+  Retype(ui->IncROT, QStringLiteral("2.5"));
   EXPECT_EQ(typeAndLeave(""), QStringList({"0.5", "2.5", "open"}));
 }
 

@@ -27,7 +27,7 @@ class TabsTest : public WindowTest {
   }
   QTemporaryDir dir_;
   void ClickTab(int index) {
-    QTabBar* bar = form->PageControl1->tabBar();
+    QTabBar* bar = ui->PageControl1->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
   }
 };
@@ -46,41 +46,37 @@ TEST_F(TabsTest, EnteringIndataWithAProjectGivesNoWarning) {
   ClickTab(TForm1::kIndata);
   EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
   EXPECT_TRUE(dialogs.calls.empty());
-  EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("Vägg fram"));
+  EXPECT_EQ(ui->ComboBox1->currentText(), QStringLiteral("Vägg fram"));
 }
 
 TEST_F(TabsTest, LeavingIndataWithAnErrorMarkedIsRefused) {
   ShowActive();
   OpenProject();
-  ClickTab(TForm1::kIndata);
-  form->FilOK = true;
-  form->FelMarkerat = true;
-
+  ClickTab(TForm1::kIndata);  // the new room lacks its surfaces
   ClickTab(TForm1::kSammanst);
   EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
-  QTest::keyClick(form->PageControl1, Qt::Key_Tab, Qt::ControlModifier);
+  QTest::keyClick(ui->PageControl1, Qt::Key_Tab, Qt::ControlModifier);
   EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
-  QTest::keyClick(form->PageControl1->tabBar(), Qt::Key_Left);
+  QTest::keyClick(ui->PageControl1->tabBar(), Qt::Key_Left);
   EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
-  EXPECT_FALSE(form->PageControl1->SelectPage(TForm1::kFilhantering));
+  EXPECT_FALSE(ui->PageControl1->SelectPage(TForm1::kFilhantering));
   EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
   // The summary was never entered.
-  EXPECT_EQ(form->VisaResultatRadioGroup->ItemIndex(), -1);
+  EXPECT_EQ(ui->VisaResultatRadioGroup->ItemIndex(), -1);
 
-  // Clearing the mark is not enough: the check of all rooms finds the empty
-  // room's gaps again and shows them.
-  form->FelMarkerat = false;
+  // Each try checks all rooms again and shows the empty room's gaps.
+  form->Form2->hide();
   ClickTab(TForm1::kSammanst);
   EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
-  EXPECT_TRUE(form->FelMarkerat);
+  EXPECT_TRUE(form->Projekt().FelMarkerat());
   EXPECT_TRUE(form->Form2->isVisible());
 }
 
 TEST_F(TabsTest, OtherTabsCanBeLeftWithAnErrorMarked) {
   ShowActive();
-  form->FilOK = true;
-  form->FelMarkerat = true;
+  OpenProject();  // its room lacks its surfaces
   ClickTab(TForm1::kAllmIndata);
+  EXPECT_TRUE(form->Projekt().FelMarkerat());
   ClickTab(TForm1::kFilhantering);
   EXPECT_EQ(form->ActivePage(), TForm1::kFilhantering);
 }
@@ -89,11 +85,11 @@ TEST_F(TabsTest, EnteringTheSummaryChoosesTheInputView) {
   ShowActive();
   ClickTab(TForm1::kSammanst);
   EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
-  EXPECT_EQ(form->VisaResultatRadioGroup->ItemIndex(), 0);
-  form->VisaResultatRadioGroup->SetItemIndex(2);
+  EXPECT_EQ(ui->VisaResultatRadioGroup->ItemIndex(), 0);
+  ui->VisaResultatRadioGroup->SetItemIndex(2);
   ClickTab(TForm1::kFilhantering);
   ClickTab(TForm1::kSammanst);
-  EXPECT_EQ(form->VisaResultatRadioGroup->ItemIndex(), 2);  // a choice made stays
+  EXPECT_EQ(ui->VisaResultatRadioGroup->ItemIndex(), 2);  // a choice made stays
 }
 
 TEST_F(TabsTest, KeyboardMovesThroughTheTabsInOrder) {
@@ -101,37 +97,37 @@ TEST_F(TabsTest, KeyboardMovesThroughTheTabsInOrder) {
   OpenProject();
   // The new project's empty room keeps "Indata" from being left: it is
   // entered last.
-  QTest::keyClick(form->PageControl1, Qt::Key_Tab, Qt::ControlModifier);
+  QTest::keyClick(ui->PageControl1, Qt::Key_Tab, Qt::ControlModifier);
   EXPECT_EQ(form->ActivePage(), TForm1::kAllmIndata);
-  QTest::keyClick(form->PageControl1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(ui->PageControl1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(form->ActivePage(), TForm1::kFilhantering);
-  QTest::keyClick(form->PageControl1, Qt::Key_PageDown, Qt::ControlModifier);
-  QTest::keyClick(form->PageControl1, Qt::Key_PageDown, Qt::ControlModifier);
+  QTest::keyClick(ui->PageControl1, Qt::Key_PageDown, Qt::ControlModifier);
+  QTest::keyClick(ui->PageControl1, Qt::Key_PageDown, Qt::ControlModifier);
   EXPECT_EQ(form->ActivePage(), TForm1::kIndata);
 }
 
 TEST_F(TabsTest, ChangingTheTabInCodeRunsNoHandlers) {
   ShowActive();
-  form->PageControl1->setCurrentIndex(TForm1::kIndata);
+  ui->PageControl1->setCurrentIndex(TForm1::kIndata);
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(TabsTest, TabWidthsFollowTheWindow) {
   ShowActive();
-  const auto expected = [this] { return form->PageControl1->width() / 4 - 1; };
-  EXPECT_EQ(form->PageControl1->TabWidth(), expected());
-  EXPECT_EQ(form->PageControl1->tabBar()->tabRect(3).width(), expected());
+  const auto expected = [this] { return ui->PageControl1->width() / 4 - 1; };
+  EXPECT_EQ(ui->PageControl1->TabWidth(), expected());
+  EXPECT_EQ(ui->PageControl1->tabBar()->tabRect(3).width(), expected());
   form->resize(1000, 700);
   QApplication::processEvents();
-  EXPECT_EQ(form->PageControl1->TabWidth(), expected());
-  EXPECT_EQ(form->PageControl1->tabBar()->tabRect(0).width(), expected());
+  EXPECT_EQ(ui->PageControl1->TabWidth(), expected());
+  EXPECT_EQ(ui->PageControl1->tabBar()->tabRect(0).width(), expected());
 }
 
 TEST_F(TabsTest, SurfaceGridColumnsFillTheGrid) {
   ShowActive();
-  form->PageControl1->setCurrentIndex(TForm1::kIndata);
+  ui->PageControl1->setCurrentIndex(TForm1::kIndata);
   QApplication::processEvents();
-  TStringGrid* grid = form->StringGrid1;
+  TStringGrid* grid = ui->StringGrid1;
   const int unit = QFontMetrics(grid->font()).horizontalAdvance(QStringLiteral("W/m2*k")) + 7;
   int total = 0;
   for (int c = 0; c < 9; ++c) {
@@ -146,7 +142,7 @@ TEST_F(TabsTest, SurfaceGridColumnsFillTheGrid) {
   EXPECT_EQ(total, grid->width() - 9 - 3 - scrollBar);
   EXPECT_GT(grid->ColWidths(0), 0);
   // The point grid: three thirds.
-  EXPECT_EQ(form->StringGrid2->ColWidths(0), form->StringGrid2->ColWidths(1));
+  EXPECT_EQ(ui->StringGrid2->ColWidths(0), ui->StringGrid2->ColWidths(1));
 }
 
 }  // namespace

@@ -25,31 +25,31 @@ TEST_F(TransferTest, TypedDataSurviveClosingAndOpeningAgain) {
   const QString file = Path(QStringLiteral("hus.rot"));
   Open(file);
   ClickTab(TForm1::kAllmIndata);
-  Type(form->Anl1, QStringLiteral("Skolan Östra"));
-  QTest::keyClicks(form->Anl2, QStringLiteral("Hus B"));
-  QTest::keyClicks(form->Signatur, QStringLiteral("KE"));
+  Type(ui->Anl1, QStringLiteral("Skolan Östra"));
+  QTest::keyClicks(ui->Anl2, QStringLiteral("Hus B"));
+  QTest::keyClicks(ui->Signatur, QStringLiteral("KE"));
 
   ClickTab(TForm1::kIndata);
-  QTest::keyClicks(form->RumsNamn, QStringLiteral("Kontor"));
-  form->LuftHastComboBox->setCurrentIndex(4);  // "0,25"
-  QTest::mouseClick(form->RadioGroup1->Button(3), Qt::LeftButton);  // "Takvärme"
-  form->WattPerKvmTak->selectAll();
-  QTest::keyClicks(form->WattPerKvmTak, QStringLiteral("80"));
-  TypeCell(form->StringGrid1, 2, 2, QStringLiteral("4,5"));
-  TypeCell(form->StringGrid1, 4, 2, QStringLiteral("2,7"));
-  TypeCell(form->StringGrid1, 0, 3, QStringLiteral("Fönster"));
-  TypeCell(form->StringGrid1, 1, 3, QStringLiteral("1"));
-  TypeCell(form->StringGrid2, 0, 1, QStringLiteral("2"));
-  TypeCell(form->StringGrid2, 2, 1, QStringLiteral("0,6"));
-  ASSERT_EQ(form->StringGrid1->Cells(0, 3), QStringLiteral("Fönster"));
+  QTest::keyClicks(ui->RumsNamn, QStringLiteral("Kontor"));
+  ui->LuftHastComboBox->setCurrentIndex(4);  // "0,25"
+  QTest::mouseClick(ui->RadioGroup1->Button(3), Qt::LeftButton);  // "Takvärme"
+  ui->WattPerKvmTak->selectAll();
+  QTest::keyClicks(ui->WattPerKvmTak, QStringLiteral("80"));
+  TypeCell(ui->StringGrid1, 2, 2, QStringLiteral("4,5"));
+  TypeCell(ui->StringGrid1, 4, 2, QStringLiteral("2,7"));
+  TypeCell(ui->StringGrid1, 0, 3, QStringLiteral("Fönster"));
+  TypeCell(ui->StringGrid1, 1, 3, QStringLiteral("1"));
+  TypeCell(ui->StringGrid2, 0, 1, QStringLiteral("2"));
+  TypeCell(ui->StringGrid2, 2, 1, QStringLiteral("0,6"));
+  ASSERT_EQ(ui->StringGrid1->Cells(0, 3), QStringLiteral("Fönster"));
 
   // Choosing the floor stores the front wall first.
   ChooseSurface(Floor);
-  EXPECT_EQ(form->StringGrid1->Cells(0, 2), QStringLiteral("Golv"));
-  EXPECT_TRUE(form->StringGrid1->Cells(0, 3).isEmpty());
-  EXPECT_EQ(form->Label7->text(), QStringLiteral("Mot - Golv"));
-  EXPECT_EQ(form->RumsYta->title(), QStringLiteral("Golv"));
-  TypeCell(form->StringGrid1, 2, 2, QStringLiteral("4,5"));
+  EXPECT_EQ(ui->StringGrid1->Cells(0, 2), QStringLiteral("Golv"));
+  EXPECT_TRUE(ui->StringGrid1->Cells(0, 3).isEmpty());
+  EXPECT_EQ(ui->Label7->text(), QStringLiteral("Mot - Golv"));
+  EXPECT_EQ(ui->RumsYta->title(), QStringLiteral("Golv"));
+  TypeCell(ui->StringGrid1, 2, 2, QStringLiteral("4,5"));
 
   // Closing on "Indata" stores the shown surface.
   dialogs.answers.push_back(true);
@@ -57,25 +57,25 @@ TEST_F(TransferTest, TypedDataSurviveClosingAndOpeningAgain) {
   form.reset();
   EXPECT_EQ(QFileInfo(file).size(), 39998);
 
-  form = std::make_unique<TForm1>(dialogs, QStringList{file});
-  EXPECT_EQ(form->Anl1->text(), QStringLiteral("Skolan Östra"));
-  EXPECT_EQ(form->Anl2->text(), QStringLiteral("Hus B"));
-  EXPECT_EQ(form->Signatur->text(), QStringLiteral("KE"));
-  EXPECT_EQ(form->RumsNamn->text(), QStringLiteral("Kontor"));
-  EXPECT_EQ(form->RadioGroup1->ItemIndex(), 3);
-  EXPECT_EQ(form->LuftHastComboBox->currentText(), QStringLiteral("0,25"));
-  EXPECT_FALSE(form->TakHeatPanel->isHidden());  // the group's click handler ran
-  EXPECT_EQ(form->WattPerKvmTak->text(), QStringLiteral("80"));
-  EXPECT_EQ(form->StringGrid1->Cells(2, 2), FormatDecimal(QStringLiteral("4,5")));
-  EXPECT_EQ(form->StringGrid1->Cells(4, 2), FormatDecimal(QStringLiteral("2,7")));
-  EXPECT_EQ(form->StringGrid1->Cells(0, 3), QStringLiteral("Fönster"));
-  EXPECT_EQ(form->StringGrid1->Cells(1, 3), QStringLiteral("1"));
-  EXPECT_EQ(form->StringGrid2->Cells(0, 1), QStringLiteral("2"));
-  EXPECT_EQ(form->StringGrid2->Cells(2, 1), FormatDecimal(QStringLiteral("0,6")));
+  MakeForm({file});
+  EXPECT_EQ(ui->Anl1->text(), QStringLiteral("Skolan Östra"));
+  EXPECT_EQ(ui->Anl2->text(), QStringLiteral("Hus B"));
+  EXPECT_EQ(ui->Signatur->text(), QStringLiteral("KE"));
+  EXPECT_EQ(ui->RumsNamn->text(), QStringLiteral("Kontor"));
+  EXPECT_EQ(ui->RadioGroup1->ItemIndex(), 3);
+  EXPECT_EQ(ui->LuftHastComboBox->currentText(), QStringLiteral("0,25"));
+  EXPECT_FALSE(ui->TakHeatPanel->isHidden());  // the group's click handler ran
+  EXPECT_EQ(ui->WattPerKvmTak->text(), QStringLiteral("80"));
+  EXPECT_EQ(ui->StringGrid1->Cells(2, 2), FormatDecimal(QStringLiteral("4,5")));
+  EXPECT_EQ(ui->StringGrid1->Cells(4, 2), FormatDecimal(QStringLiteral("2,7")));
+  EXPECT_EQ(ui->StringGrid1->Cells(0, 3), QStringLiteral("Fönster"));
+  EXPECT_EQ(ui->StringGrid1->Cells(1, 3), QStringLiteral("1"));
+  EXPECT_EQ(ui->StringGrid2->Cells(0, 1), QStringLiteral("2"));
+  EXPECT_EQ(ui->StringGrid2->Cells(2, 1), FormatDecimal(QStringLiteral("0,6")));
   form->show();
   ChooseSurface(Floor);
-  EXPECT_EQ(form->StringGrid1->Cells(2, 2), FormatDecimal(QStringLiteral("4,5")));
-  EXPECT_TRUE(form->StringGrid2->Cells(0, 1).isEmpty());
+  EXPECT_EQ(ui->StringGrid1->Cells(2, 2), FormatDecimal(QStringLiteral("4,5")));
+  EXPECT_TRUE(ui->StringGrid2->Cells(0, 1).isEmpty());
 }
 
 // A cell editor takes no more than the record's cell holds, and only
@@ -84,10 +84,10 @@ TEST_F(TransferTest, CellsTakeWhatTheRecordStores) {
   Open(Path(QStringLiteral("hus.rot")));
   ClickTab(TForm1::kIndata);
   const std::tuple<TStringGrid*, int, QString, QString> cases[] = {
-      {form->StringGrid1, 3, QStringLiteral("Radiator under fönstret"), QStringLiteral("Radiator under ")},
-      {form->StringGrid1, 4, QStringLiteral("Fönster ā € ł"), QStringLiteral("Fönster  € ")},
-      {form->StringGrid2, 1, QStringLiteral("1,2345678"), FormatDecimal(QStringLiteral("1,23456"))},
-      {form->StringGrid2, 2, QStringLiteral("ł2"), QStringLiteral("2")}};
+      {ui->StringGrid1, 3, QStringLiteral("Radiator under fönstret"), QStringLiteral("Radiator under ")},
+      {ui->StringGrid1, 4, QStringLiteral("Fönster ā € ł"), QStringLiteral("Fönster  € ")},
+      {ui->StringGrid2, 1, QStringLiteral("1,2345678"), FormatDecimal(QStringLiteral("1,23456"))},
+      {ui->StringGrid2, 2, QStringLiteral("ł2"), QStringLiteral("2")}};
   for (const auto& [grid, row, typed, shown] : cases) {
     TypeCell(grid, 0, row, typed);
     EXPECT_EQ(grid->Cells(0, row), shown);
@@ -101,19 +101,19 @@ TEST_F(TransferTest, LeavingATabStoresItAndStampsTheRevisionDate) {
   ClickTab(TForm1::kAllmIndata);  // nothing changed: nothing stored
   EXPECT_TRUE(Record(file, 0).RevDatum.Empty());
   ClickTab(TForm1::kIndata);
-  Type(form->RumsNamn, QStringLiteral("2"));
+  Type(ui->RumsNamn, QStringLiteral("2"));
   ClickTab(TForm1::kSammanst);
   EXPECT_EQ(FieldText(Record(file, 2).RumsNamn), QStringLiteral("B2"));
   EXPECT_EQ(FieldText(Record(file, 0).RevDatum), Idag());
-  EXPECT_EQ(form->RevDatum->text(), Idag());
-  EXPECT_FALSE(form->RumSparat);
+  EXPECT_EQ(ui->RevDatum->text(), Idag());
+  EXPECT_FALSE(form->Projekt().RumSparat());
 }
 
 TEST_F(TransferTest, ANewProjectGetsNoRevisionDate) {
   const QString file = Path(QStringLiteral("nytt.rot"));
   Open(file);
   ClickTab(TForm1::kIndata);
-  QTest::keyClicks(form->RumsNamn, QStringLiteral("Hall"));
+  QTest::keyClicks(ui->RumsNamn, QStringLiteral("Hall"));
   ClickTab(TForm1::kAllmIndata);
   EXPECT_EQ(FieldText(Record(file, 1).RumsNamn), QStringLiteral("Hall"));
   EXPECT_TRUE(Record(file, 0).RevDatum.Empty());
@@ -122,29 +122,32 @@ TEST_F(TransferTest, ANewProjectGetsNoRevisionDate) {
 TEST_F(TransferTest, SparaTestOnTheSummaryStampsWithoutStoring) {
   const QString file = MakeProject(QStringLiteral("hus.rot"), {"A"});
   Open(file);
-  form->PageControl1->setCurrentIndex(TForm1::kSammanst);
-  form->RumsNamn->setText(QStringLiteral("Ändrat"));
-  form->Anl1->setText(QStringLiteral("Ändrat"));
-  form->RumSparat = true;
-  ASSERT_TRUE(form->DataAendrad);
+  ClickTab(TForm1::kIndata);
+  QTest::keyClicks(ui->RumsNamn, QStringLiteral("B"));
+  ChooseSurface(LeftWall);  // stores the room: the revision date is due
+  ASSERT_TRUE(form->Projekt().RumSparat());
+  ui->PageControl1->setCurrentIndex(TForm1::kSammanst);
+  ui->RumsNamn->setText(QStringLiteral("Ändrat"));
+  ui->Anl1->setText(QStringLiteral("Ändrat"));
+  ASSERT_TRUE(form->Projekt().DataAendrad());
   form->SparaTest();
-  EXPECT_EQ(FieldText(Record(file, 1).RumsNamn), QStringLiteral("A"));
+  EXPECT_EQ(FieldText(Record(file, 1).RumsNamn), QStringLiteral("AB"));
   EXPECT_EQ(FieldText(Record(file, 0).RevDatum), Idag());
-  EXPECT_EQ(form->RevDatum->text(), Idag());
-  EXPECT_FALSE(form->RumSparat);
+  EXPECT_EQ(ui->RevDatum->text(), Idag());
+  EXPECT_FALSE(form->Projekt().RumSparat());
 }
 
 TEST_F(TransferTest, ABoxsHandlerRunsOnlyWhenItsTextChanges) {
   Open(MakeProject(QStringLiteral("hus.rot"), {"A"}));
-  ASSERT_FALSE(form->DataAendrad);
-  form->RumsNamn->setText(QStringLiteral("A"));
-  form->WattPerKvmTak->setText(QStringLiteral("0"));
-  form->LuftHastComboBox->setEditText(QStringLiteral("0,15"));
-  EXPECT_FALSE(form->DataAendrad);
-  form->LuftHastComboBox->setEditText(QStringLiteral("0,2"));
-  EXPECT_TRUE(form->DataAendrad);
-  form->RumsNamn->setText(QString());
-  EXPECT_EQ(form->RumsNamn->palette().color(QPalette::Base), colours::kRed);
+  ASSERT_FALSE(form->Projekt().DataAendrad());
+  ui->RumsNamn->setText(QStringLiteral("A"));
+  ui->WattPerKvmTak->setText(QStringLiteral("0"));
+  ui->LuftHastComboBox->setEditText(QStringLiteral("0,15"));
+  EXPECT_FALSE(form->Projekt().DataAendrad());
+  ui->LuftHastComboBox->setEditText(QStringLiteral("0,2"));
+  EXPECT_TRUE(form->Projekt().DataAendrad());
+  ui->RumsNamn->setText(QString());
+  EXPECT_EQ(ui->RumsNamn->palette().color(QPalette::Base), colours::kRed);
 }
 
 // A room whose target ROT or room temperature is empty or no number (a file
@@ -159,19 +162,19 @@ TEST_F(TransferTest, ARoomWithoutANumberWhereOneBelongsIsShownWhole) {
       if (k == 2) r.Rot.SetText(rot), r.RumsTemp.SetText(rumsTemp);
     });
     Open(file);
-    EXPECT_EQ(form->VisaFilNamn->text(), form->FilNamn);
+    EXPECT_EQ(ui->VisaFilNamn->text(), form->Projekt().FilNamn());
     ClickTab(TForm1::kIndata);
-    form->UpDown1->Step(-1);
-    form->UpDown1->Step(1);
-    EXPECT_EQ(form->StringGrid1->Cells(0, 3) + form->RumsTemp->text(), QStringLiteral("Dörr") + rumsTemp);
+    ui->UpDown1->Step(-1);
+    ui->UpDown1->Step(1);
+    EXPECT_EQ(ui->StringGrid1->Cells(0, 3) + ui->RumsTemp->text(), QStringLiteral("Dörr") + rumsTemp);
     ClickTab(TForm1::kFilhantering);
     EXPECT_EQ(FieldText(Record(file, 2).Ytor[FrontWall][1].Namn), QStringLiteral("Dörr"));
     EXPECT_EQ(dialogs.Messages(), std::vector<QString>());
   }
   ClickTab(TForm1::kIndata);
-  form->Rot->setFocus();
-  form->Rot->selectAll();
-  QTest::keyClick(form->Rot, Qt::Key_Backspace);
+  ui->Rot->setFocus();
+  ui->Rot->selectAll();
+  QTest::keyClick(ui->Rot, Qt::Key_Backspace);
   EXPECT_EQ(dialogs.Messages(), std::vector{QStringLiteral("'' är inte ett giltigt flyttal")});
 }
 
@@ -179,11 +182,12 @@ TEST_F(TransferTest, CeilingOutputAndOwnTemperaturesAreStoredWhenEdited) {
   const QString file = MakeProject(QStringLiteral("hus.rot"), {"A"});
   Open(file);
   ClickTab(TForm1::kIndata);
-  form->RadioGroup1->SetItemIndex(5);
-  form->DataAendrad = false;
-  QTest::keyClicks(form->Temp05OG, QStringLiteral("1"));
-  EXPECT_TRUE(form->DataAendrad);
-  form->Temp18OG->clear();  // an empty box is stored as "0"
+  ui->RadioGroup1->SetItemIndex(5);
+  ChooseSurface(FrontWall);  // stores the room
+  ASSERT_FALSE(form->Projekt().DataAendrad());
+  QTest::keyClicks(ui->Temp05OG, QStringLiteral("1"));
+  EXPECT_TRUE(form->Projekt().DataAendrad());
+  ui->Temp18OG->clear();  // an empty box is stored as "0"
   ClickTab(TForm1::kFilhantering);
   const TRoomRecord room = Record(file, 1);
   EXPECT_EQ(room.Temp05OG.Text(), "01");
@@ -204,12 +208,12 @@ TEST_F(TransferTest, TheGridShowsEveryUsedRowAndKeepsTheRestOfTheRecord) {
   });
   Open(file);
   const TRoomRecord before = Record(file, 1);
-  EXPECT_EQ(form->StringGrid1->RowCount(), 2 + 13);  // the design's 8 data rows were too few
-  EXPECT_EQ(form->StringGrid1->Cells(0, 14), QStringLiteral("Dörr"));
-  EXPECT_EQ(form->StringGrid1->Cells(5, 14), FormatDecimal(QStringLiteral("0.3")));
+  EXPECT_EQ(ui->StringGrid1->RowCount(), 2 + 13);  // the design's 8 data rows were too few
+  EXPECT_EQ(ui->StringGrid1->Cells(0, 14), QStringLiteral("Dörr"));
+  EXPECT_EQ(ui->StringGrid1->Cells(5, 14), FormatDecimal(QStringLiteral("0.3")));
 
   ClickTab(TForm1::kIndata);
-  TypeCell(form->StringGrid1, 2, 2, QStringLiteral("5"));
+  TypeCell(ui->StringGrid1, 2, 2, QStringLiteral("5"));
   ClickTab(TForm1::kFilhantering);
   const TRoomRecord after = Record(file, 1);
   EXPECT_EQ(after.Ytor[FrontWall][0].X2.Text(), "5");
@@ -223,8 +227,8 @@ TEST_F(TransferTest, TheGridShowsEveryUsedRowAndKeepsTheRestOfTheRecord) {
   // A full block: 20 data rows shown, the 21st row goes back unchanged.
   ClickTab(TForm1::kIndata);
   ChooseSurface(LeftWall);
-  EXPECT_EQ(form->StringGrid1->RowCount(), 22);
-  TypeCell(form->StringGrid1, 0, 3, QStringLiteral("Fönster"));
+  EXPECT_EQ(ui->StringGrid1->RowCount(), 22);
+  TypeCell(ui->StringGrid1, 0, 3, QStringLiteral("Fönster"));
   ClickTab(TForm1::kFilhantering);
   const TRoomRecord full = Record(file, 1);
   EXPECT_EQ(FieldText(full.Ytor[LeftWall][1].Namn), QStringLiteral("Fönster"));
@@ -236,7 +240,7 @@ TEST_F(TransferTest, ClosingStoresOnlyWhatTheShownTabChanged) {
   const QString file = MakeProject(QStringLiteral("hus.rot"), {"A"});
   Open(file);
   ClickTab(TForm1::kAllmIndata);
-  QTest::keyClicks(form->Anl2, QStringLiteral("Ny rad"));
+  QTest::keyClicks(ui->Anl2, QStringLiteral("Ny rad"));
   dialogs.answers = {false, true};
   form->close();
   EXPECT_TRUE(Record(file, 0).Anl2.Empty());

@@ -28,19 +28,19 @@ class UsersTest : public ProjectWindowTest {
     UserFile file(FilePath(UserFil()));
     if (!users.empty()) file.Create();
     for (const auto& [name, folder] : users) file.Append(MakeUser(name, folder.toStdString()));
-    form = std::make_unique<TForm1>(dialogs, QStringList{}, nullptr, programDir.path());
+    MakeForm();
     ShowActive();
     dialogs.calls.clear();
   }
   void TypeUser(const QString& name) {
-    form->UserComboBox->setEditText({});
-    Type(form->UserComboBox->lineEdit(), name);
+    ui->UserComboBox->setEditText({});
+    Type(ui->UserComboBox->lineEdit(), name);
   }
   // The user picks `name` from the list; the open dialog it starts is cancelled.
   QString StartDirOnChoosing(const QString& name) {
     dialogs.files.push_back(std::nullopt);
-    form->UserComboBox->setCurrentIndex(form->UserComboBox->findText(name));
-    emit form->UserComboBox->activated(form->UserComboBox->currentIndex());
+    ui->UserComboBox->setCurrentIndex(ui->UserComboBox->findText(name));
+    emit ui->UserComboBox->activated(ui->UserComboBox->currentIndex());
     return dialogs.calls.back().options.startDir;
   }
   QString Folder(const QString& name) {
@@ -51,11 +51,11 @@ class UsersTest : public ProjectWindowTest {
 
 TEST_F(UsersTest, FirstStartCreatesTheUsersFileAndTheNextListsItsEmptyEntry) {
   EXPECT_EQ(Bytes(UserFil()), QByteArray(277, '\0'));
-  EXPECT_EQ(form->UserComboBox->count(), 0);
+  EXPECT_EQ(ui->UserComboBox->count(), 0);
   Restart();
-  ASSERT_EQ(form->UserComboBox->count(), 1);
-  EXPECT_EQ(form->UserComboBox->itemText(0), QString());
-  EXPECT_EQ(form->UserComboBox->currentText(), QString());
+  ASSERT_EQ(ui->UserComboBox->count(), 1);
+  EXPECT_EQ(ui->UserComboBox->itemText(0), QString());
+  EXPECT_EQ(ui->UserComboBox->currentText(), QString());
 }
 
 TEST_F(UsersTest, RegisteringRefusesAnEmptyOrAlreadyRegisteredName) {
@@ -66,7 +66,7 @@ TEST_F(UsersTest, RegisteringRefusesAnEmptyOrAlreadyRegisteredName) {
                                        {u"anna"_s, taken}, {u"ÅSA"_s, taken}}) {
     dialogs.calls.clear();
     TypeUser(typed);
-    QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
+    QTest::mouseClick(ui->NyAnvButton, Qt::LeftButton);
     EXPECT_EQ(dialogs.calls, (std::vector{BeepCall(), MessageCall(message)})) << typed.toStdString();
   }
   EXPECT_EQ(Bytes(UserFil()), before);
@@ -74,31 +74,31 @@ TEST_F(UsersTest, RegisteringRefusesAnEmptyOrAlreadyRegisteredName) {
 
 TEST_F(UsersTest, ANewUserGetsTheOpenProjectsFolderOrNone) {
   TypeUser(u"Bo"_s);
-  QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
+  QTest::mouseClick(ui->NyAnvButton, Qt::LeftButton);
   EXPECT_TRUE(SenastBibl(1).isEmpty());
-  EXPECT_EQ(StartDirOnChoosing(u"Bo"_s), form->ProgramBibl);
+  EXPECT_EQ(StartDirOnChoosing(u"Bo"_s), form->ProgramBibl());
   TypeUser({});
   Open(MakeProject(u"Hus.rot"_s, {u"Kök"_s}));
   TypeUser(u"Cilla"_s);
-  QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
+  QTest::mouseClick(ui->NyAnvButton, Qt::LeftButton);
   EXPECT_EQ(SenastBibl(2), QDir::toNativeSeparators(dir_.path()));
-  EXPECT_EQ(form->UserComboBox->count(), 2);
+  EXPECT_EQ(ui->UserComboBox->count(), 2);
 }
 
 TEST_F(UsersTest, ChoosingOrDoubleClickingFindsOnlyTheNameSpelledAlike) {
   const QString a = Folder(u"a"_s), b = Folder(u"b"_s);
   Restart({{"Anna", a}, {"anna", b}, {"Tom", {}}});
-  form->OpenDialog1.fileName = u"gammal"_s;
+  Open(MakeProject(u"gammal.rot"_s, {u"A"_s}));  // the open dialog proposes it next
   EXPECT_EQ(StartDirOnChoosing(u"anna"_s), b);
   EXPECT_EQ(StartDirOnChoosing(u"Anna"_s), a);
-  EXPECT_EQ(StartDirOnChoosing(u"Tom"_s), form->ProgramBibl);
-  EXPECT_TRUE(form->OpenDialog1.fileName.isEmpty());
+  EXPECT_EQ(StartDirOnChoosing(u"Tom"_s), form->ProgramBibl());
+  EXPECT_TRUE(dialogs.calls.back().options.fileName.isEmpty());
   dialogs.calls.clear();
   for (const QString& name : {u"anna"_s, u"ANNA"_s}) {
     TypeUser(name);
     QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form->UserComboBox->lineEdit(), &click);
+    QApplication::sendEvent(ui->UserComboBox->lineEdit(), &click);
   }
   EXPECT_EQ(dialogs.Messages(), (std::vector{u"Senast använda bibliotek är\n"_s + b}));
 }
@@ -112,7 +112,7 @@ TEST_F(UsersTest, TheOpenDialogStartsWithTheProjectOpenedLast) {
   dialogs.files.push_back(project);
   StartDirOnChoosing(u"Anna"_s);
   dialogs.files.push_back(std::nullopt);
-  QTest::mouseClick(form->OpenButton, Qt::LeftButton);
+  QTest::mouseClick(ui->OpenButton, Qt::LeftButton);
   EXPECT_EQ(dialogs.calls.back().options.fileName, project);
 }
 
@@ -120,15 +120,15 @@ TEST_F(UsersTest, TheOpenDialogStartsWithTheProjectOpenedLast) {
 // typed does not when Enter is pressed or the box is left.
 TEST_F(UsersTest, OnlyANameChosenFromTheListStartsTheOpenDialog) {
   Restart({{"Anna", {}}, {"Tom", {}}});
-  form->UserComboBox->setFocus();
+  ui->UserComboBox->setFocus();
   TypeUser(u"Tom"_s);
-  QTest::keyClick(form->UserComboBox, Qt::Key_Return);
-  form->OpenButton->setFocus();
+  QTest::keyClick(ui->UserComboBox, Qt::Key_Return);
+  ui->OpenButton->setFocus();
   EXPECT_TRUE(dialogs.calls.empty());
   Restart();
   dialogs.files.push_back(std::nullopt);
-  form->UserComboBox->setFocus();
-  QTest::keyClick(form->UserComboBox, Qt::Key_Down);
+  ui->UserComboBox->setFocus();
+  QTest::keyClick(ui->UserComboBox, Qt::Key_Down);
   EXPECT_EQ(dialogs.calls.back().kind, DialogCall::OpenFile);
 }
 
@@ -143,7 +143,7 @@ TEST_F(UsersTest, OpeningAndSaveAsRecordTheFolderOfARegisteredNameOnly) {
   Open(project);
   EXPECT_EQ(SenastBibl(0), QDir::toNativeSeparators(dir_.path()));
   dialogs.files.push_back(Folder(u"kopior"_s) + u"/Hus2.rot"_s);
-  QTest::mouseClick(form->SaveAsButton, Qt::LeftButton);
+  QTest::mouseClick(ui->SaveAsButton, Qt::LeftButton);
   EXPECT_EQ(SenastBibl(0), Folder(u"kopior"_s));
   EXPECT_EQ(form->ChooseDirForm->Directory(), Folder(u"kopior"_s));
 }
@@ -156,13 +156,13 @@ TEST_F(UsersTest, DeletingTheOpenProjectByAnyOfItsFilesClosesItAndRemovesThemAll
     dialogs.calls.clear();
     dialogs.files.push_back(Path(chosen));
     dialogs.answers.push_back(true);
-    form->RaderaFil1->trigger();
+    ui->RaderaFil1->trigger();
     const FileDialogOptions& options = dialogs.calls.front().options;
     EXPECT_EQ(options.title + options.filter, u"RaderaIntata filer (*.rot)|*.rot|Alla filer (*.*)|*.*"_s);
     EXPECT_TRUE(options.mustExist && options.startDir == QDir::toNativeSeparators(dir_.path()));
     EXPECT_EQ(dialogs.calls.back(), YesNoCall(u"Radera "_s + Path(chosen) + u"?"_s, Question::Deletes));
-    EXPECT_TRUE(form->FilNamn.isEmpty() && !form->FilOK);
-    EXPECT_EQ(form->VisaFilNamn->text(), u"..."_s);
+    EXPECT_TRUE(form->Projekt().FilNamn().isEmpty() && !form->Projekt().FilOK());
+    EXPECT_EQ(ui->VisaFilNamn->text(), u"..."_s);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{u"Husen.rot"_s});
   }
 }
@@ -174,7 +174,7 @@ TEST_F(UsersTest, AProjectFileThatCannotBeDeletedIsNamedAndTheRestStays) {
   dialogs.answers.push_back(true);
   {
     const ReadOnlyFolder locked(dir_.path().toStdString());
-    QTest::mouseClick(form->RaderaFilButton, Qt::LeftButton);
+    QTest::mouseClick(ui->RaderaFilButton, Qt::LeftButton);
   }
   EXPECT_EQ(dialogs.Messages(), (std::vector{u"Gick ej att radera filen \nHus.rof\nRadera manuellt"_s}));
   EXPECT_TRUE(QFileInfo::exists(Path(u"Hus.rot"_s)));
@@ -191,7 +191,7 @@ TEST_F(UsersTest, OnlyAnEmptyDirectoryIsDeletedAndTheChoiceMovesToItsParent) {
       QTest::mouseClick(dialog.RaderaButton, Qt::LeftButton);
       EXPECT_EQ(dialog.Directory(), QDir::toNativeSeparators(dir_.path()));
     });
-    QTest::mouseClick(form->RaderaBiblButton, Qt::LeftButton);
+    QTest::mouseClick(ui->RaderaBiblButton, Qt::LeftButton);
   }
   const DialogCall shown{DialogCall::DirectoryDialog, u"Radera bibliotek"_s, MessageKind::Plain, {}};
   EXPECT_EQ(dialogs.calls, (std::vector{shown, YesNoCall(u"Radera full ?"_s, Question::Deletes),
@@ -203,8 +203,8 @@ TEST_F(UsersTest, OnlyAnEmptyDirectoryIsDeletedAndTheChoiceMovesToItsParent) {
 }
 
 TEST_F(UsersTest, CompanionProgramsStartDetachedOrSayTheyCannot) {
-  for (const auto& [button, program] : {std::pair{form->RedigeraUserButton, u"Brukarreg"_s},
-                                        {form->KonverteringButton, u"Omvandlare"_s}}) {
+  for (const auto& [button, program] : {std::pair{ui->RedigeraUserButton, u"Brukarreg"_s},
+                                        {ui->KonverteringButton, u"Omvandlare"_s}}) {
     dialogs.calls.clear();
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(dialogs.calls, (std::vector{BeepCall(), MessageCall(u"Misslyckades med att starta "_s + program +

@@ -1,6 +1,8 @@
 #pragma once
-// The main window: all state of a program run and the handlers of its
-// controls. The definition is spread over the Rot*.cpp files by concern:
+// The main window: the view of the open project and the handlers of its
+// controls. The project's state and its operations on the file are the
+// project object's; the window maps its controls to and from it. The
+// definition is spread over the Rot*.cpp files by concern:
 //   RotLifecycle.cpp         creation, activation, closing, window events
 //   RotLayout.cpp            menu, top bar, tab control
 //   RotLayoutFilhantering.cpp, RotLayoutAllmIndata.cpp,
@@ -28,11 +30,12 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/Dialogs.h"
 #include "project/record.h"
-#include "projekt/VisatRum.h"
+#include "projekt/Projekt.h"
 #include "rules/Points.h"
 
 class QAction;
@@ -76,33 +79,33 @@ class TForm1 : public QMainWindow {
 
   // Builds the window and runs FormCreate. `arguments` are the program's
   // arguments without the program name; `splash` is closed by FormCreate.
-  // `programBibl` stands for the program's folder when given (tests).
+  // `programBibl` stands for the program's folder and `decimalPunkt` for the
+  // system's decimal separator when given (tests).
   explicit TForm1(Dialogs& dialogs, const QStringList& arguments = {},
-                  TSplashForm* splash = nullptr, const QString& programBibl = {});
+                  TSplashForm* splash = nullptr, const QString& programBibl = {},
+                  std::optional<bool> decimalPunkt = std::nullopt);
   ~TForm1() override;
 
   Dialogs& Dlg() const { return dialogs_; }
-
-  // --- State of the program run ---------------------------------------
-  QString FilNamn;        // open project's path without extension; empty: none
-  bool FilOK = false;     // a project is open and passed the version check
-  bool DataAendrad = false;  // the window changed since the last store
-  bool FelMarkerat = false;  // an error is marked; leaving "Indata" is refused
-  bool RumEjLagrat = false;  // the shown room is new and not yet stored
-  bool RumSparat = false;  // a room was stored since the revision date was stamped
-  bool NyFil = false;      // the open project was created in this run: no revision date
-  bool DecimalPunkt = false;  // the system's decimal separator is a point
-  QString ProgramBibl;    // the program's directory, native separators
-  QString ManualFil;      // the manual's path, built when it is asked for
-  QString StartFil;       // the project path given on the command line, or empty
-  FileDialogOptions OpenDialog1;  // the open dialog's settings, kept between uses
-  FileDialogOptions SaveDialog1;
+  // The open project: its file, the working record, the shown room and the
+  // flags of the program run.
+  const TProjekt& Projekt() const { return *projekt_; }
+  bool DecimalPunkt() const;
+  // The program's directory, native separators.
+  const QString& ProgramBibl() const { return ProgramBibl_; }
+  // The project path given on the command line, or empty.
+  const QString& StartFil() const { return StartFil_; }
   // Opens a document with the desktop's application for it; false on failure.
   std::function<bool(const QString& path)> OpenDocument;
-  // The working record: every transfer between the window and the project
-  // file passes through it. While "Indata" shows a room it holds that room's
-  // stored record, since SparaData writes the main surfaces not shown from it.
-  TRoomRecord WorkingRecord{};
+  // The tab shown.
+  Tab ActivePage() const;
+
+  // The other windows, each a window of its own, created hidden with the
+  // main window; the ROT map when first opened.
+  std::unique_ptr<TChooseDirForm> ChooseDirForm;
+  std::unique_ptr<TAboutBox> AboutBox;
+  std::unique_ptr<TForm2> Form2;
+  TKartaForm* KartaForm = nullptr;
 
   // --- Handlers -----------------------------------------------------------
   void FormCreate();
@@ -117,14 +120,13 @@ class TForm1 : public QMainWindow {
   void Manual1Click();
   void RadioGroup1Click();
 
-  // Window and record transfer.
-  void SparaAllmData();
-  // Reads record 0 and, when its version is this program's, shows the
-  // general data. Returns the version read.
-  int HamtaAllmData();
-  void SparaData();
+  // Window and record transfer; a store tells what it came to.
+  TUtfall SparaAllmData();
+  // Shows the general data read when the project was opened.
+  void HamtaAllmData();
+  TUtfall SparaData();
   void HamtaData();
-  void SparaTest();
+  TUtfall SparaTest();
   void NollStaellIndata();
   void NollStaellSammanst();
   void NyttRumNollStaell();
@@ -134,28 +136,15 @@ class TForm1 : public QMainWindow {
 
   // Projects and rooms.
   void OpenButtonClick();
-  void FilValKontroll();
+  void FilValKontroll(const QString& path);
   void SaveAsButtonClick();
   void NyttRumButtonClick();
   void RaderaRumButtonClick();
   void UpDown1Changing(bool& allowChange);
   void NummerChange();
   void ComboBox2Change();
-  // The room number kept with entry `index` of the room chooser (its user
-  // data); entries without one stand for room index + 1.
-  int ComboBox2Rum(int index) const;
-
-  // Commands that need a project, and stores that may fail.
-  // True while a project is open; otherwise shows "Ingen fil är vald", and
-  // the command does nothing.
-  bool FilVald();
-  // Runs `store`. When it fails, shows the error and asks whether to go on
-  // without storing: true when stored or when the user goes on, which drops
-  // the unsaved changes; false when the user stays.
-  bool SparaMedFraga(const std::function<void()>& store);
 
   // Users, deleting projects and directories, the companion programs.
-  QString UserFil;  // the users file, Custom.roi
   void LaddaAnvandare();  // loads the user list, creating the file when missing
   void UserComboBoxClick();
   void UserComboBoxDblClick();
@@ -169,11 +158,13 @@ class TForm1 : public QMainWindow {
   // The main surface shown, and edits of the grids.
   void ComboBox1Enter();
   void ComboBox1Click();
+  // The user's choice of a main surface.
+  void ComboBox1Val();
   void StringGrid1SetEditText();
   void StringGrid2SetEditText();
   void FormConstrainedResize();
   void KolumnBredd();
-  // Keyboard commands of the whole window, seen before the focused control.
+  // Keyboard commands of the grids and the window.
   void FormKeyDown(int key, Qt::KeyboardModifiers shift, bool& handled);
 
   // Editing the surface grid, surface temperatures, the room temperature,
@@ -190,10 +181,11 @@ class TForm1 : public QMainWindow {
   void RumsTempChange();
   void LuftHastComboBoxClick();
   void LuftHastComboBoxExit();
+  // The rule of a velocity typed, not chosen, since the box took its text.
+  void LuftHastSkriven();
   void IncROTChange();
   void IncROTExit();
   void RotChange();
-  bool LaddarRum = false;  // HamtaData is showing a room: changes it makes store nothing
 
   // Control points and the room drawing, which is redrawn after every
   // change that affects it.
@@ -209,9 +201,6 @@ class TForm1 : public QMainWindow {
   void KoordinatSystem();
   void CheckBox1Click();
 
-  // The tab shown.
-  Tab ActivePage() const;
-
   // Summary views, the input check and the error list.
   void VisaResultatRadioGroupClick();
   void VisaIndataGrid();
@@ -219,21 +208,14 @@ class TForm1 : public QMainWindow {
   void VisaResultatGrid();
   void VisaRum();
   void StringGrid3DrawCell(int ACol, int ARow, QPainter& painter, const QRect& rect);
-  // Checks room RumTest into the error file; returns the number of errors.
-  int Felsok(int RumTest);
+  // Checks room RumTest into the error file and shows the errors found.
+  void Felsok(int RumTest);
   void FelsokAll();
-  // The check before a command that errors refuse: room RumTest, or every
-  // room when 0. A check that cannot be made (the error file cannot be
-  // written, the project file is gone) is shown and refuses nothing.
-  void KontrolleraRum(int RumTest);
   void Sk1Click();
   void Visa1Click();
   // Shows room `rum` with main surface `yta` on "Indata", as a line of the
   // error list asks.
   void FelAendra(int rum, int yta);
-  // Shows the errors of the last check in the error list.
-  void VisaFelLista();
-  QString FelFil() const;  // the open project's error file
 
   // Printing: "&Utskrift", the printer of the program run and its set-up
   // dialog (false when cancelled), and a print job on that printer whose
@@ -244,6 +226,120 @@ class TForm1 : public QMainWindow {
   bool SkrivarVal();
   ReportSettings UtskriftInstaellningar() const;
   void UtskriftsJobb(const std::function<void(Canvas&, const ReportSettings&)>& job);
+
+  // The menu "Verktyg": the ROT map window and the summary grid's view
+  // written as CSV.
+  void RotKarta1Click();
+  void ExportTabell1Click();
+
+ signals:
+  // The shown room, its main surface or the stored room may have changed.
+  void VisatRumAendrat(const TVisatRum& rum);
+  // The window has closed; the program ends.
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // How a way of leaving an edit stores what was taken.
+  enum class Lagring {
+    kIngen,      // nothing is stored
+    kSparaTest,  // what the tab shows, if changed, and the revision date
+    kSparaData,  // the shown room, if changed
+    kStaeng,     // the shown tab's data, if changed, as the window closes
+  };
+  // The one road from what is typed to what is stored, run by every way of
+  // leaving an edit: the cell editor's edit ends, the cell being edited is
+  // checked, its row's surface temperature computed, a typed air velocity
+  // gets its rule; then `lagring`. False when a store failed and the user
+  // chose to stay.
+  bool TaInmatning(Lagring lagring);
+  // The check of the cell being left in the surface grid or the point grid:
+  // the system's decimal separator, and a number or nothing but in the
+  // surface grid's name column; in the surface grid the row's surface
+  // temperature follows.
+  void LaemnaYtcell(int col, int row);
+  void LaemnaPunktcell(int col, int row);
+  // True when a red cell is shown or the check just run found errors: what
+  // errors refuse is refused, and the user is told why.
+  bool FelHindrar();
+
+  // True while a project is open; otherwise shows "Ingen fil är vald", and
+  // the command does nothing.
+  bool FilVald();
+  // Shows the failure of a store and asks whether to go on without storing:
+  // true when stored or when the user goes on, which drops the unsaved
+  // changes; false when the user stays.
+  bool SparaMedFraga(const TUtfall& utfall);
+  // Shows what a project operation came to when it calls for a message.
+  void VisaUtfall(const TUtfall& utfall);
+  // Shows a check's errors in the error list, or why the check could not be
+  // made (each reason once while a tab changes). Its errors refuse what the
+  // errors refuse.
+  void VisaKontroll(const TKontroll& kontroll);
+
+  // The red cells of the grids, as the grids paint them, into the error mark.
+  void UppdateraFelmarkering();
+  bool RodCellVisas() const;
+
+  // What the window shows of the general data and of the room.
+  TAllmData AllmDataIFoenster() const;
+  TRumsfaelt RumsfaeltIFoenster() const;
+  TYtvy YtvyIFoenster() const;
+  void VisaAllmData(const TAllmData& allm);
+  void VisaRumsfaelt(const TRoomRecord& rec);
+  void VisaYtvy(const TRoomRecord& rec, int s);
+
+  void BuildMenu();
+  void BuildTopBar(QWidget* central);
+  void BuildPageControl(QWidget* central);
+  void BuildFilhantering();
+  void BuildAllmIndata();
+  void BuildIndata();
+  void BuildSammanst();
+  void ConnectHandlers();
+  void ConnectProjectHandlers();
+  void ConnectSummaryHandlers();
+  void ConnectVerktyg();  // builds the menu "Verktyg" and connects it
+  void ConnectPointHandlers();
+  void ConnectOtherWindows();
+  // The point grid's point rows, the first point row first.
+  std::vector<PointTexts> PunktRader() const;
+  void ConnectSurfaceGridHandlers();
+  void ConnectRoomBoxHandlers();
+  // Computes or empties the surface temperature of grid row `row` as its
+  // U-value, "mi" and outside temperature call for.
+  void FyllYtTemp(int row);
+  // Users, deletion and companions: wiring, the open project's folder, and
+  // pointing the directory chooser there.
+  void ConnectUserHandlers();
+  QString ProjektBibl() const;
+  void PekaKatalogVal();
+  void StartaProgram(const QString& name);
+
+  // The room number shown in Nummer, and the main surface chosen (-1: none).
+  int VisatRum() const;
+  int VisadHuvudyta() const;
+  // The room shown, as the other windows follow it.
+  TVisatRum VisatRumNu() const;
+  // Shows room `number`: sets the stepper, and runs NummerChange also when
+  // the number shown already was that.
+  void VisaRumNummer(int number);
+  // The stepper's range follows the project's rooms.
+  void VisaHoegstaRum();
+  // Ends the open project after a refused file: no project is open.
+  void AvvisaFil();
+  QString FormatDecimal(const QString& text) const;
+  // The room number kept with entry `index` of the room chooser.
+  int ComboBox2Rum(int index) const;
+  // The rooms "&Utskrift" prints: the shown room, or every entry with
+  // "Skriv ut alla rum"; each entry's own room number.
+  std::vector<int> UtskriftRum() const;
+  // Shows room `room` in summary view `view` for the print job.
+  void VisaFoerUtskrift(int view, int room);
 
   // --- Controls, named as in the window's layout ---------------------------
   QMenuBar* MainMenu1;
@@ -352,85 +448,30 @@ class TForm1 : public QMainWindow {
   QCheckBox* WallsCheckBox;
   TStringGrid* StringGrid3;
 
-  // The other windows, created hidden with the main window.
-  std::unique_ptr<TChooseDirForm> ChooseDirForm;
-  std::unique_ptr<TAboutBox> AboutBox;
-  std::unique_ptr<TForm2> Form2;
-
-  // The menu "Verktyg": the ROT map window (made when first opened, owned as
-  // a child of the window) and the summary grid's view written as CSV.
-  void RotKarta1Click();
-  void ExportTabell1Click();
   QMenu* Verktyg1 = nullptr;
   QAction* RotKarta1 = nullptr;
   QAction* ExportTabell1 = nullptr;
-  TKartaForm* KartaForm = nullptr;
 
- signals:
-  // The shown room, its main surface or the stored room may have changed.
-  void VisatRumAendrat(const TVisatRum& rum);
-  // The window has closed; the program ends.
-  void Closed();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  void BuildMenu();
-  void BuildTopBar(QWidget* central);
-  void BuildPageControl(QWidget* central);
-  void BuildFilhantering();
-  void BuildAllmIndata();
-  void BuildIndata();
-  void BuildSammanst();
-  void ConnectHandlers();
-  void ConnectProjectHandlers();
-  void ConnectSummaryHandlers();
-  void ConnectVerktyg();  // builds the menu "Verktyg" and connects it
-  void ConnectPointHandlers();
-  // The point grid's point rows, the first point row first.
-  std::vector<PointTexts> PunktRader() const;
-  void ConnectSurfaceGridHandlers();
-  void ConnectRoomBoxHandlers();
-  // Computes or empties the surface temperature of grid row `row` as its
-  // U-value, "mi" and outside temperature call for.
-  void FyllYtTemp(int row);
-  // Users, deletion and companions: wiring, the open project's folder, and
-  // pointing the directory chooser there.
-  void ConnectUserHandlers();
-  QString ProjektBibl() const;
-  void PekaKatalogVal();
-  void StartaProgram(const QString& name);
-
-  // The room number shown in Nummer, and the main surface chosen (-1: none).
-  int VisatRum() const;
-  // The room shown, as the other windows follow it.
-  TVisatRum VisatRumNu() const;
-  int VisadHuvudyta() const;
-  // Shows room `number`: sets the stepper, and runs NummerChange also when
-  // the number shown already was that.
-  void VisaRumNummer(int number);
-  // SparaData and NyttRumNollStaell for room `k`.
-  void SparaRum(int k);
-  // Stores the room boxes, as the window shows them, into the working record.
-  void RumsfaltTillPost();
-  void SkrivTomtRum(int k);
-  // Ends the open project after a refused file: no project is open.
-  void AvvisaFil();
-  QString FormatDecimal(const QString& text) const;
-  // The rooms "&Utskrift" prints: the chooser's entry, or every entry with
-  // "Skriv ut alla rum"; each entry's own room number.
-  std::vector<int> UtskriftRum() const;
-  // Shows room `room` in summary view `view` for the print job.
-  void VisaFoerUtskrift(int view, int room);
+  QString ProgramBibl_;
+  QString ManualFil;      // the manual's path, built when it is asked for
+  QString StartFil_;
+  QString UserFil;        // the users file, Custom.roi
+  FileDialogOptions OpenDialog1;  // the open dialog's settings, kept between uses
+  FileDialogOptions SaveDialog1;
+  // The reasons a check could not be made, shown during this change of tab.
+  QStringList visadeKontrollfel_;
+  bool tabbyte_ = false;
+  // The main surface shown when the chooser took the focus, and whether a
+  // failed store keeps it shown.
+  int ytaVidInfart_ = -1;
+  bool ytbyteHindrat_ = false;
 
   Dialogs& dialogs_;
   QStringList arguments_;
   TSplashForm* splash_;
   QString programBibl_;
   std::shared_ptr<QPrinter> printer_;  // made when first asked for
+  std::unique_ptr<TProjekt> projekt_;
 };
 
 // True when `locale` cannot read "2,2": its decimal separator is a point.

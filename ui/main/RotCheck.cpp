@@ -1,77 +1,67 @@
-// The input check of the rooms ("F&el": "&Sök", "&Visa"), the error flag it
-// sets, and the jump from a line of the error list to its room and surface.
+// The input check of the rooms ("F&el": "&Sök", "&Visa"), the error mark it
+// leaves, and the jump from a line of the error list to its room and surface.
 #include <QComboBox>
 #include <QFileInfo>
 
-#include "app/RecordText.h"
 #include "main/Rot.h"
-#include "project/input_check.h"
 #include "widgets/PageControl.h"
 #include "widgets/UpDown.h"
 #include "windows/FelInfo.h"
 
 namespace virano {
 
-QString TForm1::FelFil() const { return FilNamn + QStringLiteral(".rof"); }
+void TForm1::Felsok(int RumTest) { VisaKontroll(projekt_->Felsok(RumTest)); }
 
-int TForm1::Felsok(int RumTest) {
-  if (FilNamn.isEmpty()) return 0;
-  // The check reads the stored room into a record of its own: the working
-  // record keeps the room that "Indata" stores into.
-  const int errors =
-      CheckRoomFile(FilePath(FilNamn + QStringLiteral(".rot")), FilePath(FelFil()), RumTest);
-  if (errors > 0) {
-    FelMarkerat = true;
-    VisaFelLista();
+void TForm1::FelsokAll() { VisaKontroll(projekt_->FelsokAll()); }
+
+void TForm1::VisaKontroll(const TKontroll& kontroll) {
+  if (!kontroll.Gjord()) {
+    // A check that cannot be made is shown and refuses nothing; while the
+    // tab changes, its reason is told once.
+    if (tabbyte_ && visadeKontrollfel_.contains(kontroll.misslyckades)) return;
+    if (tabbyte_) visadeKontrollfel_ << kontroll.misslyckades;
+    dialogs_.Message(kontroll.misslyckades, MessageKind::Error);
+    return;
   }
-  return errors;
+  if (!kontroll.fel.empty()) Form2->Visa(kontroll.fel);
 }
 
-void TForm1::FelsokAll() {
-  if (!FilOK) return;
-  const long long rooms = ProjektFil(FilNamn).Count() - 1;
-  // Stops at the first room whose own check found errors, whatever the
-  // flag held before.
-  for (int k = 1; k <= rooms; ++k)
-    if (Felsok(k) > 0) return;
-}
-
-void TForm1::KontrolleraRum(int RumTest) {
-  try {
-    if (RumTest == 0)
-      FelsokAll();
-    else
-      Felsok(RumTest);
-  } catch (const FileError& error) {
-    dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
+bool TForm1::FelHindrar() {
+  UppdateraFelmarkering();
+  if (!projekt_->FelMarkerat()) return false;
+  // Red cells are told here; the errors a check found are in the error list.
+  if (projekt_->RodaCeller()) {
+    dialogs_.Beep();
+    dialogs_.Message(QStringLiteral("Fel markerat med rött"));
   }
+  return true;
 }
 
 void TForm1::Sk1Click() {
-  if (!FilOK) {
+  if (!projekt_->FilOK()) {
     dialogs_.Message(QStringLiteral("Ingen fil är vald"));
     return;
   }
-  SparaTest();  // the check sees what was typed
+  // The check sees what was typed.
+  if (!TaInmatning(Lagring::kSparaTest)) return;
   Felsok(VisatRum());
 }
 
 void TForm1::Visa1Click() {
-  if (!FilOK) {
+  if (!projekt_->FilOK()) {
     dialogs_.Message(QStringLiteral("Ingen fil är vald"));
-  } else if (!QFileInfo::exists(FelFil())) {
+  } else if (!QFileInfo::exists(projekt_->FelFil())) {
     dialogs_.Message(QStringLiteral("Ingen felsökning är gjord"));
-  } else if (ErrorFile(FilePath(FelFil())).Count() == 0) {
+  } else if (const std::vector<TErrorRecord> lines = projekt_->SenasteFel(); lines.empty()) {
     dialogs_.Message(QStringLiteral("Inga fel registrerade"));
   } else {
-    VisaFelLista();
+    Form2->Visa(lines);
   }
 }
 
-void TForm1::VisaFelLista() { Form2->Visa(ErrorFile(FilePath(FelFil())).ReadAll()); }
-
 void TForm1::FelAendra(int rum, int yta) {
-  SparaTest();  // the load below replaces no unsaved edit
+  // What was typed is taken and stored: the load below replaces no edit.
+  if (!TaInmatning(Lagring::kSparaTest)) return;
   PageControl1->setCurrentIndex(kIndata);
   UpDown1->SetPosition(rum);
   ComboBox1->setCurrentIndex(yta);

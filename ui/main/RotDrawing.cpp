@@ -46,7 +46,7 @@ void TForm1::Rita() {
   input.left = PaintBox1->x();
   input.letterHeight = QFontMetrics(font()).height();
   input.axes = CheckBox1->isChecked();
-  input.decimalPunkt = DecimalPunkt;
+  input.decimalPunkt = DecimalPunkt();
   PaintBox1->AddShapes(RoomDrawing(input));
 }
 

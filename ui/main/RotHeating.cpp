@@ -41,6 +41,9 @@ void TForm1::ConnectRoomBoxHandlers() {
   connect(Rot, &QLineEdit::textChanged, this, [this] { RotChange(); });
   connect(IncROT, &QLineEdit::textChanged, this, [this] { IncROTChange(); });
   connect(IncROT, &QLineEdit::editingFinished, this, [this] { IncROTExit(); });
+  // A velocity chosen from the list, or typed as one of the list's, runs its
+  // rule; passing through the box chooses nothing anew, since a room shown
+  // chooses its velocity's entry.
   connect(LuftHastComboBox, &QComboBox::activated, this, [this] { LuftHastComboBoxClick(); });
   auto* luftHast = new TFocusWatch(LuftHastComboBox);
   luftHast->OnExit = [this] { LuftHastComboBoxExit(); };
@@ -50,39 +53,43 @@ void TForm1::RadioGroup1Click() {
   const HeatPanels panels = HeatPanelsFor(RadioGroup1->ItemIndex());
   TakHeatPanel->setVisible(panels.takHeat);
   EgetAltPanel->setVisible(panels.egetAlt);
-  DataAendrad = true;
+  projekt_->MarkeraAendrad();
 }
 
 void TForm1::LuftHastComboBoxClick() {
-  ShowIncRot(IncROT, IncRotForVelocity(LuftHastComboBox->currentText().toStdString(), DecimalPunkt),
+  ShowIncRot(IncROT, IncRotForVelocity(LuftHastComboBox->currentText().toStdString(), DecimalPunkt()),
              false);
 }
 
-void TForm1::LuftHastComboBoxExit() {
+void TForm1::LuftHastSkriven() {
   QLineEdit* edit = LuftHastComboBox->lineEdit();
   // A velocity typed since the box took its text from the list or from a
   // room runs the rule as a chosen one does; a typed velocity the list has
   // no increase for opens the increase box and keeps what stands in it.
-  if (edit->isModified())
-    ShowIncRot(IncROT, IncRotForVelocity(edit->text().toStdString(), DecimalPunkt), true);
-  // The system's decimal separator is no change of the room.
-  const bool changed = DataAendrad;
-  LuftHastComboBox->setEditText(FormatDecimal(LuftHastComboBox->currentText()));
-  DataAendrad = changed;
+  if (!edit->isModified()) return;
+  ShowIncRot(IncROT, IncRotForVelocity(edit->text().toStdString(), DecimalPunkt()), true);
   edit->setModified(false);
+}
+
+void TForm1::LuftHastComboBoxExit() {
+  LuftHastSkriven();
+  // The system's decimal separator is no change of the room.
+  const bool changed = projekt_->DataAendrad();
+  LuftHastComboBox->setEditText(FormatDecimal(LuftHastComboBox->currentText()));
+  if (!changed) projekt_->GloemAendring();
 }
 
 void TForm1::IncROTChange() {
   Rot->setText(FormatDecimal(Rot->text()));
   try {
     MinRot->setText(QString::fromStdString(
-        MinRotText(Rot->text().toStdString(), IncROT->text().toStdString(), DecimalPunkt)));
+        MinRotText(Rot->text().toStdString(), IncROT->text().toStdString(), DecimalPunkt())));
   } catch (const ConversionError&) {
     MarkField(IncROT, true);
     return;
   }
   MarkField(IncROT, false);
-  DataAendrad = true;
+  projekt_->MarkeraAendrad();
 }
 
 void TForm1::IncROTExit() {
@@ -93,14 +100,14 @@ void TForm1::IncROTExit() {
 void TForm1::RotChange() {
   std::string minRot;
   try {
-    minRot = MinRotText(Rot->text().toStdString(), IncROT->text().toStdString(), DecimalPunkt);
+    minRot = MinRotText(Rot->text().toStdString(), IncROT->text().toStdString(), DecimalPunkt());
   } catch (const ConversionError&) {
     // A room being shown brings its own minimum ROT, whatever its target holds.
-    if (LaddarRum) return;
+    if (projekt_->LaddarRum()) return;
     throw;
   }
   MinRot->setText(QString::fromStdString(minRot));
-  DataAendrad = true;
+  projekt_->MarkeraAendrad();
 }
 
 }  // namespace virano

@@ -22,7 +22,7 @@ void TForm1::Om1Click() {
 
 void TForm1::Manual1Click() {
   ManualFil = QString::fromStdString(ManualFilNamn(
-      ProgramBibl.toStdString(), QDir::separator().toLatin1(), DecimalPunkt));
+      ProgramBibl_.toStdString(), QDir::separator().toLatin1(), DecimalPunkt()));
   if (!QFileInfo::exists(ManualFil)) {
     dialogs_.Beep();
     dialogs_.Message(QStringLiteral("Hittar ej manual"));
@@ -32,8 +32,9 @@ void TForm1::Manual1Click() {
 }
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers, bool& handled) {
-  // Checked in this order for every key. A grid "itself" has the focus
-  // while no cell editor is open; Delete in an open editor is the editor's.
+  // The keys of the grids, checked in this order. A grid "itself" has the
+  // focus while no cell editor is open; Delete in an open editor is the
+  // editor's. F1 is the window's shortcut.
   const QWidget* focus = QApplication::focusWidget();
   if (key == Qt::Key_Delete && focus == StringGrid2) {
     handled = true;
@@ -41,10 +42,6 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers, bool& handled) {
   }
   if (key == Qt::Key_Delete && focus == StringGrid1) {
     RaderaYtorButtonClick();
-    handled = true;
-  }
-  if (key == Qt::Key_F1) {
-    Manual1Click();
     handled = true;
   }
   if (key == Qt::Key_F2 && focus == StringGrid1) {

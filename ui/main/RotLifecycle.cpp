@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QUrl>
 #include <exception>
@@ -56,8 +57,13 @@ bool SystemDecimalPunkt(const QLocale& locale) {
 }
 
 TForm1::TForm1(Dialogs& dialogs, const QStringList& arguments, TSplashForm* splash,
-               const QString& programBibl)
-    : dialogs_(dialogs), arguments_(arguments), splash_(splash), programBibl_(programBibl) {
+               const QString& programBibl, std::optional<bool> decimalPunkt)
+    : dialogs_(dialogs),
+      arguments_(arguments),
+      splash_(splash),
+      programBibl_(programBibl),
+      projekt_(std::make_unique<TProjekt>(
+          decimalPunkt.value_or(SystemDecimalPunkt(QLocale::system())))) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("VIRANO - Beräkning av riktad operativ temperatur"));
   setWindowIcon(ProgramIcon());
@@ -75,8 +81,14 @@ TForm1::TForm1(Dialogs& dialogs, const QStringList& arguments, TSplashForm* spla
   resize(765, 535);
 
   ConnectHandlers();
-  // Key preview: the window sees every key before the focused control.
-  qApp->installEventFilter(this);
+  // The keys of the grids, and the sizes and the entry the window follows,
+  // are seen on the controls that have them.
+  for (QObject* watched : std::initializer_list<QObject*>{PageControl1, StringGrid1, StringGrid2,
+                                                          StringGrid3, ComboBox1})
+    watched->installEventFilter(this);
+  // F1 opens the manual wherever the focus is in the window.
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+          [this] { Manual1Click(); });
 
   try {
     FormCreate();
@@ -84,10 +96,16 @@ TForm1::TForm1(Dialogs& dialogs, const QStringList& arguments, TSplashForm* spla
     dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
   }
 
+  ConnectOtherWindows();
+}
+
+void TForm1::ConnectOtherWindows() {
   ChooseDirForm = std::make_unique<TChooseDirForm>(dialogs_);
+  ChooseDirForm->setObjectName(QStringLiteral("ChooseDirForm"));
   PekaKatalogVal();
   AboutBox = std::make_unique<TAboutBox>();
   Form2 = std::make_unique<TForm2>(this);
+  // The error list asks for a jump and for printing by its signals.
   connect(Form2.get(), &TForm2::Hoppa, this, [this](int rum, int yta) { FelAendra(rum, yta); });
   connect(Form2.get(), &TForm2::SkrivarValBegaerd, this, [this] { SkrivarVal(); });
   connect(Form2.get(), &TForm2::UtskriftBegaerd, this, [this](const std::vector<ErrorRow>& rows) {
@@ -136,7 +154,7 @@ void TForm1::ConnectProjectHandlers() {
   connect(Nummer, &QLineEdit::textChanged, this, [this] { NummerChange(); });
   // Only a choice the user makes runs the choosers' handlers.
   connect(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
-  connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Click(); });
+  connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Val(); });
   connect(RumsNamn, &QLineEdit::textChanged, this, [this] { RumsNamnChange(); });
   connect(LuftHastComboBox, &QComboBox::currentTextChanged, this, [this] { RumsNamnChange(); });
   for (QLineEdit* edit : {WattPerKvmTak, Temp05OG, Temp18OG})
@@ -146,9 +164,8 @@ void TForm1::ConnectProjectHandlers() {
 }
 
 void TForm1::FormCreate() {
-  DecimalPunkt = SystemDecimalPunkt(QLocale::system());
   setWindowTitle(windowTitle() + QStringLiteral(" Version ") + Text(kVersionText));
-  ProgramBibl = QDir::toNativeSeparators(
+  ProgramBibl_ = QDir::toNativeSeparators(
       programBibl_.isEmpty() ? QCoreApplication::applicationDirPath() : programBibl_);
   if (splash_ != nullptr) {
     splash_->close();  // deletes itself
@@ -166,11 +183,10 @@ void TForm1::FormCreate() {
   // stores it into a new project's room or shows a loaded room's own.
   MinRot->setText(Rot->text());
   if (!arguments_.isEmpty()) {
-    StartFil = arguments_.constFirst();
-    FilNamn = StartFil;
+    StartFil_ = arguments_.constFirst();
     // A project that cannot be opened leaves the program started without one.
     try {
-      FilValKontroll();
+      FilValKontroll(StartFil_);
     } catch (const std::exception& error) {
       dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
     }
@@ -196,18 +212,14 @@ void TForm1::FormActivate() {
 void TForm1::FormClose(bool& canClose) {
   dialogs_.Beep();
   canClose = dialogs_.QuestionYesNo(QStringLiteral("Avsluta programmet?"));
-  if (!canClose || !DataAendrad || !FilOK) return;
-  canClose = SparaMedFraga([this] {
-    if (ActivePage() == kAllmIndata) SparaAllmData();
-    if (ActivePage() == kIndata) SparaData();
-  });
+  if (canClose) canClose = TaInmatning(Lagring::kStaeng);
 }
 
 void TForm1::ExitSpeedButtonClick() { close(); }
 
-void TForm1::Anl1Change() { DataAendrad = true; }
+void TForm1::Anl1Change() { projekt_->MarkeraAendrad(); }
 
-void TForm1::TextStorlekChange() { DataAendrad = true; }
+void TForm1::TextStorlekChange() { projekt_->MarkeraAendrad(); }
 
 TForm1::Tab TForm1::ActivePage() const { return static_cast<Tab>(PageControl1->currentIndex()); }
 
@@ -246,16 +258,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) ComboBox1Enter();
     return false;
   }
-  if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
-  // The key goes first to the focused control of this window, or to the
-  // window itself; that first delivery is the one the window previews.
-  QWidget* focus = QApplication::focusWidget();
-  const QObject* first = (focus != nullptr && focus->window() == this) ? focus : this;
-  if (watched != first) return false;
-  auto* key = static_cast<QKeyEvent*>(event);
-  bool handled = false;
-  FormKeyDown(key->key(), key->modifiers(), handled);
-  return handled;
+  if (event->type() == QEvent::KeyPress && (watched == StringGrid1 || watched == StringGrid2)) {
+    // A key the grid itself gets, no cell editor being open.
+    auto* key = static_cast<QKeyEvent*>(event);
+    bool handled = false;
+    FormKeyDown(key->key(), key->modifiers(), handled);
+    return handled;
+  }
+  return false;
 }
 
 }  // namespace virano

@@ -6,6 +6,7 @@
 
 #include "main/Rot.h"
 #include "project/numbers.h"
+#include "rules/SurfaceGrid.h"
 #include "widgets/Colours.h"
 #include "widgets/PaintBox.h"
 #include "widgets/StringGrid.h"
@@ -20,6 +21,7 @@ void TForm1::ConnectPointHandlers() {
   StringGrid2->OnDrawCell = [this](int col, int row, QPainter& painter, const QRect& rect) {
     StringGrid2DrawCell(col, row, painter, rect);
   };
+  connect(StringGrid2, &TStringGrid::Changed, this, [this] { UppdateraFelmarkering(); });
   connect(CheckBox1, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
   connect(PaintBox1, &TPaintBox::Click, this, [this] { PaintBox1Click(); });
   connect(PaintBox1, &TPaintBox::Resized, this, [this] { PaintBox1Click(); });
@@ -36,15 +38,19 @@ std::vector<PointTexts> TForm1::PunktRader() const {
 }
 
 void TForm1::StringGrid2SelectCell(int, int, bool&) {
-  const int col = StringGrid2->Col(), row = StringGrid2->Row();
+  projekt_->KontrollSedd();
+  LaemnaPunktcell(StringGrid2->Col(), StringGrid2->Row());
+  PaintBox1Click();
+}
+
+void TForm1::LaemnaPunktcell(int col, int row) {
+  StringGrid2->SetEdited(false);
   const QString text = FormatDecimal(StringGrid2->Cells(col, row));
   StringGrid2->SetCells(col, row, text);
-  if (!text.isEmpty() && !TryStrToFloat(text.toStdString(), DecimalPunkt)) {
+  if (!text.isEmpty() && !TryStrToFloat(text.toStdString(), DecimalPunkt())) {
     dialogs_.Message(QStringLiteral("Får endast vara siffror"));
     StringGrid2->SetCells(col, row, {});
   }
-  PaintBox1Click();
-  FelMarkerat = false;
 }
 
 void TForm1::StringGrid2Exit() {
@@ -54,14 +60,18 @@ void TForm1::StringGrid2Exit() {
 
 void TForm1::StringGrid2DrawCell(int col, int row, QPainter& painter, const QRect& rect) {
   // Xp against the main surface's X2, Yp against its Y2.
-  if (row < StringGrid2->FixedRows() || col > 1) return;
-  const QString text = StringGrid2->Cells(col, row);
-  const QString limit = StringGrid1->Cells(col == 0 ? 2 : 4, 2);
-  if (!BeyondSurface(text.toStdString(), limit.toStdString(), DecimalPunkt)) return;
+  if (row < StringGrid2->FixedRows()) return;
+  PointTexts point;
+  for (int c = 0; c < static_cast<int>(point.size()); ++c)
+    point[c] = StringGrid2->Cells(c, row).toStdString();
+  SurfaceCells mainRow;
+  for (int c = 0; c < static_cast<int>(mainRow.size()); ++c)
+    mainRow[c] = StringGrid1->Cells(c, kMainSurfaceRow).toStdString();
+  if (PointCellMark(col, point, mainRow, DecimalPunkt()) == CellMark::kNone) return;
   painter.fillRect(rect, colours::kRed);
   painter.setPen(colours::kMaroon);
-  painter.drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
-  FelMarkerat = true;
+  painter.drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   StringGrid2->Cells(col, row));
 }
 
 bool TForm1::RaderaPunkt() {
@@ -69,7 +79,7 @@ bool TForm1::RaderaPunkt() {
   const int row = StringGrid2->Row();
   for (int c = 0; c < StringGrid2->ColCount(); ++c) StringGrid2->SetCells(c, row, {});
   PaintBox1Click();
-  DataAendrad = true;
+  projekt_->MarkeraAendrad();
   return true;
 }
 
@@ -78,7 +88,7 @@ void TForm1::UnderSokningsPunkt() {
   if (StringGrid1->Cells(StringGrid1->Col(), row).isEmpty()) return;
   const auto cell = [&](int c) { return StringGrid1->Cells(c, row).toStdString(); };
   const PointPlacement placement =
-      PlacePoint(cell(1), cell(2), cell(3), cell(4), PunktRader(), DecimalPunkt);
+      PlacePoint(cell(1), cell(2), cell(3), cell(4), PunktRader(), DecimalPunkt());
   if (placement.outcome == PointPlacement::Outcome::Exists) {
     dialogs_.Message(QStringLiteral("Koordinat finns redan"));
     return;
@@ -87,7 +97,7 @@ void TForm1::UnderSokningsPunkt() {
     for (int c = 0; c < static_cast<int>(placement.point.size()); ++c)
       StringGrid2->SetCells(c, 1 + placement.row, QString::fromStdString(placement.point[c]));
   PaintBox1Click();
-  DataAendrad = true;
+  projekt_->MarkeraAendrad();
 }
 
 }  // namespace virano

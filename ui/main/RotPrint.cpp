@@ -45,16 +45,16 @@ QPrinter& TForm1::Skrivare() {
 
 bool TForm1::SkrivarVal() {
   // The dialog proposes a PDF file named after the document.
-  Skrivare().setDocName(QFileInfo(FilNamn).fileName());
+  Skrivare().setDocName(QFileInfo(projekt_->FilNamn()).fileName());
   return dialogs_.PrinterSetup(Skrivare());
 }
 
 ReportSettings TForm1::UtskriftInstaellningar() const {
   ReportSettings settings;
-  settings.FilNamn = FilNamn.toStdString();
-  settings.ProjektFil = FilePath(FilNamn + QStringLiteral(".rot"));
+  settings.FilNamn = projekt_->FilNamn().toStdString();
+  settings.ProjektFil = FilePath(projekt_->ProjektFil());
   settings.TextStorlek = TextStorlek->value();
-  settings.DecimalPunkt = DecimalPunkt;
+  settings.DecimalPunkt = DecimalPunkt();
   settings.Allmaent = {Anl1->text().toStdString(), Anl2->text().toStdString(),
                        Signatur->text().toStdString(), Datum->text().toStdString(),
                        RevDatum->text().toStdString()};
@@ -78,12 +78,12 @@ void TForm1::UtskriftsJobb(const std::function<void(Canvas&, const ReportSetting
 }
 
 std::vector<int> TForm1::UtskriftRum() const {
+  if (projekt_->FilNamn().isEmpty()) return {};
+  // One room: the one whose numbers the summary shows, named or not.
+  if (!CheckBox2->isChecked()) return {VisatRum()};
   std::vector<int> rooms;
-  const bool all = CheckBox2->isChecked();
-  const int first = all ? 0 : ComboBox2->currentIndex();
-  const int end = all ? ComboBox2->count() : first + 1;
   // The list ends at its first empty entry.
-  for (int entry = first; entry >= 0 && entry < end; ++entry) {
+  for (int entry = 0; entry < ComboBox2->count(); ++entry) {
     if (ComboBox2->itemText(entry).isEmpty()) break;
     rooms.push_back(ComboBox2Rum(entry));
   }

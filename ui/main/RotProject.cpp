@@ -29,10 +29,6 @@ QString WithoutExtension(const QString& path) {
   return QString::fromStdString(PathWithoutExtension(path.toStdString()));
 }
 
-QString Version() {
-  return QString::fromUtf8(kVersionText.data(), static_cast<qsizetype>(kVersionText.size()));
-}
-
 // A new project's surface grid shows 18 data rows; the point grid its ten
 // points and the row that follows them.
 constexpr int kNewProjectSurfaceRows = 20;
@@ -44,16 +40,6 @@ bool SameProjectFile(const QString& stemA, const QString& stemB) {
   const QFileInfo b(stemB + QStringLiteral(".rot"));
   if (a.absoluteFilePath() == b.absoluteFilePath()) return true;
   return a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath();
-}
-
-// The refusal of a file that cannot be opened as a project: its path, and
-// on the next line the error's text.
-QString Refusal(const QString& filNamn, const std::exception& error) {
-  const auto* fileError = dynamic_cast<const FileError*>(&error);
-  const std::string reason = fileError != nullptr ? fileError->reason() : error.what();
-  return QStringLiteral("Filen kan inte öppnas som VIRANO-projekt: ") +
-         QDir::toNativeSeparators(filNamn + QStringLiteral(".rot")) + QLatin1Char('\r') +
-         QString::fromStdString(reason);
 }
 
 // False, once the user is told, when the folder of `path` does not exist.
@@ -68,26 +54,43 @@ bool FolderExists(Dialogs& dialogs, const QString& path) {
 }  // namespace
 
 bool TForm1::FilVald() {
-  if (FilOK) return true;
+  if (projekt_->FilOK()) return true;
   dialogs_.Message(QStringLiteral("Ingen fil är vald"));
   return false;
 }
 
+void TForm1::VisaUtfall(const TUtfall& utfall) {
+  switch (utfall.slag) {
+    case TUtfall::kFelVersion:
+      dialogs_.Beep();
+      dialogs_.Message(QStringLiteral("Filen är skapad av programversion ") +
+                           QString::number(utfall.version) +
+                           QStringLiteral(".x. Konvertering till denna programverion ") + Utf8Text(kVersionText) +
+                           QStringLiteral(" behövs. Använd medföljande konverteringsprogram. Se manual"),
+                       MessageKind::Information);
+      break;
+    case TUtfall::kAvvisat:
+    case TUtfall::kMisslyckat: dialogs_.Message(utfall.orsak, MessageKind::Error); break;
+    case TUtfall::kKlart:
+    case TUtfall::kOeppnat:
+    case TUtfall::kSkapat: break;
+  }
+}
+
 void TForm1::OpenButtonClick() {
   // Pending changes go into the project still open, or are given up.
-  if (!SparaMedFraga([this] { SparaTest(); })) return;
+  if (!TaInmatning(Lagring::kSparaTest)) return;
   OpenDialog1.title = QStringLiteral("Öppna");
   OpenDialog1.filter = kProjectFilter;
   OpenDialog1.promptCreate = true;
   if (UserComboBox->currentText().isEmpty())
-    OpenDialog1.startDir = FilNamn.isEmpty() ? ProgramBibl
-                                             : QFileInfo(FilNamn).absolutePath();
+    OpenDialog1.startDir =
+        projekt_->FilNamn().isEmpty() ? ProgramBibl_ : QFileInfo(projekt_->FilNamn()).absolutePath();
   const std::optional<QString> chosen = dialogs_.OpenFile(OpenDialog1);
   if (!chosen || !FolderExists(dialogs_, *chosen)) return;
   // The dialog keeps the file chosen: the next one starts with it.
   OpenDialog1.fileName = *chosen;
-  FilNamn = *chosen;
-  FilValKontroll();
+  FilValKontroll(*chosen);
   PaintBox1Click();
   if (ActivePage() == kSammanst) {
     VisaResultatRadioGroupClick();
@@ -95,86 +98,37 @@ void TForm1::OpenButtonClick() {
   }
 }
 
-void TForm1::FilValKontroll() {
-  FilOK = true;
-  NyFil = false;
-  RumSparat = false;
-  // Errors marked belong to the project shown before.
-  FelMarkerat = false;
+void TForm1::FilValKontroll(const QString& path) {
   NollStaellIndata();
   NollStaellSammanst();
-  FilNamn = WithoutExtension(FilNamn);
-  const ProjectFile file = ProjektFil(FilNamn);
-
-  if (QFileInfo::exists(FilNamn + QStringLiteral(".rot"))) {
-    RumEjLagrat = false;
-    int version = 0;
-    try {
-      // A project that cannot be stored into is refused like an unreadable one.
-      file.CheckWritable();
-      const long long rooms = file.Count() - 1;
-      UpDown1->SetMax(static_cast<int>(rooms));
-      version = HamtaAllmData();
-      if (rooms < 1) {
-        // Only the general record: room 1 is written when shown, as a new
-        // room of the room boxes.
-        UpDown1->SetMax(1);
-        RumsfaltTillPost();
-        RumEjLagrat = true;
-      }
-    } catch (const std::exception& error) {
-      dialogs_.Message(Refusal(FilNamn, error), MessageKind::Error);
-      AvvisaFil();
-      return;
-    }
-    if (version != DerivedVersion(DecimalPunkt)) {
-      dialogs_.Beep();
-      dialogs_.Message(QStringLiteral("Filen är skapad av programversion ") +
-                           QString::number(version) +
-                           QStringLiteral(".x. Konvertering till denna programverion ") + Version() +
-                           QStringLiteral(" behövs. Använd medföljande konverteringsprogram. Se manual"),
-                       MessageKind::Information);
-      AvvisaFil();
-      return;
-    }
-  } else {
-    try {
-      NyFil = true;
-      file.Create();
-      StringGrid1->SetRowCount(kNewProjectSurfaceRows);
-      Datum->setText(Idag());
-      RevDatum->setText(QString());
-      SparaAllmData();
-      SkrivTomtRum(1);
-      StringGrid2->SetRowCount(kPointGridRows);
-      SparaRum(1);
-      UpDown1->SetMax(1);
-      RumEjLagrat = true;
-    } catch (...) {
-      // A project that could not be created is not open.
-      AvvisaFil();
-      throw;
-    }
+  const TUtfall utfall = projekt_->Oeppna(path, AllmDataIFoenster(), RumsfaeltIFoenster());
+  if (!utfall.Lyckat()) {
+    AvvisaFil();
+    VisaUtfall(utfall);
+    return;
   }
-
+  if (utfall.slag == TUtfall::kSkapat) {
+    StringGrid1->SetRowCount(kNewProjectSurfaceRows);
+    StringGrid2->SetRowCount(kPointGridRows);
+  }
+  HamtaAllmData();
   SaveAsButton->setEnabled(true);
   SparaSom1->setEnabled(true);
   GroupBox14->setEnabled(true);
-  VisaRumNummer(UpDown1->Max());
+  VisaHoegstaRum();
+  VisaRumNummer(projekt_->HoegstaRum());
   CheckBox2->setChecked(false);
   VisaRum();
-  VisaFilNamn->setText(FilNamn);
+  VisaFilNamn->setText(projekt_->FilNamn());
   PaintBox1Click();
   PekaKatalogVal();
   UserInfoUpDate();
 }
 
 void TForm1::AvvisaFil() {
-  FilOK = false;
-  RumEjLagrat = false;
+  projekt_->Stang();
   NollStaellIndata();
   NollStaellSammanst();
-  FilNamn.clear();
   VisaFilNamn->setText(QString());
   {
     // The stepper starts again at room 1, with no room to show.
@@ -187,16 +141,17 @@ void TForm1::AvvisaFil() {
 }
 
 void TForm1::SaveAsButtonClick() {
-  if (!FilVald()) return;
+  if (!FilVald() || !TaInmatning(Lagring::kIngen)) return;
+  const QString filNamn = projekt_->FilNamn();
   SaveDialog1.title = QStringLiteral("Spara som");
   SaveDialog1.filter = kProjectFilter;
-  SaveDialog1.startDir = QFileInfo(FilNamn).absolutePath();
+  SaveDialog1.startDir = QFileInfo(filNamn).absolutePath();
   // Replacing a file is asked here, after the check of the project's own name.
   SaveDialog1.confirmOverwrite = false;
   const std::optional<QString> chosen = dialogs_.SaveFile(SaveDialog1);
   if (!chosen) return;
   const QString stem = WithoutExtension(*chosen);
-  if (stem == FilNamn || SameProjectFile(stem, FilNamn)) {
+  if (stem == filNamn || SameProjectFile(stem, filNamn)) {
     dialogs_.Message(QStringLiteral("Data är redan sparade under detta filnamn"));
     return;
   }
@@ -206,21 +161,23 @@ void TForm1::SaveAsButtonClick() {
       !dialogs_.QuestionYesNo(target.fileName() + QStringLiteral(" finns redan.\rVill du ersätta den?"),
                               Question::Deletes))
     return;
-  // The copy passes through a record of its own: the working record and the
-  // window's unsaved changes go on into the new project.
-  ProjektFil(FilNamn).CopyTo(FilePath(target.filePath()));
-  FilNamn = stem;
-  VisaFilNamn->setText(FilNamn);
-  PekaKatalogVal();
-  OpenDialog1.fileName = FilNamn;
-
   // The copy counts as a project created today. Storing its general data
-  // must not drop the shown room's unsaved changes.
-  const bool roomChanged = DataAendrad && ActivePage() == kIndata;
-  Datum->setText(Idag());
-  RevDatum->setText(QString());
-  SparaAllmData();
-  DataAendrad = roomChanged;
+  // must not drop the shown room's unsaved changes, which go on into the
+  // new project.
+  const bool roomChanged = projekt_->DataAendrad() && ActivePage() == kIndata;
+  const TUtfall utfall = projekt_->SparaSom(stem, AllmDataIFoenster());
+  if (projekt_->FilNamn() != filNamn) {
+    VisaFilNamn->setText(projekt_->FilNamn());
+    PekaKatalogVal();
+    OpenDialog1.fileName = projekt_->FilNamn();
+    Datum->setText(projekt_->AllmData().Datum);
+    RevDatum->setText(projekt_->AllmData().RevDatum);
+  }
+  if (roomChanged) projekt_->MarkeraAendrad();
+  if (!utfall.Lyckat()) {
+    VisaUtfall(utfall);
+    return;
+  }
   // Last, so that a users file that cannot be written leaves the copy whole.
   UserInfoUpDate();
 }

@@ -20,25 +20,29 @@ void TForm1::VisaRumNummer(int number) {
   if (Nummer->text() == before) NummerChange();
 }
 
+void TForm1::VisaHoegstaRum() { UpDown1->SetMax(projekt_->HoegstaRum()); }
+
 void TForm1::NyttRumButtonClick() {
   if (!FilVald()) return;
   // What was typed is stored first, so that the check sees it.
-  if (DataAendrad) SparaData();
-  KontrolleraRum(VisatRum());
+  if (!TaInmatning(Lagring::kSparaData)) return;
+  const TKontroll kontroll = projekt_->Felsok(VisatRum());
+  VisaKontroll(kontroll);
   const bool noName = RumsNamn->text().isEmpty();
   const bool noSurface = ComboBox1->currentText().isEmpty();
-  if (noName || noSurface || FelMarkerat) {
-    MarkField(RumsNamn, noName);
-    MarkField(ComboBox1, noSurface);
+  MarkField(RumsNamn, noName);
+  MarkField(ComboBox1, noSurface);
+  if (noName || noSurface) {
     dialogs_.Beep();
     dialogs_.Message(QStringLiteral("Fel markerat med rött"));
     return;
   }
-  RumEjLagrat = true;
-  UpDown1->SetMax(UpDown1->Max() + 1);
+  if (FelHindrar()) return;
+  projekt_->NyttRum();
+  VisaHoegstaRum();
   NollStaellIndata();
   // NummerChange writes the new room's empty record and shows it.
-  VisaRumNummer(UpDown1->Max());
+  VisaRumNummer(projekt_->HoegstaRum());
   if (StringGrid1->Cells(0, 2).isEmpty()) ComboBox1Click();
 }
 
@@ -46,55 +50,40 @@ void TForm1::RaderaRumButtonClick() {
   if (!FilVald()) return;
   dialogs_.Beep();
   if (!dialogs_.QuestionYesNo(QStringLiteral("Skall visat rum raderas?"), Question::Deletes)) return;
-  // Errors marked may be the deleted room's; the checks mark again those of
-  // the rooms that remain.
-  FelMarkerat = false;
-  const ProjectFile file = ProjektFil(FilNamn);
-  const int rooms = static_cast<int>(file.Count() - 1);
-  const int k = VisatRum();
-  if (k == rooms) {
-    if (k == 1) {
-      // The only room becomes a new, empty room 1 of the room boxes, shown
-      // as a new project shows it.
-      NollStaellIndata();
-      RumsfaltTillPost();
-      RumEjLagrat = true;
-      VisaRumNummer(1);
-      DataAendrad = false;
-      return;
-    }
-    file.Truncate(rooms);
-    UpDown1->SetMax(UpDown1->Max() - 1);
-    RumEjLagrat = false;
-    VisaRumNummer(k - 1);
-  } else if (k < rooms) {
-    // The rooms after k move down by one; room k shows the next one.
-    file.Remove(k);
-    UpDown1->SetMax(UpDown1->Max() - 1);
+  const TRadering radering = projekt_->RaderaRum();
+  VisaHoegstaRum();
+  if (radering.nyttForsta) {
+    // The only room becomes a new, empty room 1 of the room boxes, shown
+    // as a new project shows it.
+    NollStaellIndata();
+    projekt_->BoerjaOm(RumsfaeltIFoenster());
+    VisaRumNummer(1);
+    projekt_->GloemAendring();
+    return;
+  }
+  if (radering.toemFoenster) NollStaellIndata();
+  if (radering.laesOm) {
     HamtaData();
     PaintBox1Click();
   } else {
-    // The shown room has no record yet. The room before it is read from
-    // the file, not written empty as a new room would be.
-    NollStaellIndata();
-    UpDown1->SetMax(UpDown1->Max() - 1);
-    RumEjLagrat = false;
-    VisaRumNummer(k - 1);
+    VisaRumNummer(radering.visa);
   }
 }
 
 void TForm1::UpDown1Changing(bool& allowChange) {
-  if (!FilVald() || (DataAendrad && !SparaMedFraga([this] { SparaData(); }))) {
+  if (!FilVald() || !TaInmatning(Lagring::kSparaData)) {
     allowChange = false;
     return;
   }
-  KontrolleraRum(VisatRum());
-  if (FelMarkerat) allowChange = false;
+  const TKontroll kontroll = projekt_->Felsok(VisatRum());
+  VisaKontroll(kontroll);
+  if (FelHindrar()) allowChange = false;
 }
 
 void TForm1::NummerChange() {
+  projekt_->SattRum(Nummer->text().toInt());
   ComboBox1->setCurrentIndex(FrontWall);
-  if (RumEjLagrat)
+  if (projekt_->RumEjLagrat())
     NyttRumNollStaell();
   else
     HamtaData();

@@ -53,13 +53,13 @@ void TForm1::VisaResultatRadioGroupClick() {
     return;
   }
   VisaResultatGrid();
-  if (!FilNamn.isEmpty()) {
+  if (!projekt_->FilNamn().isEmpty()) {
     const bool detailed = view == kDetaljView;
     ResultTable table;
     table.SetUp(detailed);
     // A calculation that stops leaves the rows it wrote in the grid.
     try {
-      Kalkyl(FilePath(FilNamn + QStringLiteral(".rot")), VisatRum(), detailed, DecimalPunkt, table);
+      Kalkyl(FilePath(projekt_->ProjektFil()), VisatRum(), detailed, DecimalPunkt(), table);
     } catch (...) {
       ShowResults(StringGrid3, table);
       throw;
@@ -78,14 +78,11 @@ void TForm1::VisaIndataGrid() {
 }
 
 void TForm1::VisaIndata() {
-  if (FilNamn.isEmpty()) return;
-  const ProjectFile file = ProjektFil(FilNamn);
-  if (file.Count() == 0) return;
   // Read into a record of its own: the working record keeps the room that
   // "Indata" stores into.
-  TRoomRecord room;
-  file.Read(VisatRum(), room);
-  const std::vector<InputViewRow> rows = InputViewRows(room, DecimalPunkt);
+  const std::unique_ptr<TRoomRecord> room = projekt_->LaesRum(VisatRum());
+  if (!room) return;
+  const std::vector<InputViewRow> rows = InputViewRows(*room, DecimalPunkt());
   for (int i = 0; i < static_cast<int>(rows.size()); ++i)
     WriteRow(StringGrid3, kInputViewHeadingRows + i, rows[i]);
   StringGrid3->SetRowCount(kInputViewHeadingRows + static_cast<int>(rows.size()));
@@ -104,20 +101,19 @@ void TForm1::VisaRum() {
   // Filled anew each time, so that it names the rooms of the project open
   // now; each entry keeps its room number.
   ComboBox2->clear();
-  if (FilNamn.isEmpty()) return;
-  const std::vector<TRoomRecord> records = ProjektFil(FilNamn).ReadAll();
-  for (int k = 1; k < static_cast<int>(records.size()); ++k)
-    if (!records[k].RumsNamn.Empty()) ComboBox2->addItem(FieldText(records[k].RumsNamn), k);
-  // The shown room's entry, else the first.
-  const int shown = ComboBox2->findData(VisatRum());
-  ComboBox2->setCurrentIndex(shown >= 0 ? shown : 0);
+  const std::vector<QString> names = projekt_->RumsNamn();
+  for (int k = 1; k <= static_cast<int>(names.size()); ++k)
+    if (!names[k - 1].isEmpty()) ComboBox2->addItem(names[k - 1], k);
+  // The shown room's entry; a room without a name has none, and the
+  // chooser then names no other room above its numbers.
+  ComboBox2->setCurrentIndex(ComboBox2->findData(VisatRum()));
 }
 
 void TForm1::StringGrid3DrawCell(int ACol, int ARow, QPainter& painter, const QRect& rect) {
   const QString text = StringGrid3->Cells(ACol, ARow);
   const int view = VisaResultatRadioGroup->ItemIndex();
   const SummaryCellLook look = SummaryCell(ACol, ARow, view == kResultatView || view == kDetaljView,
-                                           text.toStdString(), DecimalPunkt);
+                                           text.toStdString(), DecimalPunkt());
   if (look.place == SummaryCellPlace::Standard) return;
 
   const QFontMetrics metrics(StringGrid3->font());

@@ -6,19 +6,30 @@
 #include <QLabel>
 
 #include "main/Rot.h"
+#include "widgets/PaintBox.h"
 #include "widgets/StringGrid.h"
 
 namespace virano {
 
 void TForm1::ComboBox1Enter() {
-  // The chooser takes the focus before the user can choose: the surface
-  // shown is stored before ComboBox1Click empties the grids.
-  if (DataAendrad) SparaData();
+  // The chooser takes the focus before the user can choose: what was typed
+  // on the surface shown is taken and stored before ComboBox1Click empties
+  // the grids. A user who stays after a failed store keeps the surface.
+  ytaVidInfart_ = VisadHuvudyta();
+  ytbyteHindrat_ = !TaInmatning(Lagring::kSparaData);
+}
+
+void TForm1::ComboBox1Val() {
+  if (ytbyteHindrat_) {
+    ComboBox1->setCurrentIndex(ytaVidInfart_);
+    return;
+  }
+  ComboBox1Click();
 }
 
 void TForm1::ComboBox1Click() {
   NollStaellIndata();
-  if (!RumEjLagrat) HamtaData();
+  if (!projekt_->RumEjLagrat()) HamtaData();
   const QString surface = ComboBox1->currentText();
   StringGrid1->SetCells(0, 2, surface);
   StringGrid1->SetCells(1, 2, QStringLiteral("0"));
@@ -29,8 +40,8 @@ void TForm1::ComboBox1Click() {
   PaintBox1Click();
 }
 
-void TForm1::StringGrid1SetEditText() { DataAendrad = true; }
+void TForm1::StringGrid1SetEditText() { projekt_->MarkeraAendrad(); }
 
-void TForm1::StringGrid2SetEditText() { DataAendrad = true; }
+void TForm1::StringGrid2SetEditText() { projekt_->MarkeraAendrad(); }
 
 }  // namespace virano

@@ -55,6 +55,8 @@ void TForm1::ConnectSurfaceGridHandlers() {
   StringGrid1->OnDrawCell = [this](int col, int row, QPainter& painter, const QRect& rect) {
     StringGrid1DrawCell(col, row, painter, rect);
   };
+  StringGrid1->SetRestingCol(SurfaceRestingCol);
+  connect(StringGrid1, &TStringGrid::Changed, this, [this] { UppdateraFelmarkering(); });
   connect(InfogaYtorButton, &QPushButton::clicked, this, [this] { InfogaYtorButtonClick(); });
   connect(RaderaYtorButton, &QPushButton::clicked, this, [this] { RaderaYtorButtonClick(); });
 }
@@ -68,18 +70,23 @@ void TForm1::StringGrid1SelectCell(int col, int row, bool& canSelect) {
   const SurfaceMove move = SurfaceGridMove(x, y, col, row);
   if (move.jumpCol >= 0) grid->MoveTo(move.jumpCol, row);
   canSelect = move.allowed;
+  projekt_->KontrollSedd();
+  LaemnaYtcell(x, y);
+  FyllYtTemp(row);
+  PaintBox1Click();
+}
 
+void TForm1::LaemnaYtcell(int x, int y) {
+  TStringGrid* grid = StringGrid1;
   // The cell being left shows the system's decimal separator and, but for
   // the name, holds a number or nothing.
+  grid->SetEdited(false);
   grid->SetCells(x, y, FormatDecimal(grid->Cells(x, y)));
-  if (x != kNameCol && !grid->Cells(x, y).isEmpty() && !IsNumber(grid->Cells(x, y), DecimalPunkt)) {
+  if (x != kNameCol && !grid->Cells(x, y).isEmpty() && !IsNumber(grid->Cells(x, y), DecimalPunkt())) {
     dialogs_.Message(QStringLiteral("Får endast vara siffror"));
     grid->SetCells(x, y, {});
   }
   if (x >= kUCol) FyllYtTemp(y);
-  FyllYtTemp(row);
-  PaintBox1Click();
-  FelMarkerat = false;
 }
 
 void TForm1::FyllYtTemp(int row) {
@@ -87,7 +94,7 @@ void TForm1::FyllYtTemp(int row) {
   const auto cell = [grid, row](int col) { return grid->Cells(col, row).toStdString(); };
   switch (SurfaceTempFor(cell(kUCol), cell(kMiCol), cell(kTuteCol))) {
     case SurfaceTempAction::kCompute:
-      if (grid->Cells(kYtCol, row).isEmpty()) DataAendrad = true;
+      if (grid->Cells(kYtCol, row).isEmpty()) projekt_->MarkeraAendrad();
       grid->SetCells(kYtCol, row, YtTemperatur(row));
       break;
     case SurfaceTempAction::kEmpty: grid->SetCells(kYtCol, row, {}); break;
@@ -103,7 +110,7 @@ void TForm1::StringGrid1Exit() {
 void TForm1::StringGrid1DrawCell(int col, int row, QPainter& painter, const QRect& rect) {
   if (row < kMainSurfaceRow) return;
   const CellMark mark = SurfaceCellMark(col, RowCells(StringGrid1, row),
-                                        RowCells(StringGrid1, kMainSurfaceRow), DecimalPunkt);
+                                        RowCells(StringGrid1, kMainSurfaceRow), DecimalPunkt());
   if (mark == CellMark::kNone) return;
   painter.fillRect(rect, colours::kRed);
   if (mark == CellMark::kBeyond) {
@@ -111,7 +118,6 @@ void TForm1::StringGrid1DrawCell(int col, int row, QPainter& painter, const QRec
     painter.drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      StringGrid1->Cells(col, row));
   }
-  FelMarkerat = true;
 }
 
 void TForm1::InfogaYtorButtonClick() {
@@ -129,7 +135,7 @@ void TForm1::InfogaYtorButtonClick() {
   grid->SetRowCount(follower + 1);
   for (int r = follower; r > y; --r) CopyRow(grid, r, r + 1);
   ClearRow(grid, y + 1);
-  DataAendrad = true;
+  projekt_->MarkeraAendrad();
   PaintBox1Click();
 }
 
@@ -154,7 +160,7 @@ void TForm1::RaderaYtorButtonClick() {
     ClearRow(grid, follower);
     grid->SetRowCount(follower - 1);
   }
-  DataAendrad = true;
+  projekt_->MarkeraAendrad();
   PaintBox1Click();
 }
 

@@ -1,31 +1,38 @@
 // Leaving and entering the tabs of the main window.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScopeGuard>
 
 #include "main/Rot.h"
 #include "project/record.h"
+#include "widgets/PageControl.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/StringGrid.h"
 
 namespace virano {
 
 void TForm1::PageControl1Changing(bool& allowChange) {
+  // A reason a check cannot be made is told once while the tab changes.
+  tabbyte_ = true;
+  visadeKontrollfel_.clear();
   LuftHastComboBoxExit();
-  if (!SparaMedFraga([this] { SparaTest(); })) {
+  if (!TaInmatning(Lagring::kSparaTest)) {
     allowChange = false;
-    return;
+  } else if (projekt_->FilOK()) {
+    const TKontroll kontroll = projekt_->FelsokAll();
+    VisaKontroll(kontroll);
+    // With errors marked, "Indata" cannot be left.
+    if (ActivePage() == kIndata && FelHindrar()) allowChange = false;
   }
-  if (!FilOK) return;
-  KontrolleraRum(0);
-  // With errors marked, "Indata" cannot be left.
-  if (FelMarkerat && ActivePage() == kIndata) allowChange = false;
+  if (!allowChange) tabbyte_ = false;
 }
 
 void TForm1::PageControl1Change() {
+  const QScopeGuard slut([this] { tabbyte_ = false; });
   switch (ActivePage()) {
     case kIndata:
       if (StringGrid1->Cells(0, 2).isEmpty()) ComboBox1Click();
-      if (!FilNamn.isEmpty()) {
+      if (!projekt_->FilNamn().isEmpty()) {
         Felsok(VisatRum());
         ComboBox1->setCurrentIndex(FrontWall);
         HamtaData();

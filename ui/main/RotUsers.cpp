@@ -19,6 +19,7 @@
 #include "main/Rot.h"
 #include "project/recordfile.h"
 #include "project/users.h"
+#include "widgets/ComboChoice.h"
 #include "windows/Katalog.h"
 
 namespace virano {
@@ -37,33 +38,6 @@ void OnDoubleClick(QWidget* widget, std::function<void()> action) {
   filter->setParent(widget);
   filter->action = std::move(action);
   widget->installEventFilter(filter);
-}
-
-// Runs `action` when the user chooses an entry of the editable `box` from
-// its list, with the mouse or the arrow keys. The box reports a typed text
-// that matches an entry as chosen too when it loses the focus (to another
-// control, a message or a window closing) or Enter is pressed in it: that
-// is no choice.
-void OnListChoice(QComboBox* box, std::function<void()> action) {
-  struct Filter : QObject {
-    bool finishing = false;  // the box is finishing a typed text
-    bool eventFilter(QObject*, QEvent* event) override {
-      const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
-      const bool finishes = event->type() == QEvent::FocusOut ||
-                            (key != nullptr && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter));
-      if (finishes && !finishing) {
-        finishing = true;
-        QTimer::singleShot(0, this, [this] { finishing = false; });
-      }
-      return false;
-    }
-  };
-  auto* filter = new Filter;
-  filter->setParent(box);
-  box->installEventFilter(filter);
-  QObject::connect(box, &QComboBox::activated, filter, [filter, action = std::move(action)] {
-    if (!filter->finishing) action();
-  });
 }
 
 // The files of the project whose path without extension is `stem`: the
@@ -103,15 +77,16 @@ void TForm1::ConnectUserHandlers() {
 }
 
 QString TForm1::ProjektBibl() const {
-  return FilNamn.isEmpty() ? QString() : QDir::toNativeSeparators(QFileInfo(FilNamn).absolutePath());
+  const QString& filNamn = projekt_->FilNamn();
+  return filNamn.isEmpty() ? QString() : QDir::toNativeSeparators(QFileInfo(filNamn).absolutePath());
 }
 
 void TForm1::PekaKatalogVal() {
-  if (ChooseDirForm && !FilNamn.isEmpty()) ChooseDirForm->SetDirectory(ProjektBibl());
+  if (ChooseDirForm && !projekt_->FilNamn().isEmpty()) ChooseDirForm->SetDirectory(ProjektBibl());
 }
 
 void TForm1::LaddaAnvandare() {
-  UserFil = UserFilPath(ProgramBibl);
+  UserFil = UserFilPath(ProgramBibl_);
   if (!QFileInfo::exists(UserFil)) {
     CreateUserFile(FilePath(UserFil));
     return;
@@ -125,7 +100,7 @@ void TForm1::LaddaAnvandare() {
 }
 
 void TForm1::UserComboBoxClick() {
-  OpenDialog1.startDir = ProgramBibl;
+  OpenDialog1.startDir = ProgramBibl_;
   const QString name = UserComboBox->currentText();
   if (name.isEmpty()) return;
   for (const TUserRecord& user : UserFile(FilePath(UserFil)).ReadAll()) {
@@ -177,8 +152,8 @@ void TForm1::UserInfoUpDate() {
 }
 
 void TForm1::StartaProgram(const QString& name) {
-  const QString path = QDir::toNativeSeparators(QDir(ProgramBibl).filePath(name));
-  if (QProcess::startDetached(path, {}, ProgramBibl)) return;
+  const QString path = QDir::toNativeSeparators(QDir(ProgramBibl_).filePath(name));
+  if (QProcess::startDetached(path, {}, ProgramBibl_)) return;
   dialogs_.Beep();
   dialogs_.Message(QStringLiteral("Misslyckades med att starta ") + name +
                        QStringLiteral(".exe.\rFinns programmet i samma bibliotek som VIRANO?"),
@@ -204,7 +179,7 @@ void TForm1::RaderaFilButtonClick() {
   options.filter = QStringLiteral("Intata filer (*.rot)|*.rot|Alla filer (*.*)|*.*");
   options.mustExist = true;
   options.promptCreate = false;
-  options.startDir = FilNamn.isEmpty() ? ProgramBibl : ProjektBibl();
+  options.startDir = projekt_->FilNamn().isEmpty() ? ProgramBibl_ : ProjektBibl();
   const std::optional<QString> chosen = dialogs_.OpenFile(options);
   if (!chosen) return;
   dialogs_.Beep();
@@ -213,7 +188,7 @@ void TForm1::RaderaFilButtonClick() {
 
   const QString stem = QString::fromStdString(PathWithoutExtension(chosen->toStdString()));
   // Whichever of its files was chosen, the open project closes first.
-  if (!FilNamn.isEmpty() && SamePath(stem, FilNamn)) {
+  if (!projekt_->FilNamn().isEmpty() && SamePath(stem, projekt_->FilNamn())) {
     AvvisaFil();
     VisaFilNamn->setText(QStringLiteral("..."));
   }

@@ -36,7 +36,7 @@ void TForm1::ConnectVerktyg() {
 void TForm1::RotKarta1Click() {
   if (!FilVald()) return;
   // The map is made from the stored room: what was typed is stored first.
-  if (DataAendrad && ActivePage() == kIndata) SparaData();
+  if (!TaInmatning(ActivePage() == kIndata ? Lagring::kSparaData : Lagring::kIngen)) return;
   if (KartaForm == nullptr) {
     KartaForm = new TKartaForm(dialogs_, VisatRumNu(), this);
     connect(this, &TForm1::VisatRumAendrat, KartaForm, &TKartaForm::VisaRum);
@@ -63,11 +63,11 @@ void TForm1::ExportTabell1Click() {
   FileDialogOptions options;
   options.title = QStringLiteral("Exportera tabell (CSV)");
   options.filter = QStringLiteral("CSV-filer (*.csv)|*.csv");
-  options.startDir = QFileInfo(FilNamn).absolutePath();
+  options.startDir = QFileInfo(projekt_->FilNamn()).absolutePath();
   options.fileName = QStringLiteral("%1 rum %2 %3.csv")
-                         .arg(QFileInfo(FilNamn).fileName(), Nummer->text(), views[view]);
+                         .arg(QFileInfo(projekt_->FilNamn()).fileName(), Nummer->text(), views[view]);
   if (const std::optional<QString> path = ExportFilVal(dialogs_, options, QStringLiteral("csv")))
-    SkrivExportFil(dialogs_, *path, QByteArray::fromStdString(CsvText(rows, DecimalPunkt)));
+    SkrivExportFil(dialogs_, *path, QByteArray::fromStdString(CsvText(rows, DecimalPunkt())));
 }
 
 }  // namespace virano

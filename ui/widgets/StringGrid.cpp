@@ -1,7 +1,5 @@
 #include "widgets/StringGrid.h"
 
-#include <QApplication>
-
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QHeaderView>
@@ -111,6 +109,7 @@ class TGridDelegate : public QStyledItemDelegate {
     LimitText(editor, grid_->MaxLength());
     const int col = index.column();
     const int row = index.row() + grid_->FixedRows();
+    grid_->EditorOpened(col, row);
     connect(editor, &QLineEdit::textEdited, grid_,
             [grid = grid_, col, row](const QString& text) { grid->EditorTextChanged(col, row, text); });
     return editor;
@@ -121,6 +120,11 @@ class TGridDelegate : public QStyledItemDelegate {
     if (event->type() == QEvent::KeyPress) {
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key == Qt::Key_Return || key == Qt::Key_Enter) return false;
+      // Escape gives the cell back its text from before the edit.
+      if (key == Qt::Key_Escape) {
+        const QModelIndex index = grid_->currentIndex();
+        grid_->EditorCancelled(index.column(), index.row() + grid_->FixedRows());
+      }
     }
     return QStyledItemDelegate::eventFilter(editor, event);
   }
@@ -246,6 +250,7 @@ void TStringGrid::SetCells(int col, int row, const QString& text) {
     horizontalHeader()->viewport()->update();
   else if (row < rowCount_ && col < colCount_)
     model_->CellChanged(col, row);
+  if (row >= fixedRows_) emit Changed();
 }
 
 void TStringGrid::SetColCount(int count) {
@@ -271,7 +276,24 @@ void TStringGrid::SetRowCount(int count) {
     model_->beginRemoveRows({}, count - fixedRows_, rowCount_ - fixedRows_ - 1);
     rowCount_ = count;
     model_->endRemoveRows();
+    Rest();  // the current cell may have moved up with the rows removed
+  } else {
+    return;
   }
+  emit Changed();
+}
+
+void TStringGrid::SetRestingCol(std::function<int(int col, int row)> restingCol) {
+  restingCol_ = std::move(restingCol);
+  Rest();
+}
+
+void TStringGrid::Rest() {
+  if (!restingCol_ || !currentIndex().isValid()) return;
+  const int col = restingCol_(Col(), Row());
+  if (col != Col())
+    selection_->QItemSelectionModel::setCurrentIndex(model_->index(Row() - fixedRows_, col),
+                                                     QItemSelectionModel::ClearAndSelect);
 }
 
 int TStringGrid::Col() const {
@@ -381,13 +403,22 @@ void TStringGrid::keyPressEvent(QKeyEvent* event) {
   QTableView::keyPressEvent(event);
 }
 
+void TStringGrid::EditorOpened(int col, int row) { editOriginal_ = Cells(col, row); }
+
 void TStringGrid::EditorTextChanged(int col, int row, const QString& text) {
   // The editor shows the text already; the cell takes it without a repaint
   // that would reset the editor.
   if (row >= static_cast<int>(cells_.size())) cells_.resize(row + 1);
   if (col >= static_cast<int>(cells_[row].size())) cells_[row].resize(colCount_);
   cells_[row][col] = text;
+  edited_ = true;
+  emit Changed();
   if (OnSetEditText) OnSetEditText(col, row, text);
+}
+
+void TStringGrid::EditorCancelled(int col, int row) {
+  SetCells(col, row, editOriginal_);
+  edited_ = false;
 }
 
 }  // namespace virano

@@ -59,9 +59,16 @@ class TStringGrid : public QTableView {
   void SetMaxLength(int length) { maxLength_ = length; }
   bool VerticalScrollBarShown() const;
   void Repaint();
-  // The cell editor is open. Closing it keeps the text typed.
+  // The cell editor is open. Closing it keeps the text typed; Escape in it
+  // gives the cell back the text it had when the editor opened.
   bool EditorMode() const;
   void SetEditorMode(bool open);
+  // The current cell's text was typed since the cell was last checked.
+  bool Edited() const { return edited_; }
+  void SetEdited(bool edited) { edited_ = edited; }
+  // Where the current cell rests when a change of the rows, not a move,
+  // puts it on (col, row): the column returned, in the same row.
+  void SetRestingCol(std::function<int(int col, int row)> restingCol);
   // The focus is in the grid or in its cell editor.
   bool FocusedWithin() const;
 
@@ -78,6 +85,10 @@ class TStringGrid : public QTableView {
   std::function<void()> OnEnter;
   std::function<void()> OnExit;
 
+ signals:
+  // A cell's text or the number of rows changed.
+  void Changed();
+
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -88,8 +99,12 @@ class TStringGrid : public QTableView {
  private:
   friend class TStringGridModel;
   friend class TGridDelegate;
+  void EditorOpened(int col, int row);
   void EditorTextChanged(int col, int row, const QString& text);
+  void EditorCancelled(int col, int row);
   void MoveCurrent(int col, int row);
+  // Puts the current cell where it may rest, without asking OnSelectCell.
+  void Rest();
 
   int colCount_;
   int rowCount_;
@@ -97,6 +112,9 @@ class TStringGrid : public QTableView {
   int rowHeight_ = 17;
   bool editable_ = true;
   int maxLength_ = 0;
+  bool edited_ = false;
+  QString editOriginal_;  // the text of the cell whose editor is open
+  std::function<int(int col, int row)> restingCol_;
   std::vector<std::vector<QString>> cells_;  // [row][col], grown on demand
   TStringGridModel* model_;
   TGridSelectionModel* selection_;

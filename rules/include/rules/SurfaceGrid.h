@@ -6,8 +6,10 @@
 // 7 outside temperature, 8 surface temperature.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "project/record.h"
+#include "rules/Points.h"
 
 namespace virano {
 
@@ -35,6 +37,10 @@ struct SurfaceMove {
 };
 SurfaceMove SurfaceGridMove(int fromCol, int fromRow, int toCol, int toRow);
 
+// The column the current cell rests in when a change of the rows, not a
+// move, puts it on (col, row): never the main surface's name, X1 or Y1.
+int SurfaceRestingCol(int col, int row);
+
 // What a row's surface temperature gets once its U-value, "mi" and outside
 // temperature are looked at: computed when all three are given, emptied when
 // only the outside temperature is missing, else kept as typed.
@@ -51,5 +57,15 @@ using SurfaceCells = std::array<std::string, 9>;
 enum class CellMark { kNone, kMissing, kBeyond };
 CellMark SurfaceCellMark(int col, const SurfaceCells& row, const SurfaceCells& mainRow,
                          bool decimalPunkt);
+
+// How a cell of a point row is painted: Xp beyond the main surface's X2 or
+// Yp beyond its Y2 is red with its value in maroon.
+CellMark PointCellMark(int col, const PointTexts& point, const SurfaceCells& mainRow,
+                       bool decimalPunkt);
+
+// Whether the grids show a cell painted red: the surface grid's data rows
+// `rows` (the main surface's first) and the point rows `points`.
+bool AnyCellMarked(const std::vector<SurfaceCells>& rows, const std::vector<PointTexts>& points,
+                   bool decimalPunkt);
 
 }  // namespace virano

@@ -113,7 +113,7 @@ TEST_F(OmvandlareTest, AnotherVersionConvertedToVersion1OpensInVirano) {
   EXPECT_EQ(Bytes(in), BytesOf(TestProject("2")));
   EXPECT_EQ(Bytes(out), BytesOf(TestProject("1")));
   Open(out);
-  EXPECT_TRUE(form->FilOK);
+  EXPECT_TRUE(form->Projekt().FilOK());
   EXPECT_TRUE(dialogs.Messages().empty());
 }
 
