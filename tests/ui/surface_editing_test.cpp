@@ -87,10 +87,11 @@ TEST_P(InputEditingSeparatorTest, ACellLeftIsConvertedAndChecked) {
             QStringList({"", "abc", punkt ? "1.5" : "1,5"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(SurfaceGrid, InputEditingSeparatorTest, ::testing::Bool(),
-                         [](const auto& info) {
-                           return std::string(info.param ? "DecimalPoint" : "DecimalComma");
-                         });
+std::string SeparatorName(const ::testing::TestParamInfo<bool>& param) {
+  return param.param ? "DecimalPoint" : "DecimalComma";
+}
+
+INSTANTIATE_TEST_SUITE_P(SurfaceGrid, InputEditingSeparatorTest, ::testing::Bool(), SeparatorName);
 
 TEST_F(InputEditingTest, SurfaceTemperatureFollowsItsInputsAndDeleteEditsAnOpenCell) {
   Show({kWall});
@@ -106,7 +107,9 @@ TEST_F(InputEditingTest, SurfaceTemperatureFollowsItsInputsAndDeleteEditsAnOpenC
     QTest::keyClick(editor, select == Qt::NoModifier ? Qt::Key_Home : Qt::Key_A, select);
     QTest::keyClick(editor, Qt::Key_Delete);
     QTest::keyClick(editor, Qt::Key_Tab);
-    if (select == Qt::NoModifier) EXPECT_EQ(grid->Cells(8, 3), F("20,0"));
+    if (select == Qt::NoModifier) {
+      EXPECT_EQ(grid->Cells(8, 3), F("20,0"));
+    }
   }
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_EQ(grid->Cells(8, 3), QString());  // only the outside temperature removed
