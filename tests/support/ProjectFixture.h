@@ -15,6 +15,7 @@
 #include "support/WindowFixture.h"
 #include "widgets/PageControl.h"
 #include "widgets/StringGrid.h"
+#include "windows/FelInfo.h"
 
 namespace virano::testing {
 
@@ -86,13 +87,37 @@ class ProjectWindowTest : public WindowTest {
 
   // The user goes to the cell and types `text` into it, ending with Return.
   static void TypeCell(TStringGrid* grid, int col, int row, const QString& text) {
+    QTest::keyClick(TypeOpen(grid, col, row, text), Qt::Key_Return);
+  }
+  // The same, the cell editor left open; returns it.
+  static QWidget* TypeOpen(TStringGrid* grid, int col, int row, const QString& text) {
     grid->setFocus(Qt::MouseFocusReason);
     grid->MoveTo(col, row);
     Type(grid, text.left(1));  // opens the cell editor
     QWidget* editor = QApplication::focusWidget();
     Type(editor, text.mid(1));
-    QTest::keyClick(editor, Qt::Key_Return);
+    return editor;
   }
+
+  // The error list's lines, their cells joined by "|".
+  QStringList ErrorLines() const {
+    QStringList lines;
+    for (int r = 1; r < form->Form2->StringGrid1->RowCount(); ++r) {
+      QStringList cells;
+      for (int c = 0; c < 5; ++c) cells << form->Form2->StringGrid1->Cells(c, r);
+      lines << cells.join(QLatin1Char('|'));
+    }
+    return lines;
+  }
+  // What the window system sends for a double click on line `row`.
+  void DoubleClickErrorLine(int row) {
+    TStringGrid* grid = form->Form2->StringGrid1;
+    const QPoint at = grid->visualRect(grid->model()->index(row - 1, 0)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+  }
+
 
   QString FormatDecimal(const QString& text) const {
     return QString::fromStdString(DecimalFormat(text.toStdString(), form->DecimalPunkt()));

@@ -35,23 +35,6 @@ class SummaryTest : public ProjectWindowTest {
   }
   QString Cell(int col, int row) const { return ui->StringGrid3->Cells(col, row); }
   // The error list's lines, their cells joined by "|".
-  QStringList ErrorLines() const {
-    QStringList lines;
-    for (int r = 1; r < form->Form2->StringGrid1->RowCount(); ++r) {
-      QStringList cells;
-      for (int c = 0; c < 5; ++c) cells << form->Form2->StringGrid1->Cells(c, r);
-      lines << cells.join(QLatin1Char('|'));
-    }
-    return lines;
-  }
-  // What the window system sends for a double click on line `row`.
-  void DoubleClickErrorLine(int row) {
-    TStringGrid* grid = form->Form2->StringGrid1;
-    const QPoint at = grid->visualRect(grid->model()->index(row - 1, 0)).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-  }
   // True when cell (col, row) of the summary shows red text.
   bool PaintedRed(int col, int row) const {
     TStringGrid* grid = ui->StringGrid3;
