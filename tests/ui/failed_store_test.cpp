@@ -30,38 +30,65 @@ class FailedStoreTest : public ProjectWindowTest {
   QByteArray before_;
 };
 
-TEST_F(FailedStoreTest, TheUserStaysOrGoesOnWithoutStoring) {
-  const std::pair<faults::Step, int> failures[] = {
-      {faults::Step::Write, EACCES}, {faults::Step::Write, ENOSPC}, {faults::Step::Open, ENOENT}};
-  const std::pair<std::function<void()>, std::function<bool()>> commands[] = {
-      {[this] { ClickTab(TForm1::kSammanst); }, [this] { return form->ActivePage() == TForm1::kSammanst; }},
-      {[this] { ui->UpDown1->Step(-1); }, [this] { return ui->Nummer->text() == QStringLiteral("1"); }},
-      {[this] { ui->Ny1->trigger(); }, [this] { return dialogs.calls.back().kind == DialogCall::OpenFile; }},
-      {[this] { form->close(); }, [this] { return !form->isVisible(); }}};
-  for (const auto& [step, error] : failures) {
-    for (const auto& [command, wentOn] : commands) {
-      SCOPED_TRACE(std::strerror(error));
-      EditRoom();
-      faults::Inject(FilePath(file_), step, error, 2);  // both stores the user tries fail
-      dialogs.files = {std::nullopt};
-      for (const bool goOn : {false, true}) {
-        dialogs.calls.clear();
-        dialogs.answers = {true};  // "Avsluta programmet?"
-        if (&command != &commands[3].first) dialogs.answers.pop_front();
-        dialogs.answers.push_back(goOn);
-        command();
-        EXPECT_EQ(dialogs.Messages(), std::vector{QString::fromLocal8Bit(std::strerror(error)) + ": " + file_});
-        if (!goOn) {
-          EXPECT_EQ(dialogs.calls.back(), YesNoCall(QStringLiteral("Ändringarna kunde inte sparas. "
-                                                                   "Fortsätta utan att spara?"), Question::Deletes));
-        }
-        EXPECT_EQ(wentOn(), goOn);
-        EXPECT_EQ(Bytes(file_), before_);
-      }
-      faults::Clear();
+// A store that fails as the user leaves the edit: with `step` failing with
+// `error`, by command `command` (0 a tab change, 1 the stepper, 2 "&Ny",
+// 3 closing), the user stays or goes on.
+using StoreFailure = std::tuple<std::pair<faults::Step, int>, int, bool>;
+
+class FailedStoreCaseTest : public FailedStoreTest, public ::testing::WithParamInterface<StoreFailure> {
+ protected:
+  void Command(int command) {
+    switch (command) {
+      case 0: ClickTab(TForm1::kSammanst); break;
+      case 1: ui->UpDown1->Step(-1); break;
+      case 2: ui->Ny1->trigger(); break;
+      default: form->close(); break;
     }
   }
+  bool WentOn(int command) const {
+    switch (command) {
+      case 0: return form->ActivePage() == TForm1::kSammanst;
+      case 1: return ui->Nummer->text() == QStringLiteral("1");
+      case 2: return dialogs.calls.back().kind == DialogCall::OpenFile;
+      default: return !form->isVisible();
+    }
+  }
+};
+
+TEST_P(FailedStoreCaseTest, TheUserStaysOrGoesOnWithoutStoring) {
+  const auto& [failure, command, goOn] = GetParam();
+  const auto [step, error] = failure;
+  EditRoom();
+  faults::Inject(FilePath(file_), step, error);
+  dialogs.files = {std::nullopt};
+  dialogs.calls.clear();
+  if (command == 3) dialogs.answers = {true};  // "Avsluta programmet?"
+  dialogs.answers.push_back(goOn);
+  Command(command);
+  EXPECT_EQ(dialogs.Messages(), std::vector{QString::fromLocal8Bit(std::strerror(error)) + ": " + file_});
+  if (!goOn) {
+    EXPECT_EQ(dialogs.calls.back(), YesNoCall(QStringLiteral("Ändringarna kunde inte sparas. "
+                                                             "Fortsätta utan att spara?"), Question::Deletes));
+  }
+  EXPECT_EQ(WentOn(command), goOn);
+  EXPECT_EQ(Bytes(file_), before_);
 }
+
+std::string StoreFailureName(const ::testing::TestParamInfo<StoreFailure>& param) {
+  const auto& [failure, command, goOn] = param.param;
+  const char* errors[] = {"WriteRefused", "DiskFull", "FileGone"};
+  const int e = failure.second == EACCES ? 0 : failure.second == ENOSPC ? 1 : 2;
+  const char* commands[] = {"TabChange", "Stepper", "OpenAnother", "Close"};
+  return std::string(errors[e]) + commands[command] + (goOn ? "GoesOn" : "Stays");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FailedStore, FailedStoreCaseTest,
+    ::testing::Combine(::testing::Values(std::pair(faults::Step::Write, EACCES),
+                                         std::pair(faults::Step::Write, ENOSPC),
+                                         std::pair(faults::Step::Open, ENOENT)),
+                       ::testing::Range(0, 4), ::testing::Bool()),
+    StoreFailureName);
 
 // Going on drops the changes: later stores try nothing again. Staying keeps
 // them for "Spara som" to take into the new project.

@@ -34,7 +34,6 @@ class SummaryTest : public ProjectWindowTest {
     emit ui->ComboBox2->activated(entry);
   }
   QString Cell(int col, int row) const { return ui->StringGrid3->Cells(col, row); }
-  // The error list's lines, their cells joined by "|".
   // True when cell (col, row) of the summary shows red text.
   bool PaintedRed(int col, int row) const {
     TStringGrid* grid = ui->StringGrid3;
@@ -88,40 +87,54 @@ TEST_F(SummaryTest, AFaultyRoomKeepsTheUserOnIndata) {
   EXPECT_EQ(FieldText(Record(file, 1).Ytor[Floor][0].Namn), QStringLiteral("Golv"));
 }
 
-// The errors of a project closed or of a room deleted no longer keep the
-// user on "Indata".
-TEST_F(SummaryTest, ErrorsMarkedGoWithTheirProjectOrRoom) {
-  const std::function<void()> commands[] = {
-      [this] { dialogs.files.push_back(MakeProject(QStringLiteral("sund.rot"), {"D"})), ui->Oppna1->trigger(); },
-      [this] { dialogs.answers.push_back(true), QTest::mouseClick(ui->RaderaRumButton, Qt::LeftButton); }};
-  for (const auto& command : commands) {
-    OpenNoFloorIn3();
-    ClickTab(TForm1::kIndata);
-    ui->UpDown1->SetPosition(3);  // where the walk stopped
-    ASSERT_TRUE(form->Form2->isVisible());
-    command();
-    ClickTab(TForm1::kSammanst);
-    EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
+// The errors of a project closed (true) or of a room deleted no longer keep
+// the user on "Indata".
+class ErrorsGoneTest : public SummaryTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ErrorsGoneTest, WithTheirProjectOrRoom) {
+  OpenNoFloorIn3();
+  ClickTab(TForm1::kIndata);
+  ui->UpDown1->SetPosition(3);  // where the walk stopped
+  ASSERT_TRUE(form->Form2->isVisible());
+  if (GetParam()) {
+    dialogs.files.push_back(MakeProject(QStringLiteral("sund.rot"), {"D"}));
+    ui->Oppna1->trigger();
+  } else {
+    dialogs.answers.push_back(true);
+    QTest::mouseClick(ui->RaderaRumButton, Qt::LeftButton);
   }
+  ClickTab(TForm1::kSammanst);
+  EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
 }
 
-// A project whose rooms cannot be checked, its file gone or its folder
-// taking no error file, keeps the user on no tab and in no room.
-TEST_F(SummaryTest, ACheckThatCannotBeMadeRefusesNothing) {
-  for (const bool removed : {true, false}) {
-    const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
-    Open(file);
-    ClickTab(TForm1::kIndata);
-    QFile::remove(Path(QStringLiteral("hus.rof")));
-    std::optional<ReadOnlyFolder> folder;
-    if (removed) QFile::remove(file); else folder.emplace(dir_.path().toStdString());
-    if (!removed) ui->UpDown1->Step(-1);
-    ClickTab(TForm1::kSammanst);
-    EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
-    EXPECT_EQ(ui->Nummer->text(), removed ? QStringLiteral("2") : QStringLiteral("1"));
-    EXPECT_FALSE(dialogs.Messages().empty());
-  }
+INSTANTIATE_TEST_SUITE_P(Summary, ErrorsGoneTest, ::testing::Bool(),
+                         [](const auto& param) {
+                           return std::string(param.param ? "AnotherProjectOpened" : "TheRoomDeleted");
+                         });
+
+// A project whose rooms cannot be checked, its file gone (true) or its
+// folder taking no error file, keeps the user on no tab and in no room.
+class UncheckableTest : public SummaryTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(UncheckableTest, RefusesNothing) {
+  const bool removed = GetParam();
+  const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
+  Open(file);
+  ClickTab(TForm1::kIndata);
+  QFile::remove(Path(QStringLiteral("hus.rof")));
+  std::optional<ReadOnlyFolder> folder;
+  if (removed) QFile::remove(file); else folder.emplace(dir_.path().toStdString());
+  if (!removed) ui->UpDown1->Step(-1);
+  ClickTab(TForm1::kSammanst);
+  EXPECT_EQ(form->ActivePage(), TForm1::kSammanst);
+  EXPECT_EQ(ui->Nummer->text(), removed ? QStringLiteral("2") : QStringLiteral("1"));
+  EXPECT_FALSE(dialogs.Messages().empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(Summary, UncheckableTest, ::testing::Bool(),
+                         [](const auto& param) {
+                           return std::string(param.param ? "ProjectFileGone" : "FolderLocked");
+                         });
 
 TEST_F(SummaryTest, TheJumpAndSokStoreWhatWasTypedFirst) {
   const QString file = OpenNoFloorIn3();

@@ -186,18 +186,37 @@ TEST_F(InputEditingTest, ShowingARoomStoresNothing) {
   EXPECT_EQ(ui->StringGrid1->Cells(2, 2), QStringLiteral("4"));
 }
 
-TEST_F(InputEditingTest, AirVelocityIncreaseAndTargetRotGiveTheMinimumRot) {
+// An air velocity chosen from the list: the increase it gives, the minimum
+// ROT with the target 20, and whether the user gives the increase.
+struct Velocity {
+  const char* name;
+  int item;
+  const char *incRot, *minRot;
+  bool open;
+};
+
+class AirVelocityTest : public InputEditingTest, public ::testing::WithParamInterface<Velocity> {};
+
+TEST_P(AirVelocityTest, ChosenItemGivesTheIncreaseAndTheMinimumRot) {
+  const Velocity& v = GetParam();
   Show({kWall});
-  QComboBox* luftHast = ui->LuftHastComboBox;
-  struct Case { int item; const char *incRot, *minRot; bool open; };
-  for (const Case& c : {Case{4, "0,7", "20,7", false}, Case{3, "0", "20", false}, Case{7, "0", "20", true}}) {
-    luftHast->setCurrentIndex(c.item);
-    emit luftHast->activated(c.item);
-    EXPECT_EQ(QStringList({ui->IncROT->text(), ui->MinRot->text()}),
-              QStringList({F(c.incRot), F(c.minRot)}));
-    EXPECT_EQ(ui->IncROT->isEnabled(), c.open) << c.item;
-    EXPECT_EQ(ui->IncROT->palette().color(QPalette::Base) == colours::kRed, c.open) << c.item;
-  }
+  ui->LuftHastComboBox->setCurrentIndex(v.item);
+  emit ui->LuftHastComboBox->activated(v.item);
+  EXPECT_EQ(QStringList({ui->IncROT->text(), ui->MinRot->text()}), QStringList({F(v.incRot), F(v.minRot)}));
+  EXPECT_EQ(ui->IncROT->isEnabled(), v.open);
+  EXPECT_EQ(ui->IncROT->palette().color(QPalette::Base) == colours::kRed, v.open);
+}
+
+INSTANTIATE_TEST_SUITE_P(SurfaceGrid, AirVelocityTest,
+                         ::testing::Values(Velocity{"Velocity025", 4, "0,7", "20,7", false},
+                                           Velocity{"Velocity020", 3, "0", "20", false},
+                                           Velocity{"Above035", 7, "0", "20", true}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(InputEditingTest, AnOwnIncreaseAndTheTargetRotAreStoredTogether) {
+  Show({kWall});
+  ui->LuftHastComboBox->setCurrentIndex(7);
+  emit ui->LuftHastComboBox->activated(7);  // ">0,35": the user gives the increase
   Retype(ui->IncROT, F("2,5"));
   EXPECT_NE(ui->IncROT->palette().color(QPalette::Base), colours::kRed);
   Retype(ui->Rot, QStringLiteral("21"));

@@ -80,19 +80,31 @@ TEST_F(TransferTest, TypedDataSurviveClosingAndOpeningAgain) {
 
 // A cell editor takes no more than the record's cell holds, and only
 // characters the code page stores.
-TEST_F(TransferTest, CellsTakeWhatTheRecordStores) {
+struct CellText {
+  const char* name;
+  bool surface;  // the surface grid's name column, else the point grid's Xp
+  const char *typed, *shown;
+};
+
+class CellTextTest : public TransferTest, public ::testing::WithParamInterface<CellText> {};
+
+TEST_P(CellTextTest, TakesWhatTheRecordStores) {
+  const CellText& c = GetParam();
   Open(Path(QStringLiteral("hus.rot")));
   ClickTab(TForm1::kIndata);
-  const std::tuple<TStringGrid*, int, QString, QString> cases[] = {
-      {ui->StringGrid1, 3, QStringLiteral("Radiator under fönstret"), QStringLiteral("Radiator under ")},
-      {ui->StringGrid1, 4, QStringLiteral("Fönster ā € ł"), QStringLiteral("Fönster  € ")},
-      {ui->StringGrid2, 1, QStringLiteral("1,2345678"), FormatDecimal(QStringLiteral("1,23456"))},
-      {ui->StringGrid2, 2, QStringLiteral("ł2"), QStringLiteral("2")}};
-  for (const auto& [grid, row, typed, shown] : cases) {
-    TypeCell(grid, 0, row, typed);
-    EXPECT_EQ(grid->Cells(0, row), shown);
-  }
+  TStringGrid* grid = c.surface ? ui->StringGrid1 : ui->StringGrid2;
+  const int row = c.surface ? 3 : 1;
+  TypeCell(grid, 0, row, QString::fromUtf8(c.typed));
+  EXPECT_EQ(grid->Cells(0, row), FormatDecimal(QString::fromUtf8(c.shown)));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Transfer, CellTextTest,
+    ::testing::Values(CellText{"NameCutToFifteen", true, "Radiator under fönstret", "Radiator under "},
+                      CellText{"NameWithoutLettersTheCodePageLacks", true, "Fönster ā € ł", "Fönster  € "},
+                      CellText{"PointCutToSeven", false, "1,2345678", "1,23456"},
+                      CellText{"PointWithoutLettersTheCodePageLacks", false, "ł2", "2"}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST_F(TransferTest, LeavingATabStoresItAndStampsTheRevisionDate) {
   const QString file = MakeProject(QStringLiteral("hus.rot"), {"A", "B"});
