@@ -1,7 +1,5 @@
 // Brukarreg's window: editing the users, its refusals and its whole-or-
-// nothing save. Pictures of both companion windows, as those of VIRANO:
-//   VIRANO_SCREENS=/tmp/screens QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24"
-//     build/bin/companion_tests --gtest_filter='*Screenshots*'
+// nothing save.
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include "Brukarreg.h"
-#include "OmvandlareForm.h"
 #include "app/RecordText.h"
 #include "project/users.h"
 #include "support/ReadOnlyFolder.h"
@@ -84,23 +81,6 @@ TEST_F(BrukarregTest, ASaveThatFailsLeavesTheOldFileIntact) {
   EXPECT_EQ(Bytes(), before_);
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{u"Custom.roi"_s});
   EXPECT_TRUE(window_->Changed());
-}
-
-TEST_F(BrukarregTest, Screenshots) {
-  const QString dir = qEnvironmentVariable("VIRANO_SCREENS");
-  if (dir.isEmpty()) GTEST_SKIP() << "VIRANO_SCREENS not set";
-  auto save = [&dir](QWidget& window, const QString& name) {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_TRUE(window.grab().save(dir + u"/"_s + name + u".png"_s));
-  };
-  Enter(u"Bo-Göran"_s, u"/srv/projekt/Kontoret"_s, window_->LaggTillButton);
-  save(*window_, u"brukarreg"_s);
-  TOmvandlareForm omvandlare(dialogs_);
-  omvandlare.TillJsonButton->setChecked(true);
-  omvandlare.FranEdit->setText(u"/home/anna/projekt/Skolan/Etapp1.rot"_s);
-  emit omvandlare.FranEdit->editingFinished();
-  save(omvandlare, u"omvandlare"_s);
 }
 
 }  // namespace
