@@ -87,9 +87,6 @@ void AddSurfaceRow(Calculation& calc, int surface, int row, int KP, float F, lon
 // Adds F, and T · F formed in extended precision, into the point's sums.
 void Accumulate(Calculation& calc, float F, long double T);
 
-// Fixed notation as FormatFixed writes it, for the table's many numbers.
-std::string FixedText(long double value, int decimals, bool decimalPunkt);
-
 // Column formats of the result table.
 inline std::string ViewFactorText(long double value, bool decimalPunkt) {  // 5 decimals
   return FixedText(value, 5, decimalPunkt);

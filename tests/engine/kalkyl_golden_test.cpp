@@ -13,10 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "../../engine/src/evaluation.h"
-
 #include "engine/calculation.h"
 #include "engine/kernels.h"
+#include "engine/resulttable.h"
 #include "project/recordfile.h"
 #include "support/ProjectWriter.h"
 #include "support/RoomBuilder.h"

@@ -29,4 +29,12 @@ struct ResultTable {
   void SetUp(bool detailed);
 };
 
+namespace evaluation {
+
+// Fixed notation as FormatFixed writes it, fast enough for the table's many
+// numbers.
+std::string FixedText(long double value, int decimals, bool decimalPunkt);
+
+}  // namespace evaluation
+
 }  // namespace virano
