@@ -226,6 +226,19 @@ void CopyAll(const std::filesystem::path& from, const std::filesystem::path& to,
   target.Close();
 }
 
+void ReadEach(const std::filesystem::path& path, std::size_t size, std::size_t batch, void* buffer,
+              const std::function<bool(long long index, const void* record)>& visit) {
+  Fd fd(path, O_RDONLY);
+  const long long count = fd.Size() / static_cast<long long>(size);
+  for (long long first = 0; first < count; first += static_cast<long long>(batch)) {
+    const auto n = static_cast<std::size_t>(std::min<long long>(static_cast<long long>(batch), count - first));
+    if (!fd.ReadAt(buffer, n * size, Offset(size, first)))
+      throw ReadPastEndError("Läsning efter filens slut: " + path.string(), path);
+    for (std::size_t i = 0; i < n; ++i)
+      if (!visit(first + static_cast<long long>(i), static_cast<const char*>(buffer) + i * size)) return;
+  }
+}
+
 void ReadAll(const std::filesystem::path& path, std::size_t size,
              const std::function<void*(std::size_t count)>& allocate) {
   Fd fd(path, O_RDONLY);

@@ -297,8 +297,10 @@ void TProjekt::BoerjaOm(const TRumsfaelt& rum) {
 std::vector<QString> TProjekt::RumsNamn() const {
   std::vector<QString> names;
   if (filNamn_.isEmpty()) return names;
-  const std::vector<TRoomRecord> records = ProjectFile(Sokvag(ProjektFil())).ReadAll();
-  for (std::size_t k = 1; k < records.size(); ++k) names.push_back(Text(records[k].RumsNamn));
+  ProjectFile(Sokvag(ProjektFil())).ReadEach([&names](long long k, const TRoomRecord& room) {
+    if (k > 0) names.push_back(Text(room.RumsNamn));
+    return true;
+  });
   return names;
 }
 
@@ -371,18 +373,22 @@ TKontroll TProjekt::FelsokAll() {
   if (!filOK_) return {};
   kontrollFannFel_ = false;
   try {
-    // One read of the whole file; the walk stops at the first room with errors.
-    const std::vector<TRoomRecord> records = ProjectFile(Sokvag(ProjektFil())).ReadAll();
-    const int rooms = static_cast<int>(records.size()) - 1;
-    for (int k = 1; k <= rooms; ++k) {
-      if (k < rooms && RoomErrors(records[k], k).empty()) continue;
+    // The file is read once, a few rooms at a time; the walk stops at the
+    // first room with errors, or at the last room.
+    const ProjectFile file(Sokvag(ProjektFil()));
+    const long long rooms = file.Count() - 1;
+    TKontroll kontroll;
+    file.ReadEach([&](long long k, const TRoomRecord& room) {
+      if (k == 0) return true;
+      if (k < rooms && RoomErrors(room, static_cast<int>(k)).empty()) return true;
       ErrorFile(Sokvag(FelFil())).Create();
-      return Kontroll(k, records[k]);
-    }
+      kontroll = Kontroll(static_cast<int>(k), room);
+      return false;
+    });
+    return kontroll;
   } catch (const FileError& error) {
     return {0, {}, QString::fromUtf8(error.what())};
   }
-  return {};
 }
 
 std::vector<TErrorRecord> TProjekt::SenasteFel() const {

@@ -47,6 +47,10 @@ struct TUtfall {
     kAvvisat,     // refused: `orsak` says why
     kMisslyckat,  // the file could not be read or written: `orsak` is the system's text
   };
+  TUtfall() = default;
+  TUtfall(Slag s, QString varfoer = {}, int filversion = 0)
+      : slag(s), orsak(std::move(varfoer)), version(filversion) {}
+
   Slag slag = kKlart;
   QString orsak;
   int version = 0;  // kFelVersion: the version the file holds

@@ -3,6 +3,7 @@
 // opens the file, does its work and closes it again; nothing is kept open.
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -56,6 +57,10 @@ void CopyAll(const std::filesystem::path& from, const std::filesystem::path& to,
 // Reads every whole record into the buffer that `allocate(count)` returns.
 void ReadAll(const std::filesystem::path& path, std::size_t size,
              const std::function<void*(std::size_t count)>& allocate);
+// Reads the whole records in file order, `batch` at a time into `buffer`,
+// and hands each to `visit` (its index, its bytes) until it returns false.
+void ReadEach(const std::filesystem::path& path, std::size_t size, std::size_t batch, void* buffer,
+              const std::function<bool(long long index, const void* record)>& visit);
 }  // namespace rawrecords
 
 // A file of records of type Record.
@@ -95,6 +100,17 @@ class RecordFile {
   void CopyTo(const std::filesystem::path& to) const {
     rawrecords::CopyAll(path_, to, kRecordSize);
   }
+  // Hands every whole record, in file order and with its number, to `visit`
+  // until it returns false; the file is read a few records at a time.
+  void ReadEach(const std::function<bool(long long k, const Record& record)>& visit) const {
+    constexpr std::size_t kBatch = 32;
+    const auto buffer = std::make_unique<Record[]>(kBatch);
+    rawrecords::ReadEach(path_, kRecordSize, kBatch, buffer.get(),
+                         [&visit](long long k, const void* record) {
+                           return visit(k, *static_cast<const Record*>(record));
+                         });
+  }
+
   // Every whole record, in file order.
   std::vector<Record> ReadAll() const {
     std::vector<Record> records;
