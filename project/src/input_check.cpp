@@ -55,15 +55,20 @@ std::vector<TErrorRecord> RoomErrors(const TRoomRecord& room, int number) {
   return errors;
 }
 
-int CheckRoomFile(const std::filesystem::path& projectFile, const std::filesystem::path& errorFile,
-                  int number) {
-  const ErrorFile errors(errorFile);
-  errors.Create();
+void WriteErrorFile(const std::filesystem::path& errorFile, const std::vector<TErrorRecord>& errors) {
+  const ErrorFile file(errorFile);
+  file.Create();
+  for (const TErrorRecord& error : errors) file.Append(error);
+}
+
+std::vector<TErrorRecord> CheckRoomFile(const std::filesystem::path& projectFile,
+                                        const std::filesystem::path& errorFile, int number) {
+  ErrorFile(errorFile).Create();
   TRoomRecord room;
   ProjectFile(projectFile).Read(number, room);
   const std::vector<TErrorRecord> found = RoomErrors(room, number);
-  for (const TErrorRecord& error : found) errors.Append(error);
-  return static_cast<int>(found.size());
+  WriteErrorFile(errorFile, found);
+  return found;
 }
 
 }  // namespace virano

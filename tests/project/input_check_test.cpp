@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "project/recordfile.h"
+#include "support/TempDir.h"
 
 namespace virano {
 namespace {
@@ -60,8 +61,8 @@ TEST(InputCheck, RoomErrorsAndTheErrorFile) {
   EXPECT_EQ(errors[4].RumsNamn.Text(), "Hall");
 
   // Two errors, one of them a sub-surface; the block's 21st row is not checked.
-  const auto dir = std::filesystem::temp_directory_path() / ("virano-check-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
+  const testing::TempDir temp("check");
+  const std::filesystem::path& dir = temp.path();
   room = CompleteRoom();
   room.Ytor[Floor][0].Y2.SetText("");
   room.Ytor[Ceiling][19].Namn.SetText("Lampa");
@@ -70,12 +71,11 @@ TEST(InputCheck, RoomErrorsAndTheErrorFile) {
   project.Create();
   for (const TRoomRecord& r : {room, room, CompleteRoom()}) project.Append(r);
   const ErrorFile file(dir / "hus.rof");
-  EXPECT_EQ(CheckRoomFile(project.path(), file.path(), 1), 2);
+  EXPECT_EQ(CheckRoomFile(project.path(), file.path(), 1).size(), 2u);
   EXPECT_EQ(std::filesystem::file_size(file.path()), 182u);
   EXPECT_EQ(file.Read(1).Delyta.Text(), "Lampa");
-  EXPECT_EQ(CheckRoomFile(project.path(), file.path(), 2), 0);
+  EXPECT_TRUE(CheckRoomFile(project.path(), file.path(), 2).empty());
   EXPECT_EQ(std::filesystem::file_size(file.path()), 0u);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ std::vector<int> TForm1::UtskriftRum() const {
 }
 
 void TForm1::UtskriftVyerSpeedButtonClick() {
-  if (UtskriftRum().empty() || !SkrivarVal()) return;
+  if (!TaInmatning(Lagring::kIngen) || UtskriftRum().empty() || !SkrivarVal()) return;
   SkrivUt();
 }
 

@@ -47,7 +47,9 @@ void TForm1::RotKarta1Click() {
 void TForm1::ExportTabell1Click() {
   if (!FilVald()) return;
   // From another tab the summary is brought up to date as its tab shows it.
-  if (ActivePage() != kSammanst && !PageControl1->SelectPage(kSammanst)) return;
+  if (ActivePage() == kSammanst ? !TaInmatning(Lagring::kIngen)
+                                : !PageControl1->SelectPage(kSammanst))
+    return;
   const int view = VisaResultatRadioGroup->ItemIndex();
   if (view < kIndataView) {
     dialogs_.Message(QStringLiteral("Välj först vad som ska visas under Visa på skärm"));

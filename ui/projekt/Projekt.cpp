@@ -347,23 +347,14 @@ bool TProjekt::UppdateraYtTemp(const QString& rumsTemp) {
   return true;
 }
 
-TKontroll TProjekt::Kontroll(int rum, const TRoomRecord& post) {
-  TKontroll kontroll{rum, RoomErrors(post, rum), {}};
-  const ErrorFile errors(Sokvag(FelFil()));
-  for (const TErrorRecord& error : kontroll.fel) errors.Append(error);
-  kontrollFannFel_ = !kontroll.fel.empty();
-  return kontroll;
-}
-
 TKontroll TProjekt::Felsok(int rum) {
   if (filNamn_.isEmpty()) return {};
   kontrollFannFel_ = false;
   try {
-    // The error file is made anew first: a room that cannot be read leaves it empty.
-    ErrorFile(Sokvag(FelFil())).Create();
-    // Read into a record of its own: the working record keeps the shown room.
-    const auto post = std::make_unique<TRoomRecord>(ProjectFile(Sokvag(ProjektFil())).Read(rum));
-    return Kontroll(rum, *post);
+    // The room is read apart: the working record keeps the shown room.
+    TKontroll kontroll{rum, CheckRoomFile(Sokvag(ProjektFil()), Sokvag(FelFil()), rum), {}};
+    kontrollFannFel_ = !kontroll.fel.empty();
+    return kontroll;
   } catch (const FileError& error) {
     return {rum, {}, QString::fromUtf8(error.what())};
   }
@@ -380,11 +371,11 @@ TKontroll TProjekt::FelsokAll() {
     TKontroll kontroll;
     file.ReadEach([&](long long k, const TRoomRecord& room) {
       if (k == 0) return true;
-      if (k < rooms && RoomErrors(room, static_cast<int>(k)).empty()) return true;
-      ErrorFile(Sokvag(FelFil())).Create();
-      kontroll = Kontroll(static_cast<int>(k), room);
-      return false;
+      kontroll = {static_cast<int>(k), RoomErrors(room, static_cast<int>(k)), {}};
+      return k < rooms && kontroll.fel.empty();
     });
+    if (kontroll.rum > 0) WriteErrorFile(Sokvag(FelFil()), kontroll.fel);
+    kontrollFannFel_ = !kontroll.fel.empty();
     return kontroll;
   } catch (const FileError& error) {
     return {0, {}, QString::fromUtf8(error.what())};

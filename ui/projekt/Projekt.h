@@ -207,7 +207,6 @@ class TProjekt {
   void SkrivTomtRum(int k);
   void OeppnaBefintlig(const TRumsfaelt& rum, int& version);
   void Skapa(const TAllmData& allm, const TRumsfaelt& rum);
-  TKontroll Kontroll(int rum, const TRoomRecord& post);
 
   bool decimalPunkt_;
   QString filNamn_;

@@ -20,10 +20,14 @@ std::string RowErrorMessage(const TSurfaceRow& row, int r, MainSurface s);
 // (the block's last row is not checked).
 std::vector<TErrorRecord> RoomErrors(const TRoomRecord& room, int number);
 
-// Checks room `number` of `projectFile`: `errorFile` is created anew and
-// holds the room's errors afterwards. Returns their number. FileError when a
-// file cannot be read or written.
-int CheckRoomFile(const std::filesystem::path& projectFile, const std::filesystem::path& errorFile,
-                  int number);
+// Makes `errorFile` anew holding `errors`. FileError when it cannot be written.
+void WriteErrorFile(const std::filesystem::path& errorFile, const std::vector<TErrorRecord>& errors);
+
+// Checks room `number` of `projectFile`: `errorFile` is made anew first, so
+// that a room that cannot be read leaves it empty, and holds the room's
+// errors afterwards. Returns them. FileError when a file cannot be read or
+// written.
+std::vector<TErrorRecord> CheckRoomFile(const std::filesystem::path& projectFile,
+                                        const std::filesystem::path& errorFile, int number);
 
 }  // namespace virano
