@@ -11,8 +11,9 @@
 //   RotColumns.cpp           tab widths and grid column widths
 //   RotHelp.cpp              About box, manual, keyboard commands
 //   RotHeating.cpp           heating system, air velocity and target ROT
-//   RotTransfer.cpp          moving data between the window, the working
-//                            record and the project file
+//   RotTransfer.cpp          moving data between the window and the open
+//                            project; the one road from what is typed to
+//                            what is stored
 //   RotProject.cpp           opening, creating and copying projects
 //   RotRooms.cpp             adding, deleting and stepping through rooms
 //   RotSurface.cpp           choosing the main surface shown
