@@ -23,11 +23,14 @@ bool PlainNumber(std::string_view field) {
 }
 
 // A text a spreadsheet program would take as a formula ("=...", "@...",
-// "+..." or "-..." that is no number) is written with an apostrophe before
-// it, so that opening the file shows the text and runs nothing.
+// "+..." or "-..." that is no number, also after leading blanks, which
+// spreadsheet programs pass over) is written with an apostrophe before it,
+// so that opening the file shows the text and runs nothing.
 std::string Inert(const std::string& field) {
-  if (field.empty() || std::string_view("=+-@\t\r").find(field.front()) == std::string_view::npos ||
-      PlainNumber(field))
+  const std::size_t first = field.find_first_not_of(' ');
+  if (first == std::string::npos ||
+      std::string_view("=+-@\t\r").find(field[first]) == std::string_view::npos ||
+      PlainNumber(std::string_view(field).substr(first)))
     return field;
   return "'" + field;
 }
