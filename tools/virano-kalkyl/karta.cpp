@@ -1,25 +1,22 @@
 #include "karta.h"
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 
 #include "project/numbers.h"
 #include "project/recordfile.h"
+#include "project/users.h"
 #include "rules/Csv.h"
 
 namespace virano::kalkyl {
 namespace {
 
-// ASCII letters in lower case; "ä", "ö" are compared as written.
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
+// A surface's name in lower case, "Å", "Ä" and "Ö" included.
+std::string Lower(std::string_view utf8) { return AnsiLower(Utf8ToAnsi(utf8)); }
 
 MainSurface SurfaceOf(const std::string& text) {
   for (int s = 0; s < kMainSurfaceCount; ++s)
-    if (text == std::to_string(s) || Lower(text) == Lower(std::string(kMainSurfaceCaptions[s])))
+    if (text == std::to_string(s) || Lower(text) == Lower(kMainSurfaceCaptions[s]))
       return MainSurface(s);
   throw OptionError("okänd yta: " + text + " (Vägg fram, Vägg vänster, Vägg höger, Vägg bak, "
                     "Golv, Tak eller 0–5)");
