@@ -183,7 +183,7 @@ RotMap ComputeRotMap(const TRoomRecord& room, const RotMapRequest& request, bool
   for (const float y : ys)
     for (const float x : xs) map.cells.push_back({x, y});
 
-  unsigned threads = request.threads ? request.threads : std::thread::hardware_concurrency();
+  unsigned threads = request.threads ? request.threads : UsableCpuCount();
   threads = std::clamp<unsigned>(threads, 1, 64);
   threads = std::min<unsigned>(threads, static_cast<unsigned>(map.cells.size()));
   if (threads > 0) {

@@ -3,6 +3,7 @@
 #include "engine/rotmap.h"
 
 #include <gtest/gtest.h>
+#include <sched.h>
 
 #include <cmath>
 #include <thread>
@@ -119,6 +120,23 @@ TEST(RotMap, BadRequestsAndTextsAreErrors) {
   EXPECT_THROW(Map(room.record(), FrontWall, 0.001L), CalculationError);  // 4 million points
   room.record().Ytor[FrontWall][2].YtTemp.SetText("varm");
   EXPECT_THROW(Map(room.record(), FrontWall), ConversionError);
+}
+
+// A process that taskset leaves one CPU computes its map on one thread.
+TEST(RotMap, ThreadsFollowTheCpusTheProcessMayUse) {
+  cpu_set_t all, one;
+  ASSERT_EQ(::sched_getaffinity(0, sizeof all, &all), 0);
+  CPU_ZERO(&one);
+  for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
+    if (CPU_ISSET(cpu, &all)) {
+      CPU_SET(cpu, &one);
+      break;
+    }
+  ASSERT_EQ(::sched_setaffinity(0, sizeof one, &one), 0);
+  const unsigned limited = UsableCpuCount();
+  ::sched_setaffinity(0, sizeof all, &all);
+  EXPECT_EQ(limited, 1U);
+  EXPECT_LE(UsableCpuCount(), static_cast<unsigned>(CPU_COUNT(&all)));
 }
 
 }  // namespace

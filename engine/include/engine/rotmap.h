@@ -1,7 +1,7 @@
 #pragma once
 // The ROT at any point in front of a main surface of a stored room, by the
 // evaluation that fills the result table, and the map of it over a grid of
-// points, computed on all the machine's cores.
+// points, computed on every CPU the process may use.
 #include <array>
 #include <atomic>
 #include <functional>
@@ -26,7 +26,7 @@ struct RotMapRequest {
   // falls exactly on a typed control point at the same position.
   long double distance = 1.0L;
   long double step = 0.10L;
-  unsigned threads = 0;   // 0: one for each core of the machine
+  unsigned threads = 0;   // 0: one for each CPU the process may use (UsableCpuCount)
   // Set (from any thread) to stop early; the map then comes back cancelled.
   const std::atomic<bool>* cancel = nullptr;
   // Points done of all, called now and then on the calling thread, last with
@@ -75,5 +75,10 @@ std::vector<float> MapPositions(float extent, long double step);
 // kMaxMapPoints points, is a CalculationError.
 inline constexpr int kMaxMapPoints = 1'000'000;
 RotMap ComputeRotMap(const TRoomRecord& room, const RotMapRequest& request, bool decimalPunkt);
+
+// The CPUs the calling thread may run on (its affinity, as taskset or a
+// container's set of CPUs leaves it), fewer when the control group's CPU
+// quota allows less time than that; at least 1.
+unsigned UsableCpuCount();
 
 }  // namespace virano
