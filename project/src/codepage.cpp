@@ -8,6 +8,12 @@
 namespace virano {
 namespace {
 
+// The bytes Windows-1252 leaves unassigned; each stands for the control
+// character of its own number.
+bool Unassigned(unsigned char byte) {
+  return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+}
+
 // One iconv conversion descriptor per direction and thread, opened on first use.
 class Converter {
  public:
@@ -39,7 +45,7 @@ class Converter {
       if (errno == E2BIG) continue;
       // EILSEQ or EINVAL: skip the offending sequence.
       std::size_t skip = SequenceLength(src, srcLeft);
-      out.append(replacement);
+      out.append(Unconverted(std::string_view(src, skip), replacement));
       src += skip;
       srcLeft -= skip;
     }
@@ -47,6 +53,17 @@ class Converter {
   }
 
  private:
+  // What stands for a sequence iconv does not convert: an unassigned byte
+  // and its control character for each other, anything else `replacement`.
+  std::string Unconverted(std::string_view sequence, std::string_view replacement) const {
+    const auto first = static_cast<unsigned char>(sequence[0]);
+    if (utf8Source_ && sequence.size() == 2 && first == 0xC2 &&
+        Unassigned(static_cast<unsigned char>(sequence[1])))
+      return std::string(1, sequence[1]);
+    if (!utf8Source_ && Unassigned(first)) return {'\xC2', sequence[0]};
+    return std::string(replacement);
+  }
+
   // Length of the sequence to skip at `at`: a UTF-8 lead byte and its
   // continuation bytes, or a single byte.
   std::size_t SequenceLength(const char* at, std::size_t left) const {

@@ -4,8 +4,12 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -53,40 +57,117 @@ QString Caption(int s) {
                            static_cast<qsizetype>(kMainSurfaceCaptions[s].size()));
 }
 
-template <std::size_t N>
-QJsonValue Text(const ShortString<N>& field) {
-  return QString::fromStdString(field.Text());
-}
-
 // --- Project to JSON ----------------------------------------------------
 
+// A JSON value whose objects keep their members in the order they were
+// added: the record's order.
+struct Node {
+  enum Kind { String, Number, Object, Array } kind = Object;
+  QString string;
+  qint64 number = 0;
+  std::vector<std::pair<QString, Node>> members;  // an object's
+  std::vector<Node> items;                        // an array's
+
+  static Node Of(const QString& text) { return {String, text, 0, {}, {}}; }
+  static Node Of(qint64 value) { return {Number, {}, value, {}, {}}; }
+  static Node List() { return {Array, {}, 0, {}, {}}; }
+  void Add(const QString& key, Node value) { members.emplace_back(key, std::move(value)); }
+};
+
+template <std::size_t N>
+Node Text(const ShortString<N>& field) {
+  return Node::Of(QString::fromStdString(field.Text()));
+}
+
+// A string in quotes: quotes and backslashes escaped, and the control
+// characters (C0, DEL and C1, which stand for bytes the code page leaves
+// unassigned) written as \u00XX so that they show.
+void WriteString(const QString& text, QByteArray& out) {
+  QString escaped;
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u == '"' || u == '\\')
+      escaped += QLatin1Char('\\') + c;
+    else if (u < 0x20 || (u >= 0x7F && u <= 0x9F))
+      escaped += QStringLiteral("\\u%1").arg(static_cast<int>(u), 4, 16, QLatin1Char('0'));
+    else
+      escaped += c;
+  }
+  out += '"' + escaped.toUtf8() + '"';
+}
+
+void Write(const Node& node, int depth, QByteArray& out) {
+  const QByteArray inner((depth + 1) * 4, ' '), outer(depth * 4, ' ');
+  switch (node.kind) {
+    case Node::String:
+      WriteString(node.string, out);
+      return;
+    case Node::Number:
+      out += QByteArray::number(node.number);
+      return;
+    case Node::Object:
+      if (node.members.empty()) {
+        out += "{}";
+        return;
+      }
+      out += "{\n";
+      for (std::size_t i = 0; i < node.members.size(); ++i) {
+        out += inner;
+        WriteString(node.members[i].first, out);
+        out += ": ";
+        Write(node.members[i].second, depth + 1, out);
+        out += i + 1 < node.members.size() ? ",\n" : "\n";
+      }
+      out += outer + "}";
+      return;
+    case Node::Array:
+      if (node.items.empty()) {
+        out += "[]";
+        return;
+      }
+      out += "[\n";
+      for (std::size_t i = 0; i < node.items.size(); ++i) {
+        out += inner;
+        Write(node.items[i], depth + 1, out);
+        out += i + 1 < node.items.size() ? ",\n" : "\n";
+      }
+      out += outer + "]";
+      return;
+  }
+}
+
 template <typename Row, std::size_t Rows, std::size_t Cells>
-QJsonObject BlocksToJson(const std::array<std::array<Row, Rows>, kMainSurfaceCount>& blocks,
-                         const char* const (&names)[Cells]) {
-  QJsonObject result;
+Node BlocksToJson(const std::array<std::array<Row, Rows>, kMainSurfaceCount>& blocks,
+                  const char* const (&names)[Cells]) {
+  Node result;
   for (int s = 0; s < kMainSurfaceCount; ++s) {
-    QJsonArray rows;
+    Node rows = Node::List();
     for (std::size_t r = 0; r < Rows; ++r) {
       const Row& row = blocks[s][r];
       bool used = false;
       for (std::size_t c = 0; c < Cells; ++c) used = used || !row.cell(static_cast<int>(c)).Empty();
       if (!used) continue;
-      QJsonObject cells{{QStringLiteral("rad"), static_cast<int>(r)}};
+      Node cells;
+      cells.Add(QStringLiteral("rad"), Node::Of(static_cast<qint64>(r)));
       for (std::size_t c = 0; c < Cells; ++c)
-        cells[QLatin1String(names[c])] = Text(row.cell(static_cast<int>(c)));
-      rows.append(cells);
+        cells.Add(QLatin1String(names[c]), Text(row.cell(static_cast<int>(c))));
+      rows.items.push_back(std::move(cells));
     }
-    result[Caption(s)] = rows;
+    result.Add(Caption(s), std::move(rows));
   }
   return result;
 }
 
-QJsonObject RoomToJson(const TRoomRecord& room) {
-  QJsonObject result;
-  RoomFields(room, [&](const char* name, const auto& field) { result[QLatin1String(name)] = Text(field); });
-  result[QStringLiteral("HeatSystem")] = room.HeatSystem.Get();
-  result[QStringLiteral("Ytor")] = BlocksToJson(room.Ytor, kSurfaceCells);
-  result[QStringLiteral("Punkter")] = BlocksToJson(room.Punkter, kPointCells);
+Node RoomToJson(const TRoomRecord& room) {
+  Node result;
+  RoomFields(room, [&](const char* name, const auto& field) {
+    result.Add(QLatin1String(name), Text(field));
+    // The heating system lies between MinRot and WattPerKvmTak.
+    if (std::strcmp(name, "MinRot") == 0)
+      result.Add(QStringLiteral("HeatSystem"), Node::Of(qint64{room.HeatSystem.Get()}));
+  });
+  result.Add(QStringLiteral("Ytor"), BlocksToJson(room.Ytor, kSurfaceCells));
+  result.Add(QStringLiteral("Punkter"), BlocksToJson(room.Punkter, kPointCells));
   return result;
 }
 
@@ -101,9 +182,15 @@ QJsonObject ObjectAt(const QJsonValue& value, const QString& path) {
   return value.toObject();
 }
 
-// The value under `key`, or `fallback` when the key is missing.
-QJsonValue ValueOr(const QJsonObject& object, const QString& key, const QJsonValue& fallback) {
-  return object.contains(key) ? object[key] : fallback;
+// The path of `key` in the object at `path`.
+QString Member(const QString& path, const QString& key) {
+  return path.isEmpty() ? key : path + QLatin1Char('.') + key;
+}
+
+// The value under `key`; every key is needed, a missing one is refused.
+QJsonValue Required(const QJsonObject& object, const QString& key, const QString& path) {
+  if (!object.contains(key)) Fail(Member(path, key), QStringLiteral("saknas"));
+  return object[key];
 }
 
 QJsonArray ArrayAt(const QJsonValue& value, const QString& path) {
@@ -117,11 +204,9 @@ void OnlyKnownKeys(const QJsonObject& object, const QStringList& known, const QS
     if (!known.contains(it.key())) Fail(path + QLatin1Char('.') + it.key(), QStringLiteral("okänt fält"));
 }
 
-// A whole number in [min, max]; `fallback` when the key is missing.
-int IntAt(const QJsonObject& object, const QString& key, int min, int max, int fallback,
-          const QString& path) {
-  if (!object.contains(key)) return fallback;
-  const QJsonValue value = object[key];
+// A whole number in [min, max].
+int IntAt(const QJsonObject& object, const QString& key, int min, int max, const QString& path) {
+  const QJsonValue value = Required(object, key, path);
   const double number = value.toDouble();
   if (!value.isDouble() || std::floor(number) != number || number < min || number > max)
     Fail(path + QLatin1Char('.') + key,
@@ -129,15 +214,14 @@ int IntAt(const QJsonObject& object, const QString& key, int min, int max, int f
   return static_cast<int>(number);
 }
 
-// A text field; a missing key leaves it empty.
+// A text field.
 template <std::size_t N>
 void ReadText(const QJsonObject& object, const QString& key, ShortString<N>& field,
               const QString& path) {
-  field = ShortString<N>{};
-  if (!object.contains(key)) return;
-  const QString where = path + QLatin1Char('.') + key;
-  if (!object[key].isString()) Fail(where, QStringLiteral("ska vara en text"));
-  const std::string text = object[key].toString().toStdString();
+  const QJsonValue value = Required(object, key, path);
+  const QString where = Member(path, key);
+  if (!value.isString()) Fail(where, QStringLiteral("ska vara en text"));
+  const std::string text = value.toString().toStdString();
   if (!InCodePage(text)) Fail(where, QStringLiteral("texten har tecken som inte kan lagras"));
   if (Utf8ToAnsi(text).size() > N)
     Fail(where, QStringLiteral("texten är för lång, högst %1 tecken").arg(N));
@@ -161,14 +245,13 @@ void BlocksFromJson(const QJsonValue& value, std::array<std::array<Row, Rows>, k
   OnlyKnownKeys(object, captions, path);
   for (int s = 0; s < kMainSurfaceCount; ++s) {
     const QString blockPath = path + QLatin1Char('.') + captions[s];
-    const QJsonArray rows = ArrayAt(ValueOr(object, captions[s], QJsonArray()), blockPath);
+    const QJsonArray rows = ArrayAt(Required(object, captions[s], path), blockPath);
     QSet<int> seen;
     for (qsizetype i = 0; i < rows.size(); ++i) {
       const QString rowPath = blockPath + QStringLiteral("[%1]").arg(i);
       const QJsonObject cells = ObjectAt(rows[i], rowPath);
       OnlyKnownKeys(cells, cellKeys, rowPath);
-      if (!cells.contains(QStringLiteral("rad"))) Fail(rowPath + QStringLiteral(".rad"), QStringLiteral("saknas"));
-      const int r = IntAt(cells, QStringLiteral("rad"), 0, static_cast<int>(Rows) - 1, 0, rowPath);
+      const int r = IntAt(cells, QStringLiteral("rad"), 0, static_cast<int>(Rows) - 1, rowPath);
       if (seen.contains(r)) Fail(rowPath + QStringLiteral(".rad"), QStringLiteral("raden finns redan"));
       seen.insert(r);
       for (std::size_t c = 0; c < Cells; ++c)
@@ -185,28 +268,73 @@ TRoomRecord RoomFromJson(const QJsonValue& value, const QString& path) {
   OnlyKnownKeys(object, known, path);
   ReadFields(object, room, [](auto& r, auto&& visit) { RoomFields(r, visit); }, path);
   room.HeatSystem.Set(IntAt(object, QStringLiteral("HeatSystem"), std::numeric_limits<std::int32_t>::min(),
-                            std::numeric_limits<std::int32_t>::max(), 0, path));
-  BlocksFromJson(ValueOr(object, QStringLiteral("Ytor"), QJsonObject()), room.Ytor, kSurfaceCells,
-                 path + QStringLiteral(".Ytor"));
-  BlocksFromJson(ValueOr(object, QStringLiteral("Punkter"), QJsonObject()), room.Punkter, kPointCells,
-                 path + QStringLiteral(".Punkter"));
+                            std::numeric_limits<std::int32_t>::max(), path));
+  BlocksFromJson(Required(object, QStringLiteral("Ytor"), path), room.Ytor, kSurfaceCells,
+                 Member(path, QStringLiteral("Ytor")));
+  BlocksFromJson(Required(object, QStringLiteral("Punkter"), path), room.Punkter, kPointCells,
+                 Member(path, QStringLiteral("Punkter")));
   return room;
 }
 
 // --- Files --------------------------------------------------------------
 
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    throw ConverterError(QStringLiteral("Kan inte läsa %1: %2").arg(path, file.errorString()));
-  return file.readAll();
+// A file that cannot be read or written: the system's reason, in the
+// language of the user's locale.
+[[noreturn]] void FileFailure(const char* what, const QString& path, int error) {
+  throw ConverterError(QStringLiteral("%1 %2: %3")
+                           .arg(QString::fromUtf8(what), path, QString::fromLocal8Bit(std::strerror(error))));
 }
 
-// Writes `bytes` by a temporary file that replaces `path` only when whole.
+QByteArray ReadFile(const QString& path) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) FileFailure("Kan inte läsa", path, errno);
+  QByteArray bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      const int error = errno;
+      ::close(fd);
+      FileFailure("Kan inte läsa", path, error);
+    }
+    if (got == 0) break;
+    bytes.append(buffer, got);
+  }
+  ::close(fd);
+  return bytes;
+}
+
+// Writes `bytes` into a temporary file beside `path` (beside the file a
+// symbolic link leads to) that takes its name only when written whole, with
+// the permissions of the file it replaces.
 void WriteFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    throw ConverterError(QStringLiteral("Kan inte skriva %1: %2").arg(path, file.errorString()));
+  const QFileInfo info(path);
+  const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+  const QFileInfo real(target);
+  QByteArray temp = QFile::encodeName(real.absolutePath() + QStringLiteral("/.") + real.fileName() +
+                                      QStringLiteral(".XXXXXX"));
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) FileFailure("Kan inte skriva", path, errno);
+  int error = 0;
+  for (qsizetype done = 0; done < bytes.size() && error == 0;) {
+    const ssize_t put = ::write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+    if (put >= 0) done += put;
+    else if (errno != EINTR) error = errno;
+  }
+  struct stat existing {};
+  const mode_t umask = ::umask(0);
+  ::umask(umask);
+  const mode_t mode = ::stat(QFile::encodeName(target).constData(), &existing) == 0
+                          ? existing.st_mode & 07777
+                          : 0666 & ~umask;
+  if (error == 0 && (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temp.constData(), QFile::encodeName(target).constData()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temp.constData());
+    FileFailure("Kan inte skriva", path, error);
+  }
 }
 
 std::vector<TRoomRecord> RecordsFrom(const QByteArray& bytes, const QString& path) {
@@ -227,16 +355,21 @@ QByteArray BytesOf(const std::vector<TRoomRecord>& records) {
 
 }  // namespace
 
-QJsonDocument ProjectToJson(const std::vector<TRoomRecord>& records) {
-  QJsonObject general;
+QByteArray ProjectToJson(const std::vector<TRoomRecord>& records) {
+  Node general;
   if (!records.empty())
     GeneralFields(records[0], [&](const char* name, const auto& field) {
-      general[QLatin1String(name)] = Text(field);
+      general.Add(QLatin1String(name), Text(field));
     });
-  QJsonArray rooms;
-  for (std::size_t k = 1; k < records.size(); ++k) rooms.append(RoomToJson(records[k]));
-  return QJsonDocument(QJsonObject{
-      {QStringLiteral("typ"), kTyp}, {QStringLiteral("allmant"), general}, {QStringLiteral("rum"), rooms}});
+  Node rooms = Node::List();
+  for (std::size_t k = 1; k < records.size(); ++k) rooms.items.push_back(RoomToJson(records[k]));
+  Node document;
+  document.Add(QStringLiteral("typ"), Node::Of(kTyp));
+  document.Add(QStringLiteral("allmant"), std::move(general));
+  document.Add(QStringLiteral("rum"), std::move(rooms));
+  QByteArray text;
+  Write(document, 0, text);
+  return text + '\n';
 }
 
 std::vector<TRoomRecord> ProjectFromJson(const QJsonDocument& document) {
@@ -244,19 +377,20 @@ std::vector<TRoomRecord> ProjectFromJson(const QJsonDocument& document) {
   const QJsonObject top = document.object();
   OnlyKnownKeys(top, {QStringLiteral("typ"), QStringLiteral("allmant"), QStringLiteral("rum")},
                 QStringLiteral("dokumentet"));
-  if (top[QStringLiteral("typ")].toString() != kTyp)
+  if (Required(top, QStringLiteral("typ"), {}).toString() != kTyp)
     Fail(QStringLiteral("typ"), QStringLiteral("ska vara \"%1\"").arg(kTyp));
   std::vector<TRoomRecord> records(1);
-  const QJsonObject general = ObjectAt(top[QStringLiteral("allmant")], QStringLiteral("allmant"));
+  const QJsonObject general = ObjectAt(Required(top, QStringLiteral("allmant"), {}), QStringLiteral("allmant"));
   QStringList known;
   GeneralFields(records[0], [&](const char* name, auto&) { known << QLatin1String(name); });
   OnlyKnownKeys(general, known, QStringLiteral("allmant"));
   ReadFields(general, records[0], [](auto& r, auto&& visit) { GeneralFields(r, visit); },
              QStringLiteral("allmant"));
-  const QJsonArray rooms = ArrayAt(top[QStringLiteral("rum")], QStringLiteral("rum"));
-  if (rooms.isEmpty() || rooms.size() > kMaxRooms)
+  const QJsonArray rooms = ArrayAt(Required(top, QStringLiteral("rum"), {}), QStringLiteral("rum"));
+  // A project of its general data alone is one too.
+  if (rooms.size() > kMaxRooms)
     Fail(QStringLiteral("rum"),
-         QStringLiteral("antalet rum är %1; en projektfil rymmer 1 till %2").arg(rooms.size()).arg(kMaxRooms));
+         QStringLiteral("antalet rum är %1; en projektfil rymmer högst %2").arg(rooms.size()).arg(kMaxRooms));
   for (qsizetype k = 0; k < rooms.size(); ++k)
     records.push_back(RoomFromJson(rooms[k], QStringLiteral("rum[%1]").arg(k)));
   return records;
@@ -292,7 +426,7 @@ void Convert(Mode mode, const QString& in, const QString& out) {
       WriteFile(out, BytesOf(ToVersion1(RecordsFrom(bytes, in))));
       return;
     case Mode::ToJson:
-      WriteFile(out, ProjectToJson(RecordsFrom(bytes, in)).toJson(QJsonDocument::Indented));
+      WriteFile(out, ProjectToJson(RecordsFrom(bytes, in)));
       return;
     case Mode::FromJson: {
       QJsonParseError error{};

@@ -20,12 +20,13 @@ class ConverterError : public std::runtime_error {
 
 enum class Mode { Version1, ToJson, FromJson };
 
-// A project as a JSON document: the general data, then each room with its
-// fields and its six surface and six point blocks (rows holding text only).
-QJsonDocument ProjectToJson(const std::vector<TRoomRecord>& records);
+// A project as the text of a JSON document: the general data, then each
+// room with its fields and its six surface and six point blocks (rows holding
+// text only), every key in the record's order.
+QByteArray ProjectToJson(const std::vector<TRoomRecord>& records);
 
 // The records of a project from its JSON document; ConverterError with the
-// path of the first field that is wrong, too long or out of range.
+// path of the first field that is missing, wrong, too long or out of range.
 std::vector<TRoomRecord> ProjectFromJson(const QJsonDocument& document);
 
 // The records of a project of another version with the version of this
@@ -33,7 +34,8 @@ std::vector<TRoomRecord> ProjectFromJson(const QJsonDocument& document);
 std::vector<TRoomRecord> ToVersion1(std::vector<TRoomRecord> records);
 
 // Converts the file `in` into `out` by `mode`. `out` is written whole or
-// not at all, and `in` is never changed.
+// not at all, and `in` is never changed. A file that cannot be read or
+// written is told with the system's reason in the user's language.
 void Convert(Mode mode, const QString& in, const QString& out);
 
 // True when both names lead to one file.

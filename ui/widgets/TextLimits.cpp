@@ -7,11 +7,9 @@
 namespace virano {
 
 QValidator::State TAnsiValidator::validate(QString& input, int&) const {
-  // A character the file held in a byte the code page leaves unassigned is
-  // read as U+FFFD; it stays, so that the rest of the text can be edited.
-  QString text = input;
-  text.remove(QChar::ReplacementCharacter);
-  return InCodePage(text.toStdString()) ? Acceptable : Invalid;
+  // Every byte a file holds reads as a character that is stored back as
+  // that byte, so a text read from a file can always be edited.
+  return InCodePage(input.toStdString()) ? Acceptable : Invalid;
 }
 
 void LimitText(QLineEdit* edit, int capacity) {

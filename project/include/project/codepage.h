@@ -14,7 +14,10 @@ std::string Utf8ToAnsi(std::string_view utf8);
 // stored as it is.
 bool InCodePage(std::string_view utf8);
 
-// Windows-1252 to UTF-8. The five unassigned bytes become U+FFFD.
+// Windows-1252 to UTF-8. The five bytes the code page leaves unassigned
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control characters of the
+// same number, U+0081 and so on, and are stored back as those bytes, so that
+// every stored text comes back byte for byte.
 std::string AnsiToUtf8(std::string_view ansi);
 
 }  // namespace virano

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <clocale>
 
 #include "OmvandlareForm.h"
 #include "support/ProjectFixture.h"
@@ -21,6 +22,10 @@ std::vector<TRoomRecord> TestProject(const char* version) {
   records[0].FilVersion.SetText(version);
   records[0].Signatur.SetText("Åke Öst");
   records[0].Anl1.SetText("Skolan på Ängen, hus € 3");
+  // The bytes the code page leaves unassigned, and control characters.
+  const char odd[] = "\x81\x8D\x8F\x90\x9D\x01\t\x7F\"\\";
+  records[0].Anl2.length = sizeof odd - 1;
+  std::copy(odd, odd + sizeof odd - 1, records[0].Anl2.chars.begin());
   const char* names[] = {"Kök", "Förråd ÅÄÖ", "Hall"};
   for (int k = 1; k <= 3; ++k) {
     records[k].RumsNamn.SetText(names[k - 1]);
@@ -48,9 +53,40 @@ QByteArray BytesOf(const std::vector<TRoomRecord>& records) {
                     static_cast<qsizetype>(records.size() * sizeof(TRoomRecord)));
 }
 
+// Every text field a JSON document carries: the general data's and a room's.
+template <typename Visit>
+void EachTextField(TRoomRecord& general, TRoomRecord& room, Visit&& visit) {
+  visit("FilVersion", general.FilVersion), visit("TextStorlek", general.TextStorlek);
+  visit("Radavst", general.Radavst), visit("Signatur", general.Signatur);
+  visit("Anl1", general.Anl1), visit("Anl2", general.Anl2);
+  visit("Datum", general.Datum), visit("RevDatum", general.RevDatum);
+  visit("RumsNamn", room.RumsNamn), visit("LuftHast", room.LuftHast), visit("IncROT", room.IncROT);
+  visit("RumsTemp", room.RumsTemp), visit("Rot", room.Rot), visit("MinRot", room.MinRot);
+  visit("WattPerKvmTak", room.WattPerKvmTak), visit("Temp05OG", room.Temp05OG);
+  visit("Temp18OG", room.Temp18OG);
+  for (int s = 0; s < kMainSurfaceCount; ++s) {
+    for (int r = 0; r < kSurfaceRowsPerBlock; ++r)
+      for (int c = 0; c < TSurfaceRow::kCellCount; ++c)
+        visit("Ytor " + std::to_string(s) + "/" + std::to_string(r) + "/" + std::to_string(c),
+              room.Ytor[s][r].cell(c));
+    for (int r = 0; r < kPointRowsPerBlock; ++r)
+      for (int c = 0; c < TPointRow::kCellCount; ++c)
+        visit("Punkter " + std::to_string(s) + "/" + std::to_string(r) + "/" + std::to_string(c),
+              room.Punkter[s][r].cell(c));
+  }
+}
+
+std::vector<TRoomRecord> ThroughJson(const std::vector<TRoomRecord>& records) {
+  return omvandlare::ProjectFromJson(QJsonDocument::fromJson(omvandlare::ProjectToJson(records)));
+}
+
 // The exit code of a built program, and all it wrote.
-std::pair<int, QString> RunProgram(const QString& program, const QStringList& arguments) {
+std::pair<int, QString> RunProgram(const QString& program, const QStringList& arguments,
+                                   const QString& locale = u"C"_s) {
   QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(u"LC_ALL"_s, locale);
+  process.setProcessEnvironment(environment);
   process.start(program, arguments);
   process.waitForFinished(60000);
   return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -82,8 +118,62 @@ TEST_F(OmvandlareTest, JsonRoundTripGivesBackTheSameBytes) {
   EXPECT_EQ(Bytes(Path(u"b.rot"_s)), BytesOf(TestProject("1")));
 }
 
+// Project j fills each field to its capacity N with the bytes j·N, j·N + 1
+// and on: after 52 projects every field has held every byte.
+TEST_F(OmvandlareTest, EveryByteOfEveryTextFieldComesBackFromJson) {
+  for (int j = 0; j < 52; ++j) {
+    std::vector<TRoomRecord> records(2);
+    EachTextField(records[0], records[1], [j](const std::string&, auto& field) {
+      field.length = static_cast<std::uint8_t>(field.kCapacity);
+      for (std::size_t i = 0; i < field.kCapacity; ++i)
+        field.chars[i] = static_cast<char>((j * field.kCapacity + i) % 256);
+    });
+    std::vector<TRoomRecord> back = ThroughJson(records);
+    ASSERT_EQ(back.size(), 2U);
+    std::vector<std::string> texts;
+    EachTextField(records[0], records[1], [&](const std::string&, auto& field) { texts.emplace_back(field.Raw()); });
+    auto text = texts.begin();
+    EachTextField(back[0], back[1], [&](const std::string& name, auto& field) {
+      EXPECT_EQ(field.Raw(), *text++) << name << " in project " << j;
+    });
+  }
+  // A project of its general data alone.
+  const std::vector<TRoomRecord> general(1, TestProject("1")[0]);
+  EXPECT_EQ(BytesOf(ThroughJson(general)), BytesOf(general));
+}
+
+TEST_F(OmvandlareTest, JsonKeysComeInTheRecordsOrder) {
+  const QByteArray text = omvandlare::ProjectToJson(TestProject("1"));
+  qsizetype at = 0;
+  for (const char* key : {"typ", "allmant", "FilVersion", "TextStorlek", "Radavst", "Signatur", "Anl1",
+                          "Anl2", "Datum", "RevDatum", "rum", "RumsNamn", "LuftHast", "IncROT", "RumsTemp",
+                          "Rot", "MinRot", "HeatSystem", "WattPerKvmTak", "Temp05OG", "Temp18OG", "Ytor",
+                          "Vägg fram", "Vägg vänster", "Vägg höger", "Vägg bak", "Golv", "Tak", "Punkter",
+                          "RumsNamn", "Ytor", "Vägg fram", "rad", "Namn", "X1", "X2", "Y1", "Y2", "UVarde",
+                          "Mi", "TempUtsida", "YtTemp"})
+    EXPECT_GT(at = text.indexOf('"' + QByteArray(key) + "\":", at) + 1, 0) << key;
+}
+
+// From the command line and from the window alike, never Qt's own texts.
+TEST_F(OmvandlareTest, FileErrorsReadInTheUsersLanguage) {
+  const QString missing = Path(u"saknas.rot"_s);
+  EXPECT_EQ(RunProgram(omvandlare_, {missing, Path(u"ut.json"_s)}, u"sv_SE.UTF-8"_s),
+            std::pair(3, u"Omvandlare: Kan inte läsa "_s + missing + u": Filen eller katalogen finns inte\n"_s));
+  const std::string before = std::setlocale(LC_MESSAGES, nullptr);
+  std::setlocale(LC_MESSAGES, "sv_SE.UTF-8");
+  TOmvandlareForm window(dialogs);
+  window.TillJsonButton->setChecked(true);
+  window.FranEdit->setText(Write(u"a.rot"_s, BytesOf(TestProject("1"))));
+  window.TillEdit->setText(Path(u"saknas/a.json"_s));
+  EXPECT_FALSE(window.KonverteraButtonClick());
+  std::setlocale(LC_MESSAGES, before.c_str());
+  EXPECT_EQ(dialogs.Messages(), std::vector{u"Kan inte skriva "_s + Path(u"saknas/a.json"_s) +
+                                            u": Filen eller katalogen finns inte"_s});
+}
+
 TEST_F(OmvandlareTest, WrongDocumentsAreRefusedWithTheFieldsPath) {
-  const QByteArray good = omvandlare::ProjectToJson(TestProject("1")).toJson(QJsonDocument::Compact);
+  const QByteArray good =
+      QJsonDocument::fromJson(omvandlare::ProjectToJson(TestProject("1"))).toJson(QJsonDocument::Compact);
   const struct {
     QByteArray from, to;  // every `from` is replaced; an empty one stands for the whole document
     QString refusal;
@@ -94,7 +184,11 @@ TEST_F(OmvandlareTest, WrongDocumentsAreRefusedWithTheFieldsPath) {
       {R"("Signatur":"Åke Öst")", R"("Signatur":"Łukasz")", u"allmant.Signatur: texten har tecken som inte kan lagras"_s},
       {R"("rad":20)", R"("rad":21)", u"rum[1].Ytor.Vägg fram[20].rad: ska vara ett heltal från 0 till 20"_s},
       {R"("typ":"VIRANO-projekt")", R"("typ":"annat")", u"typ: ska vara \"VIRANO-projekt\""_s},
-      {"", R"({"typ":"VIRANO-projekt","allmant":{},"rum":[]})", u"rum: antalet rum är 0"_s},
+      {R"("RumsNamn":"Kök",)", "", u"rum[0].RumsNamn: saknas"_s},
+      {R"("Tak":[],)", "", u"rum[0].Ytor.Tak: saknas"_s},
+      {R"({"Mi":"Ö4006ÅÄÖåäöéüÉÜ",)", "{", u"rum[1].Ytor.Golv[0].Mi: saknas"_s},
+      {"", R"({"typ":"VIRANO-projekt","allmant":{},"rum":[]})", u"allmant.FilVersion: saknas"_s},
+      {"", R"({"typ":"VIRANO-projekt","rum":[]})", u"vid allmant: saknas"_s},
   };
   for (const auto& c : cases) {
     const QByteArray text = c.from.isEmpty() ? c.to : QByteArray(good).replace(c.from, c.to);
@@ -120,7 +214,8 @@ TEST_F(OmvandlareTest, AnotherVersionConvertedToVersion1OpensInVirano) {
 TEST_F(OmvandlareTest, ExitCodesOfTheCommandLines) {
   const QString v1 = Write(u"v1.rot"_s, BytesOf(TestProject("1"))), out = Path(u"ut.rot"_s);
   const QString odd = Write(u"udda.rot"_s, BytesOf(TestProject("2")).chopped(1));
-  const QString damaged = Write(u"trasig.json"_s, omvandlare::ProjectToJson(TestProject("1")).toJson().chopped(9));
+  const QString damaged = Write(u"trasig.json"_s, omvandlare::ProjectToJson(TestProject("1")).chopped(9));
+  const QString json = Write(u"v1.json"_s, omvandlare::ProjectToJson(TestProject("1")));
   const QString brukarreg = QStringLiteral(BRUKARREG);
   const struct {
     QString program;
@@ -135,6 +230,7 @@ TEST_F(OmvandlareTest, ExitCodesOfTheCommandLines) {
       {omvandlare_, {u"--fran-json"_s, damaged, out}, 3, u"inget giltigt JSON-dokument"_s},
       {omvandlare_, {u"--version-1"_s, v1, out}, 3, u"redan av version 1"_s},
       {omvandlare_, {u"--version-1"_s, odd, out}, 3, u"inte ett helt antal poster"_s},
+      {omvandlare_, {json, v1}, 2, u"v1.rot finns redan; välj --skriv-over"_s},
       {brukarreg, {u"--help"_s}, 0, u"Användning: Brukarreg"_s},
       {brukarreg, {v1, out}, 2, u"felaktiga argument"_s},
   };
