@@ -84,7 +84,7 @@ TBrukarregForm::TBrukarregForm(Dialogs& dialogs, const QString& path, QWidget* p
 void TBrukarregForm::Load() {
   if (QFileInfo::exists(path_)) {
     try {
-      users_ = UserFile(FilePath(path_)).ReadAll();
+      users_ = read_ = UserFile(FilePath(path_)).ReadAll();
     } catch (const std::exception& error) {
       // Nothing is saved over a file that could not be read.
       dialogs_.Message(QString::fromUtf8(error.what()), MessageKind::Error);
@@ -94,20 +94,32 @@ void TBrukarregForm::Load() {
   ShowUsers(-1);
 }
 
-void TBrukarregForm::ShowUsers(int select) {
+void TBrukarregForm::FillTable() {
   Tabell->setRowCount(static_cast<int>(users_.size()));
   for (int row = 0; row < Tabell->rowCount(); ++row) {
     Tabell->setItem(row, 0, new QTableWidgetItem(FieldText(users_[row].UserNamn)));
     Tabell->setItem(row, 1, new QTableWidgetItem(FieldText(users_[row].SenastBibl)));
   }
+}
+
+void TBrukarregForm::ShowUsers(int select) {
+  FillTable();
   if (select >= 0) Tabell->selectRow(select);
+  else Tabell->clearSelection();
+  // The same row may stay highlighted while another user moved into it.
+  RowChosen();
+}
+
+int TBrukarregForm::ChosenRow() const {
+  const QModelIndexList rows = Tabell->selectionModel()->selectedRows();
+  const int row = rows.isEmpty() ? -1 : rows.constFirst().row();
+  return row < static_cast<int>(users_.size()) ? row : -1;
 }
 
 void TBrukarregForm::RowChosen() {
-  const int row = Tabell->currentRow();
-  if (row < 0 || row >= static_cast<int>(users_.size())) return;
-  NamnEdit->setText(FieldText(users_[row].UserNamn));
-  BiblEdit->setText(FieldText(users_[row].SenastBibl));
+  const int row = ChosenRow();
+  NamnEdit->setText(row < 0 ? QString() : FieldText(users_[row].UserNamn));
+  BiblEdit->setText(row < 0 ? QString() : FieldText(users_[row].SenastBibl));
 }
 
 void TBrukarregForm::Refuse(const QString& text) {
@@ -130,7 +142,7 @@ void TBrukarregForm::LaggTillButtonClick() {
 }
 
 void TBrukarregForm::AndraButtonClick() {
-  const int row = Tabell->currentRow();
+  const int row = ChosenRow();
   if (row < 0) return Refuse(QStringLiteral("Välj först en användare i tabellen"));
   if (Refused(row)) return;
   users_[row] = MakeUser(NamnEdit->text().toStdString(), BiblEdit->text().toStdString());
@@ -139,7 +151,7 @@ void TBrukarregForm::AndraButtonClick() {
 }
 
 void TBrukarregForm::TaBortButtonClick() {
-  const int row = Tabell->currentRow();
+  const int row = ChosenRow();
   if (row < 0) return Refuse(QStringLiteral("Välj först en användare i tabellen"));
   if (!dialogs_.QuestionYesNo(QStringLiteral("Ta bort användaren \"") +
                                   FieldText(users_[row].UserNamn) + QStringLiteral("\"?"),
@@ -155,11 +167,48 @@ void TBrukarregForm::BladdraButtonClick() {
     BiblEdit->setText(QDir::toNativeSeparators(*folder));
 }
 
+bool TBrukarregForm::SammanfoerMedFilen() {
+  if (!QFileInfo::exists(path_)) return true;
+  std::vector<TUserRecord> stored;
+  try {
+    stored = UserFile(FilePath(path_)).ReadAll();
+  } catch (const std::exception& error) {
+    Refuse(QStringLiteral("Användarfilen kunde inte läsas:\r") + QString::fromUtf8(error.what()));
+    return false;
+  }
+  const auto same = [](const TUserRecord& a, const TUserRecord& b) {
+    return a.UserNamn.Raw() == b.UserNamn.Raw() && a.SenastBibl.Raw() == b.SenastBibl.Raw();
+  };
+  std::vector<TUserRecord> merged = users_;
+  for (const TUserRecord& user : stored) {
+    const std::string name = user.UserNamn.Text();
+    const int before = FindUserIgnoringCase(read_, name);
+    const int here = FindUserIgnoringCase(merged, name);
+    if (before < 0 && here < 0) {
+      merged.push_back(user);  // registered meanwhile
+    } else if (before < 0 && !same(merged[here], user)) {
+      Refuse(QStringLiteral("Användaren \"") + FieldText(user.UserNamn) +
+             QStringLiteral("\" har registrerats i VIRANO medan användarfilen var öppen här.\r"
+                            "Ge den användare du lagt till ett annat namn och spara igen."));
+      return false;
+    } else if (before >= 0 && here >= 0 && same(merged[here], read_[before]) &&
+               !same(user, read_[before])) {
+      merged[here] = user;  // its folder changed meanwhile, not here
+    }
+  }
+  // The table shows them; what is typed in the boxes stays.
+  users_ = std::move(merged);
+  FillTable();
+  return true;
+}
+
 bool TBrukarregForm::SparaButtonClick() {
+  if (!SammanfoerMedFilen()) return false;
   QSaveFile file(path_);
   const QByteArray bytes(reinterpret_cast<const char*>(users_.data()),
                          static_cast<qsizetype>(users_.size() * sizeof(TUserRecord)));
   if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+    read_ = users_;
     changed_ = false;
     return true;
   }

@@ -42,7 +42,8 @@ class TBrukarregForm : public QWidget {
   void TaBortButtonClick();
   void BladdraButtonClick();
   // Writes the users file by a temporary file that replaces it only when
-  // written whole; false (after a message) when it cannot be written.
+  // written whole, with the users VIRANO registered meanwhile; false (after
+  // a message) when it cannot be written.
   bool SparaButtonClick();
 
  protected:
@@ -50,8 +51,18 @@ class TBrukarregForm : public QWidget {
 
  private:
   void Load();
+  void FillTable();
+  // The users in the table, `select` highlighted (-1: none).
   void ShowUsers(int select);
+  // The highlighted row of the table, or -1.
+  int ChosenRow() const;
+  // The boxes show the highlighted user, or nothing when none is.
   void RowChosen();
+  // Takes in what was stored in the users file since it was read: users
+  // registered meanwhile, and the folders of users not changed here. False
+  // (after a message) when the file cannot be read or a user registered
+  // meanwhile has the name of one added here.
+  bool SammanfoerMedFilen();
   // The editor's complaint about the two fields for record `skip`, shown.
   bool Refused(int skip);
   void Refuse(const QString& text);
@@ -59,6 +70,7 @@ class TBrukarregForm : public QWidget {
   Dialogs& dialogs_;
   QString path_;
   std::vector<TUserRecord> users_;
+  std::vector<TUserRecord> read_;  // the file's users as last read or saved
   bool changed_ = false;
 };
 

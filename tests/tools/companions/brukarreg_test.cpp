@@ -12,6 +12,7 @@
 #include "Brukarreg.h"
 #include "app/RecordText.h"
 #include "project/users.h"
+#include "support/CaseName.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/ScriptedDialogs.h"
 
@@ -69,6 +70,68 @@ TEST_F(BrukarregTest, EditsTheUsersAndSavesThemWhole) {
   const TUserRecord saved[] = {MakeUser("Anne", ""), MakeUser("Bo", "/hem/bo")};
   EXPECT_EQ(Bytes(), QByteArray(reinterpret_cast<const char*>(saved), sizeof saved));
 }
+
+// After "Ta bort" the boxes show the user now highlighted, so that "Ändra"
+// changes that user and no other.
+TEST_F(BrukarregTest, TheBoxesShowTheHighlightedUserAfterADeletion) {
+  Enter(u"Bo"_s, u"/hem/bo"_s, window_->LaggTillButton);
+  window_->Tabell->selectRow(1);
+  dialogs_.answers.push_back(true);
+  window_->TaBortButton->click();
+  EXPECT_EQ(window_->NamnEdit->text() + window_->BiblEdit->text(), u"Bo/hem/bo"_s);
+  Enter(u"Bosse"_s, window_->BiblEdit->text(), window_->AndraButton);
+  ASSERT_TRUE(window_->SparaButtonClick());
+  const TUserRecord saved[] = {MakeUser("", ""), MakeUser("Bosse", "/hem/bo")};
+  EXPECT_EQ(Bytes(), QByteArray(reinterpret_cast<const char*>(saved), sizeof saved));
+  dialogs_.answers.insert(dialogs_.answers.end(), {true, true});
+  window_->TaBortButton->click();
+  window_->TaBortButton->click();
+  EXPECT_EQ(window_->Tabell->rowCount(), 0);
+  EXPECT_EQ(window_->NamnEdit->text() + window_->BiblEdit->text(), QString());
+}
+
+struct MeanwhileCase {
+  const char* name;
+  TUserRecord stored;  // what VIRANO stores while the editor is open
+  bool appended;       // as a new user, or over Anna's record
+  std::vector<TUserRecord> saved;
+  const char* refusal;
+};
+class BrukarregMeanwhile : public BrukarregTest, public ::testing::WithParamInterface<MeanwhileCase> {};
+
+// Users registered elsewhere while the editor is open, and folders recorded
+// for users the editor left alone, stay when the editor saves its own.
+TEST_P(BrukarregMeanwhile, SaveKeepsWhatWasStoredElsewhere) {
+  const MeanwhileCase& c = GetParam();
+  const UserFile file(FilePath(path_));
+  if (c.appended) file.Append(c.stored);
+  else file.Write(1, c.stored);
+  const QByteArray elsewhere = Bytes();
+  Enter(u"Bo"_s, {}, window_->LaggTillButton);
+  EXPECT_EQ(window_->SparaButtonClick(), c.refusal == nullptr);
+  if (c.refusal) {
+    EXPECT_EQ(dialogs_.Messages(), std::vector{QString::fromUtf8(c.refusal)});
+    EXPECT_EQ(Bytes(), elsewhere);
+    return;
+  }
+  EXPECT_EQ(Bytes(), QByteArray(reinterpret_cast<const char*>(c.saved.data()),
+                                static_cast<qsizetype>(c.saved.size() * sizeof(TUserRecord))));
+  EXPECT_EQ(window_->Tabell->rowCount(), static_cast<int>(c.saved.size()));
+}
+INSTANTIATE_TEST_SUITE_P(
+    Brukarreg, BrukarregMeanwhile,
+    ::testing::Values(
+        MeanwhileCase{"UserRegistered", MakeUser("Cilla", "/hem/c"), true,
+                      {MakeUser("", ""), MakeUser("Anna", "/hem/anna"), MakeUser("Bo", ""),
+                       MakeUser("Cilla", "/hem/c")},
+                      nullptr},
+        MeanwhileCase{"FolderRecorded", MakeUser("Anna", "/hem/anna/ny"), false,
+                      {MakeUser("", ""), MakeUser("Anna", "/hem/anna/ny"), MakeUser("Bo", "")},
+                      nullptr},
+        MeanwhileCase{"NameTakenBoth", MakeUser("bo", "/hem/b"), true, {},
+                      "Användaren \"bo\" har registrerats i VIRANO medan användarfilen var öppen "
+                      "här.\nGe den användare du lagt till ett annat namn och spara igen."}),
+    CaseName());
 
 TEST_F(BrukarregTest, ASaveThatFailsLeavesTheOldFileIntact) {
   Enter(u"Bo"_s, {}, window_->LaggTillButton);
