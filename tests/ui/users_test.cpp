@@ -160,11 +160,58 @@ TEST_F(UsersTest, DeletingTheOpenProjectByAnyOfItsFilesClosesItAndRemovesThemAll
     const FileDialogOptions& options = dialogs.calls.front().options;
     EXPECT_EQ(options.title + options.filter, u"RaderaIntata filer (*.rot)|*.rot|Alla filer (*.*)|*.*"_s);
     EXPECT_TRUE(options.mustExist && options.startDir == QDir::toNativeSeparators(dir_.path()));
-    EXPECT_EQ(dialogs.calls.back(), YesNoCall(u"Radera "_s + Path(chosen) + u"?"_s, Question::Deletes));
+    // The question names every file that goes.
+    EXPECT_EQ(dialogs.calls.back(), YesNoCall(u"Radera "_s + Path(u"Hus.rof"_s) + u"\n"_s +
+                                                  Path(u"Hus.rot"_s) + u"?"_s,
+                                              Question::Deletes));
     EXPECT_TRUE(form->Projekt().FilNamn().isEmpty() && !form->Projekt().FilOK());
     EXPECT_EQ(ui->VisaFilNamn->text(), u"..."_s);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{u"Husen.rot"_s});
   }
+}
+
+TEST_F(UsersTest, AFileOfNoProjectChosenForDeletionDeletesNothing) {
+  MakeProject(u"anteckning.rot"_s, {u"Kök"_s});
+  QFile(Path(u"anteckning.txt"_s)).open(QIODevice::WriteOnly);
+  dialogs.files.push_back(Path(u"anteckning.txt"_s));
+  QTest::mouseClick(form->RaderaFilButton, Qt::LeftButton);
+  EXPECT_EQ(dialogs.calls.back(), MessageCall(u"Inget raderades: "_s + Path(u"anteckning.txt"_s) +
+                                                  u"\när ingen projektfil."_s,
+                                              MessageKind::Information));
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 2);
+}
+
+// The box does not complete a typed name from the list.
+TEST_F(UsersTest, ANameTypedStaysAsTyped) {
+  Restart({{"Annika", {}}});
+  form->UserComboBox->setFocus();
+  TypeUser(u"Ann"_s);
+  EXPECT_EQ(form->UserComboBox->currentText(), u"Ann"_s);
+  QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
+  EXPECT_TRUE(dialogs.calls.empty());
+  EXPECT_EQ(UserFile(FilePath(UserFil())).Read(1).UserNamn.Text(), "Ann");
+}
+
+// A folder with a character the users file cannot store is named and
+// stored nowhere: not by "Ny", nor after an open or a "Spara som".
+TEST_F(UsersTest, AFolderTheUsersFileCannotHoldIsRefusedByName) {
+  Restart({{"Anna", {}}});
+  const QString folder = Folder(u"Łódź"_s);
+  const QString refusal = u"Biblioteket "_s + folder +
+                          u"\nkan inte lagras i användarfilen: det har tecken som inte kan lagras."_s;
+  const QByteArray before = Bytes(UserFil());
+  Open(MakeProject(u"Łódź/Hus.rot"_s, {u"Kök"_s}));
+  dialogs.calls.clear();
+  TypeUser(u"Bo"_s);
+  QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
+  EXPECT_EQ(dialogs.calls, (std::vector{BeepCall(), MessageCall(refusal, MessageKind::Warning)}));
+  EXPECT_EQ(form->UserComboBox->count(), 1);
+  dialogs.calls.clear();
+  TypeUser(u"Anna"_s);
+  dialogs.files.push_back(folder + u"/Hus2.rot"_s);
+  QTest::mouseClick(form->SaveAsButton, Qt::LeftButton);
+  EXPECT_EQ(dialogs.Messages(), std::vector{refusal});
+  EXPECT_EQ(Bytes(UserFil()), before);
 }
 
 TEST_F(UsersTest, AProjectFileThatCannotBeDeletedIsNamedAndTheRestStays) {

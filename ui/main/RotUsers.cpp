@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "app/RecordText.h"
 #include "app/UserFil.h"
@@ -61,9 +63,23 @@ bool SamePath(const QString& a, const QString& b) {
   return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
+// Why the users file cannot hold `folder` as a user's last directory, naming
+// it; nothing when it can.
+std::optional<QString> FolderProblem(const QString& folder) {
+  const std::string text = folder.toStdString();
+  const QString start = QStringLiteral("Biblioteket ") + folder +
+                        QStringLiteral("\rkan inte lagras i användarfilen: ");
+  if (!InCodePage(text)) return start + QStringLiteral("det har tecken som inte kan lagras.");
+  if (Utf8ToAnsi(text).size() > kSenastBiblCapacity)
+    return start + QStringLiteral("det är längre än %1 tecken.").arg(kSenastBiblCapacity);
+  return std::nullopt;
+}
+
 }  // namespace
 
 void TForm1::ConnectUserHandlers() {
+  // What the user types stays as typed: no completion from the list.
+  UserComboBox->setCompleter(nullptr);
   OnListChoice(UserComboBox, [this] { UserComboBoxClick(); });
   OnDoubleClick(UserComboBox->lineEdit(), [this] { UserComboBoxDblClick(); });
   connect(NyAnvButton, &QPushButton::clicked, this, [this] { NyAnvButtonClick(); });
@@ -132,8 +148,12 @@ void TForm1::NyAnvButtonClick() {
     return;
   }
   // A folder the record cannot hold as it is would mislead the open dialog.
-  const std::string folder = ProjektBibl().toStdString();
-  file.Append(MakeUser(name.toStdString(), FitsField(folder, kSenastBiblCapacity) ? folder : std::string()));
+  if (const auto folderProblem = FolderProblem(ProjektBibl())) {
+    dialogs_.Beep();
+    dialogs_.Message(*folderProblem, MessageKind::Warning);
+    return;
+  }
+  file.Append(MakeUser(name.toStdString(), ProjektBibl().toStdString()));
   UserComboBox->addItem(name);
   UserComboBox->setEditText(name);
 }
@@ -144,10 +164,13 @@ void TForm1::UserInfoUpDate() {
   const UserFile file(FilePath(UserFil));
   const auto users = file.ReadAll();
   const int i = FindUser(users, name.toStdString());
-  const std::string folder = ProjektBibl().toStdString();
-  if (i < 0 || !FitsField(folder, kSenastBiblCapacity)) return;
+  if (i < 0) return;
+  if (const auto problem = FolderProblem(ProjektBibl())) {
+    dialogs_.Message(*problem, MessageKind::Warning);
+    return;
+  }
   TUserRecord user = users[i];
-  user.SenastBibl.SetText(folder);
+  user.SenastBibl.SetText(ProjektBibl().toStdString());
   file.Write(i, user);
 }
 
@@ -182,18 +205,29 @@ void TForm1::RaderaFilButtonClick() {
   options.startDir = projekt_->FilNamn().isEmpty() ? ProgramBibl_ : ProjektBibl();
   const std::optional<QString> chosen = dialogs_.OpenFile(options);
   if (!chosen) return;
+  // A project's files: the chosen one, whose extension begins ".ro", and
+  // every other of its stem, never the users file beside them.
+  const QString stem = QString::fromStdString(PathWithoutExtension(chosen->toStdString()));
+  QStringList files = ProjectFiles(stem);
+  files.removeIf([this](const QString& file) { return SamePath(file, UserFil); });
+  const bool project = std::any_of(files.begin(), files.end(),
+                                   [&chosen](const QString& file) { return SamePath(file, *chosen); });
+  if (!project) {
+    dialogs_.Message(QStringLiteral("Inget raderades: ") + *chosen + QStringLiteral("\rär ingen projektfil."),
+                     MessageKind::Information);
+    return;
+  }
   dialogs_.Beep();
-  if (!dialogs_.QuestionYesNo(QStringLiteral("Radera ") + *chosen + QStringLiteral("?"), Question::Deletes))
+  if (!dialogs_.QuestionYesNo(QStringLiteral("Radera ") + files.join(QLatin1Char('\r')) + QStringLiteral("?"),
+                              Question::Deletes))
     return;
 
-  const QString stem = QString::fromStdString(PathWithoutExtension(chosen->toStdString()));
   // Whichever of its files was chosen, the open project closes first.
   if (!projekt_->FilNamn().isEmpty() && SamePath(stem, projekt_->FilNamn())) {
     AvvisaFil();
     VisaFilNamn->setText(QStringLiteral("..."));
   }
-  for (const QString& file : ProjectFiles(stem)) {
-    if (SamePath(file, UserFil)) continue;  // a project named "Custom" beside the users file
+  for (const QString& file : files) {
     if (QFile::remove(file)) continue;
     dialogs_.Beep();
     dialogs_.Message(QStringLiteral("Gick ej att radera filen \r") + QFileInfo(file).fileName() +
