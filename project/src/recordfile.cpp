@@ -38,7 +38,8 @@ std::filesystem::path Normal(const std::filesystem::path& path) {
   return std::filesystem::absolute(path, ignored).lexically_normal();
 }
 
-// The error injected for this step on this file, or 0.
+}  // namespace
+
 int Take(const std::filesystem::path& path, Step step) {
   auto& faults = Injected();
   if (faults.empty()) return 0;
@@ -51,8 +52,6 @@ int Take(const std::filesystem::path& path, Step step) {
   if (fault->times != kUntilCleared && --fault->times <= 0) faults.erase(fault);
   return error;
 }
-
-}  // namespace
 
 void Inject(const std::filesystem::path& path, Step step, int error, int times) {
   Injected().push_back({Normal(path), step, error, times});

@@ -1,33 +1,15 @@
 #include "reports/printer_canvas.h"
 
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
+
+#include "reports/PdfFile.h"
 
 namespace virano {
-
-namespace {
-
-[[noreturn]] void Fail(const QString& path, int error) {
-  throw PrintError(std::string(std::strerror(error)) + ": " + path.toStdString());
-}
-
-// The mode a new file gets: readable and writable as the umask allows.
-mode_t NewFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
-}  // namespace
 
 void SetUpPrinter(QPrinter& printer) {
   printer.setResolution(600);
@@ -41,77 +23,67 @@ void SetUpPdfPrinter(QPrinter& printer, const QString& file) {
   printer.setOutputFileName(file);
 }
 
-PrinterCanvas::PrinterCanvas(QPrinter& printer) : printer_(printer) {}
+PrinterCanvas::PrinterCanvas(QPrinter& printer) : printer_(printer) {
+  if (printer_.outputFormat() != QPrinter::PdfFormat) return;
+  writer_ = std::make_unique<QPdfWriter>(&pdf_);
+  writer_->setResolution(printer_.resolution());
+  writer_->setPageLayout(printer_.pageLayout());
+  writer_->setCreator(printer_.creator());
+  writer_->setPdfVersion(printer_.pdfVersion());
+}
 
 PrinterCanvas::~PrinterCanvas() {
   if (painter_.isActive()) Abort();
 }
 
-int PrinterCanvas::PageWidth() const { return printer_.width(); }
-int PrinterCanvas::PageHeight() const { return printer_.height(); }
-int PrinterCanvas::PageWidthMm() const { return printer_.widthMM(); }
-
-void PrinterCanvas::OpenPdfTarget() {
-  target_ = printer_.outputFileName();
-  if (target_.isEmpty()) throw PrintError("ingen PDF-fil är vald");
-  const QFileInfo info(target_);
-  const QByteArray target = QFile::encodeName(target_);
-  if (info.exists() && ::access(target.constData(), W_OK) != 0) Fail(target_, errno);
-  QByteArray pattern = QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) Fail(target_, errno);
-  struct stat existing {};
-  ::fchmod(fd, ::stat(target.constData(), &existing) == 0 ? existing.st_mode & 07777
-                                                          : NewFileMode());
-  ::close(fd);
-  temp_ = QFile::decodeName(pattern);
-  printer_.setOutputFileName(temp_);
+QPagedPaintDevice& PrinterCanvas::Device() const {
+  if (writer_) return *writer_;
+  return printer_;
 }
 
-void PrinterCanvas::DropPdfTarget() {
-  if (temp_.isEmpty()) return;
-  ::unlink(QFile::encodeName(temp_).constData());
-  temp_.clear();
-  printer_.setOutputFileName(target_);
-}
+int PrinterCanvas::PageWidth() const { return Device().width(); }
+int PrinterCanvas::PageHeight() const { return Device().height(); }
+int PrinterCanvas::PageWidthMm() const { return Device().widthMM(); }
 
 void PrinterCanvas::BeginDoc(const std::string& title) {
   printer_.setDocName(QString::fromStdString(title));
-  target_.clear();
-  if (printer_.outputFormat() == QPrinter::PdfFormat) OpenPdfTarget();
-  if (!painter_.begin(&printer_)) {
-    DropPdfTarget();
-    throw PrintError(target_.isEmpty()
-                         ? "skrivaren " + printer_.printerName().toStdString() +
-                               " kunde inte starta dokumentet"
-                         : target_.toStdString() + " kunde inte skrivas");
+  if (writer_) {
+    const std::string target = printer_.outputFileName().toStdString();
+    if (target.empty()) throw PrintError("ingen PDF-fil är vald");
+    // Checked again here: nothing but a PDF file is ever replaced.
+    if (const auto problem = PdfTargetProblem(target)) throw PrintError(*problem);
+    writer_->setTitle(QString::fromStdString(title));
+    pdf_.close();
+    pdf_.setData(QByteArray());
+    pdf_.open(QIODevice::WriteOnly);
   }
+  if (!painter_.begin(&Device()))
+    throw PrintError(writer_ ? "PDF-dokumentet kunde inte påbörjas"
+                             : "skrivaren " + printer_.printerName().toStdString() +
+                                   " kunde inte starta dokumentet");
   painter_.setFont(font_);
 }
 
 void PrinterCanvas::NewPage() {
-  if (!printer_.newPage()) throw PrintError("en ny sida kunde inte påbörjas");
+  if (!Device().newPage()) throw PrintError("en ny sida kunde inte påbörjas");
 }
 
 void PrinterCanvas::EndDoc() {
   if (!painter_.end()) throw PrintError("dokumentet kunde inte avslutas");
-  if (temp_.isEmpty()) return;
-  const QByteArray from = QFile::encodeName(temp_);
-  if (std::rename(from.constData(), QFile::encodeName(target_).constData()) != 0) {
-    const int error = errno;
-    DropPdfTarget();
-    Fail(target_, error);
-  }
-  temp_.clear();
-  printer_.setOutputFileName(target_);
+  if (!writer_) return;
+  const QByteArray document = pdf_.data();
+  pdf_.close();
+  pdf_.setData(QByteArray());
+  WritePdfFile(printer_.outputFileName().toStdString(), document);
 }
 
 void PrinterCanvas::Abort() {
   if (painter_.isActive()) {
-    printer_.abort();
+    if (!writer_) printer_.abort();
     painter_.end();
   }
-  DropPdfTarget();
+  pdf_.close();
+  pdf_.setData(QByteArray());
 }
 
 void PrinterCanvas::SetFont(const std::string& name, int points) {
@@ -123,15 +95,15 @@ void PrinterCanvas::SetFont(const std::string& name, int points) {
 int PrinterCanvas::FontSize() const { return font_.pointSize(); }
 
 int PrinterCanvas::TextWidth(const std::string& text) const {
-  return QFontMetrics(font_, &printer_).horizontalAdvance(QString::fromStdString(text));
+  return QFontMetrics(font_, &Device()).horizontalAdvance(QString::fromStdString(text));
 }
 
 int PrinterCanvas::TextHeight(const std::string&) const {
-  return QFontMetrics(font_, &printer_).height();
+  return QFontMetrics(font_, &Device()).height();
 }
 
 void PrinterCanvas::TextOut(int x, int y, const std::string& text) {
-  const QFontMetrics metrics(font_, &printer_);
+  const QFontMetrics metrics(font_, &Device());
   const QString s = QString::fromStdString(text);
   painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), Qt::white);
   painter_.drawText(x, y + metrics.ascent(), s);

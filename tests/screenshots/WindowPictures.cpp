@@ -175,7 +175,7 @@ TEST_F(Screenshots, FileDialogs) {
   const std::pair<const char*, std::function<void()>> shown[] = {
       {"30-oppna", [&] { real.OpenFile(options); }},
       {"31-spara-som", [&] { real.SaveFile(options); }},
-      {"32-skrivare", [&] { real.PrinterSetup(printer); }}};
+      {"32-skrivare", [&] { real.PrinterSetup(printer, PrinterChoice::Print); }}};
   for (const auto& [name, show] : shown) {
     QTimer::singleShot(300, [this, name = name] {
       Save(QApplication::activeModalWidget(), QString::fromLatin1(name));
@@ -313,7 +313,7 @@ TEST_F(Screenshots, PrintDialog) {
     dialog->close();
   });
   form->Skrivare().setDocName(QStringLiteral("Skolan"));  // as SkrivarVal names it
-  QtDialogs(form.get()).PrinterSetup(form->Skrivare());
+  QtDialogs(form.get()).PrinterSetup(form->Skrivare(), PrinterChoice::Print);
   QApplication::removeTranslator(&texts);
 }
 

@@ -43,8 +43,11 @@ std::optional<QString> ScriptedDialogs::SaveFile(const FileDialogOptions& option
   return Next(files, options.title);
 }
 
-bool ScriptedDialogs::PrinterSetup(QPrinter& printer) {
-  calls.push_back({DialogCall::PrinterSetup, {}, MessageKind::Plain, {}});
+bool ScriptedDialogs::PrinterSetup(QPrinter& printer, PrinterChoice purpose) {
+  calls.push_back({DialogCall::PrinterSetup,
+                   purpose == PrinterChoice::Choose ? QStringLiteral("OK") : QStringLiteral("Skriv ut"),
+                   MessageKind::Plain,
+                   {}});
   const bool accepted = Next(printerAnswers, QStringLiteral("skrivarval"));
   if (accepted && !printToFile.isEmpty()) {
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -21,7 +21,9 @@ struct DialogCall {
     DirectoryDialog, ChooseFolder
   };
   Kind kind;
-  QString text;  // the message or question ("\r" recorded as "\n"), or the dialog's title
+  // The message or question ("\r" recorded as "\n"), the dialog's title, or
+  // the printer set-up's accept button.
+  QString text;
   MessageKind messageKind = MessageKind::Plain;
   FileDialogOptions options;  // for file dialogs
   bool defaultNo = false;     // questions: No or Cancel is the default button
@@ -47,7 +49,7 @@ class ScriptedDialogs : public Dialogs {
   bool QuestionYesCancel(const QString& text) override;
   std::optional<QString> OpenFile(const FileDialogOptions& options) override;
   std::optional<QString> SaveFile(const FileDialogOptions& options) override;
-  bool PrinterSetup(QPrinter& printer) override;
+  bool PrinterSetup(QPrinter& printer, PrinterChoice purpose) override;
   void Beep() override;
   void ShowDirectoryDialog(QDialog& form) override;
   std::optional<QString> ChooseFolder(const QString& title, const QString& startDir) override;

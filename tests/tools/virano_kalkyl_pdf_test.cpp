@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "support/CaseName.h"
 #include "support/ProjectWriter.h"
 #include "support/RoomBuilder.h"
 #include "support/RunProgram.h"
@@ -77,16 +78,61 @@ TEST_F(KalkylPdf, FailedPrintLeavesNoPdfAndEndsWithStatusThree) {
   RoomBuilder bad(4, 5, 2.5);
   bad.Point(Ceiling, 0, 2, 2.5, 1).record().Punkter[Ceiling][0].Zp.SetText("1,0,0");
   WriteProject(&bad.record());
-  std::ofstream(dir_.path() / "rapport.pdf") << "tidigare";
+  std::ofstream(dir_.path() / "rapport.pdf") << "%PDF-1.4 tidigare";
   std::tie(status, err) = Kalkyl("--pdf rapport.pdf projekt.rot");
   EXPECT_EQ(status, 3);
   EXPECT_TRUE(Has(err, "1.0,0")) << err;
-  EXPECT_EQ(Shell("cat rapport.pdf; ls -A | wc -l").second, "tidigare2\n");
+  EXPECT_EQ(Shell("cat rapport.pdf; ls -A | wc -l").second, "%PDF-1.4 tidigare2\n");
+
+  // The file system refuses the end of the file, as a full disk does: a few
+  // kilobytes are allowed, and the signal of a file too large is ignored.
+  WriteProject();
+  std::tie(status, err) = Shell(std::string("trap '' XFSZ; ulimit -f 8; LC_ALL=C '") + VIRANO_KALKYL +
+                                "' --pdf rapport.pdf projekt.rot");
+  EXPECT_EQ(status, 3);
+  EXPECT_EQ(err, "virano-kalkyl: Utskriften misslyckades: File too large: rapport.pdf\n");
+  EXPECT_EQ(Shell("cat rapport.pdf; ls -A | wc -l").second, "%PDF-1.4 tidigare2\n");
 
   EXPECT_EQ(Kalkyl("--indata projekt.rot").first, 2);
   EXPECT_EQ(Kalkyl("projekt.rot --pdf").first, 2);
   EXPECT_TRUE(Has(Kalkyl("--help").second, "--pdf RAPPORT.pdf [--indata]"));
 }
+
+struct TargetCase {
+  const char* name;
+  const char* before;  // a shell command run first
+  const char* target;
+  int status;
+  const char* after;  // a shell command whose output shows what became of the files
+  const char* shown;
+};
+class KalkylPdfTarget : public KalkylPdf, public ::testing::WithParamInterface<TargetCase> {};
+
+// A target that exists and is no PDF file is refused before anything is
+// written; a symbolic link is written through and stays.
+TEST_P(KalkylPdfTarget, IsRefusedOrWrittenThrough) {
+  const TargetCase& c = GetParam();
+  WriteProject();
+  Shell(std::string("cp projekt.rot kopia.rot; ") + c.before);
+  const auto [status, err] = Kalkyl(std::string("--pdf ") + c.target + " projekt.rot");
+  EXPECT_EQ(status, c.status) << err;
+  EXPECT_EQ(Shell(c.after).second, c.shown);
+  EXPECT_EQ(Shell("cmp projekt.rot kopia.rot && echo orörd").second, "orörd\n");
+}
+INSTANTIATE_TEST_SUITE_P(
+    KalkylPdf, KalkylPdfTarget,
+    ::testing::Values(
+        TargetCase{"TheProjectItself", "", "projekt.rot", 2, "ls -A | wc -l", "2\n"},
+        TargetCase{"ALinkToTheProject", "ln -s projekt.rot länk.pdf", "länk.pdf", 2,
+                   "test -L länk.pdf && ls -A | wc -l", "3\n"},
+        TargetCase{"AFolder", "mkdir mapp", "mapp", 2, "ls -A mapp | wc -l", "0\n"},
+        TargetCase{"ADevice", "", "/dev/null", 2, "wc -c < /dev/null", "0\n"},
+        TargetCase{"ALinkToAPdfFile",
+                   "mkdir ut && printf '%%PDF-1.4' > ut/verklig.pdf && ln -s ut/verklig.pdf länk.pdf",
+                   "länk.pdf", 0, "test -L länk.pdf && ls -A ut && pdftotext länk.pdf - | grep -c VÄGGVYER",
+                   "verklig.pdf\n2\n"},
+        TargetCase{"AnEmptyFile", "touch tom.pdf", "tom.pdf", 0, "head -c 5 tom.pdf", "%PDF-"}),
+    testing::CaseName());
 
 }  // namespace
 }  // namespace virano

@@ -1,5 +1,8 @@
 // Qt's own dialogs as the program shows them: Swedish texts, whole file
 // columns, and Enter keeps what a question would delete.
+#include <QDialogButtonBox>
+#include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -61,6 +64,20 @@ TEST_F(WindowTest, TheFileListShowsItsColumnsWhole) {
   }
   QFile::remove(remembered);
   QStandardPaths::setTestModeEnabled(false);
+}
+
+// Choosing the printer prints nothing, and its button does not say it would.
+TEST_F(WindowTest, ThePrinterSetUpsButtonSaysWhatItDoes) {
+  QtDialogs real(form.get());
+  QPrinter printer;
+  for (const auto& [purpose, accept] :
+       {std::pair{PrinterChoice::Print, "&Skriv ut"}, {PrinterChoice::Choose, "OK"}}) {
+    WhileShown([&] { real.PrinterSetup(printer, purpose); }, [accept = accept](QWidget* dialog) {
+      auto* buttons = dialog->findChild<QDialogButtonBox*>();
+      ASSERT_NE(buttons, nullptr);
+      EXPECT_EQ(buttons->button(QDialogButtonBox::Ok)->text(), QString::fromUtf8(accept));
+    });
+  }
 }
 
 TEST_F(WindowTest, EnterKeepsWhatAQuestionWouldDelete) {

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QToolButton>
+#include <cerrno>
+#include <cstring>
 
 #include "support/ProjectFixture.h"
 #include "widgets/RadioGroup.h"
@@ -106,6 +108,41 @@ TEST_F(PrintTest, TheErrorListPrintsOnThePrinterLastChosenAndAFailureIsShown) {
   EXPECT_TRUE(printed.contains(QStringLiteral("FELINFORMATION")) &&
               printed.contains(QStringLiteral("Saknar koordinater")));
   EXPECT_EQ(dialogs.calls.size(), 4U);  // the file, the failure and two "Välj"
+  // Choosing prints nothing, and the dialog's button says so.
+  EXPECT_EQ(dialogs.calls.back(), (DialogCall{DialogCall::PrinterSetup, QStringLiteral("OK")}));
+}
+
+// The project itself is no PDF file: refused, and the dialog shown again.
+// A PDF file is written whole or not at all, and a full disk is told.
+TEST_F(PrintTest, TheTargetIsCheckedAndAFailedWriteKeepsTheEarlierFile) {
+  Open(MakeProject(QStringLiteral("hus.rot"), {"Kontor"}));
+  ClickTab(TForm1::kSammanst);
+  const QByteArray project = Bytes(form->FilNamn + QStringLiteral(".rot"));
+  dialogs.printToFile = form->FilNamn + QStringLiteral(".rot");
+  dialogs.printerAnswers = {true, false};
+  dialogs.calls.clear();
+  QTest::mouseClick(form->UtskriftVyerSpeedButton, Qt::LeftButton);
+  const DialogCall setUp{DialogCall::PrinterSetup, QStringLiteral("Skriv ut")};
+  EXPECT_EQ(dialogs.calls, (std::vector{setUp, BeepCall(),
+                                        MessageCall(dialogs.printToFile +
+                                                        QStringLiteral(" är ingen PDF-fil och skrivs inte "
+                                                                       "över.\nVälj en annan fil."),
+                                                    MessageKind::Warning),
+                                        setUp}));
+  EXPECT_EQ(Bytes(form->FilNamn + QStringLiteral(".rot")), project);
+
+  const QString pdf = Path(QStringLiteral("rapport.pdf"));
+  QFile earlier(pdf);
+  ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("%PDF-1.4 tidigare") > 0);
+  earlier.close();
+  faults::Inject(FilePath(pdf), faults::Step::Write, ENOSPC);
+  dialogs.calls.clear();
+  EXPECT_EQ(Print(form->UtskriftVyerSpeedButton), QString());
+  faults::Clear();
+  EXPECT_EQ(dialogs.Messages(), std::vector{QStringLiteral("Utskriften misslyckades: ") +
+                                            QString::fromLocal8Bit(std::strerror(ENOSPC)) +
+                                            QStringLiteral(": ") + pdf});
+  EXPECT_EQ(Bytes(pdf), QByteArray("%PDF-1.4 tidigare"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "project/numbers.h"
 #include "project/recordfile.h"
 #include "qt_output.h"
+#include "reports/PdfFile.h"
 #include "reports/printer_canvas.h"
 #include "reports/utskrift.h"
 
@@ -82,6 +83,8 @@ PdfOptions TakePdfOptions(std::vector<std::string>& args) {
 
 int WritePdf(const PdfOptions& options, bool detalj, const std::filesystem::path& project,
              std::optional<int> room, bool decimalPunkt) {
+  // Nothing but a PDF file is replaced by the report.
+  if (const auto problem = PdfTargetProblem(*options.file)) return Fail(kUsageOrFile, *problem);
   const kalkyl::OffscreenGui gui;
 
   const ProjectFile file(project);

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
@@ -141,10 +142,13 @@ std::optional<QString> QtDialogs::SaveFile(const FileDialogOptions& options) {
   return dialog.selectedFiles().constFirst();
 }
 
-bool QtDialogs::PrinterSetup(QPrinter& printer) {
+bool QtDialogs::PrinterSetup(QPrinter& printer, PrinterChoice purpose) {
   QPrintDialog dialog(&printer, parent_);
   // The reports print whole: a range of pages is left to the printer.
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  // Only choosing prints nothing, and the button says so.
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>(); buttons && purpose == PrinterChoice::Choose)
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -11,6 +11,11 @@ class QWidget;
 namespace virano {
 
 
+// What the printer set-up dialog is shown for: to print right after it
+// (its accept button reads "Skriv ut"), or only to choose the printer that
+// later print jobs use ("OK").
+enum class PrinterChoice { Print, Choose };
+
 // The icon and caption of a message box. Plain is a bare message with OK.
 enum class MessageKind { Plain, Information, Warning, Error };
 
@@ -45,7 +50,7 @@ class Dialogs {
   virtual std::optional<QString> OpenFile(const FileDialogOptions& options) = 0;
   virtual std::optional<QString> SaveFile(const FileDialogOptions& options) = 0;
   // The platform's printer set-up dialog for `printer`; false when cancelled.
-  virtual bool PrinterSetup(QPrinter& printer) = 0;
+  virtual bool PrinterSetup(QPrinter& printer, PrinterChoice purpose) = 0;
   virtual void Beep() = 0;
 
   // The directory dialog, shown modally until the user closes it; its own
@@ -66,7 +71,7 @@ class QtDialogs : public Dialogs {
   bool QuestionYesCancel(const QString& text) override;
   std::optional<QString> OpenFile(const FileDialogOptions& options) override;
   std::optional<QString> SaveFile(const FileDialogOptions& options) override;
-  bool PrinterSetup(QPrinter& printer) override;
+  bool PrinterSetup(QPrinter& printer, PrinterChoice purpose) override;
   void Beep() override;
   void ShowDirectoryDialog(QDialog& form) override;
   std::optional<QString> ChooseFolder(const QString& title, const QString& startDir) override;

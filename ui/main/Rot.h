@@ -219,12 +219,13 @@ class TForm1 : public QMainWindow {
   void FelAendra(int rum, int yta);
 
   // Printing: "&Utskrift", the printer of the program run and its set-up
-  // dialog (false when cancelled), and a print job on that printer whose
-  // failure is shown as "Utskriften misslyckades" with the reason.
+  // dialog (false when cancelled; a PDF file that may not be printed to is
+  // refused and the dialog shown again), and a print job on that printer
+  // whose failure is shown as "Utskriften misslyckades" with the reason.
   void UtskriftVyerSpeedButtonClick();
   void SkrivUt();
   QPrinter& Skrivare();
-  bool SkrivarVal();
+  bool SkrivarVal(PrinterChoice purpose);
   ReportSettings UtskriftInstaellningar() const;
   void UtskriftsJobb(const std::function<void(Canvas&, const ReportSettings&)>& job);
 

@@ -107,7 +107,7 @@ void TForm1::ConnectOtherWindows() {
   Form2 = std::make_unique<TForm2>(this);
   // The error list asks for a jump and for printing by its signals.
   connect(Form2.get(), &TForm2::Hoppa, this, [this](int rum, int yta) { FelAendra(rum, yta); });
-  connect(Form2.get(), &TForm2::SkrivarValBegaerd, this, [this] { SkrivarVal(); });
+  connect(Form2.get(), &TForm2::SkrivarValBegaerd, this, [this] { SkrivarVal(PrinterChoice::Choose); });
   connect(Form2.get(), &TForm2::UtskriftBegaerd, this, [this](const std::vector<ErrorRow>& rows) {
     UtskriftsJobb([&rows](Canvas& canvas, const ReportSettings& settings) {
       SkrivFelLista(canvas, settings, rows);

@@ -12,6 +12,7 @@
 
 #include "app/RecordText.h"
 #include "main/Rot.h"
+#include "reports/PdfFile.h"
 #include "reports/printer_canvas.h"
 #include "reports/utskrift.h"
 #include "widgets/RadioGroup.h"
@@ -43,10 +44,19 @@ QPrinter& TForm1::Skrivare() {
   return *printer_;
 }
 
-bool TForm1::SkrivarVal() {
+bool TForm1::SkrivarVal(PrinterChoice purpose) {
   // The dialog proposes a PDF file named after the document.
   Skrivare().setDocName(QFileInfo(projekt_->FilNamn()).fileName());
-  return dialogs_.PrinterSetup(Skrivare());
+  while (dialogs_.PrinterSetup(Skrivare(), purpose)) {
+    const auto problem = Skrivare().outputFormat() == QPrinter::PdfFormat
+                             ? PdfTargetProblem(Skrivare().outputFileName().toStdString())
+                             : std::nullopt;
+    if (!problem) return true;
+    dialogs_.Beep();
+    dialogs_.Message(QString::fromStdString(*problem) + QStringLiteral(".\rVälj en annan fil."),
+                     MessageKind::Warning);
+  }
+  return false;
 }
 
 ReportSettings TForm1::UtskriftInstaellningar() const {
@@ -91,7 +101,8 @@ std::vector<int> TForm1::UtskriftRum() const {
 }
 
 void TForm1::UtskriftVyerSpeedButtonClick() {
-  if (!TaInmatning(Lagring::kIngen) || UtskriftRum().empty() || !SkrivarVal()) return;
+  if (!TaInmatning(Lagring::kIngen) || UtskriftRum().empty() || !SkrivarVal(PrinterChoice::Print))
+    return;
   SkrivUt();
 }
 

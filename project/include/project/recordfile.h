@@ -41,6 +41,9 @@ inline constexpr int kUntilCleared = -1;
 // The next `times` steps of kind `step` on `path` fail.
 void Inject(const std::filesystem::path& path, Step step, int error, int times = 1);
 void Clear();
+// The error injected for this step on `path`, or 0; taken, as a step that
+// fails takes it. For the writers of other files than records.
+int Take(const std::filesystem::path& path, Step step);
 }  // namespace faults
 
 // Untyped operations on records of `size` bytes.

@@ -1,15 +1,19 @@
 #pragma once
 // The canvas on a QPrinter: any printer the print dialog offers, or a PDF
-// file. A PDF file is written beside its target under a temporary name and
-// takes the target's name when the document ends, so that a job that fails
-// leaves no partial file behind and an earlier file of that name intact.
+// file. A PDF document is made in memory and written to its file when it
+// ends (PdfFile.h), so that a job that fails leaves no partial file behind
+// and an earlier file of that name intact.
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
 #include <QString>
+#include <memory>
 #include <string>
 
 #include "reports/canvas.h"
 
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 namespace virano {
@@ -45,16 +49,15 @@ class PrinterCanvas : public Canvas {
   void Line(int x1, int y1, int x2, int y2) override;
 
  private:
-  // Points the printer at a fresh temporary file beside the PDF target.
-  void OpenPdfTarget();
-  // Removes the temporary file and points the printer at the target again.
-  void DropPdfTarget();
+  // What is painted on: the printer, or the PDF writer in its place.
+  QPagedPaintDevice& Device() const;
 
   QPrinter& printer_;
+  // For a PDF file: the document in memory, laid out as the printer is.
+  QBuffer pdf_;
+  std::unique_ptr<QPdfWriter> writer_;
   QPainter painter_;
   QFont font_;
-  QString target_;  // the PDF file asked for; empty when printing on paper
-  QString temp_;    // the file the PDF is written to until the document ends
 };
 
 }  // namespace virano
