@@ -1,5 +1,6 @@
 #include "reports/utskrift.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -83,34 +84,84 @@ void Utskrift::SetColumns(const std::vector<std::pair<int, float>>& columns) {
   for (const auto& [k, mm] : columns) K[k] = Pixlar(mm);
 }
 
-void Utskrift::Skriv(int x, const std::string& text) {
-  if (!text.empty()) canvas_.TextOut(x, RadY, text);
+namespace {
+
+// `text` cut to whole UTF-8 characters: `keep` of them from its end when
+// `fromStart`, from its start otherwise.
+std::string Characters(const std::string& text, std::size_t keep, bool fromStart) {
+  std::vector<std::size_t> starts;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
+  if (keep >= starts.size()) return text;
+  return fromStart ? text.substr(starts[starts.size() - keep]) : text.substr(0, starts[keep]);
+}
+
+}  // namespace
+
+void Utskrift::Skriv(int x, const std::string& text) { SkrivRad({{x, text}}); }
+
+void Utskrift::SkrivInom(int x, const std::string& text, int limit, bool cutStart) {
+  if (text.empty()) return;
+  BaraSidhuvud = false;
+  const int size = canvas_.FontSize();
+  const int room = limit - x;
+  // Smaller sizes as the path of the input report takes them, down to 6.
+  int fitted = size;
+  while (fitted > 6 && canvas_.TextWidth(text) > room) {
+    fitted = std::min(fitted, NextSmallerSize(fitted));
+    canvas_.SetFont(kTypsnitt, fitted);
+  }
+  // Even at 6 points too wide: cut, the cut marked with "…".
+  std::string shown = text;
+  const auto characters = static_cast<std::size_t>(std::count_if(
+      text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  for (std::size_t keep = characters; keep > 0 && canvas_.TextWidth(shown) > room; --keep) {
+    const std::string part = Characters(text, keep - 1, cutStart);
+    shown = cutStart ? "…" + part : part + "…";
+  }
+  canvas_.TextOut(x, RadY, shown);
+  if (fitted != size) canvas_.SetFont(kTypsnitt, size);
+}
+
+void Utskrift::SkrivRad(const std::vector<std::pair<int, std::string>>& cells) {
+  const int gap = Pixlar(1);
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    // A text ends a millimetre before the next text on the line begins, or
+    // at the printable area's right edge.
+    int limit = SidBredd;
+    for (std::size_t j = i + 1; j < cells.size(); ++j)
+      if (!cells[j].second.empty() && cells[j].first > cells[i].first) {
+        limit = cells[j].first - gap;
+        break;
+      }
+    SkrivInom(cells[i].first, cells[i].second, limit, false);
+  }
 }
 
 void Utskrift::Sidhuvud() {
-  Skriv(K[1], Header());
-  Skriv(K[12], "sida " + std::to_string(SidNr));
+  const bool bara = BaraSidhuvud;
+  SkrivRad({{K[1], Header()}, {K[12], "sida " + std::to_string(SidNr)}});
+  BaraSidhuvud = bara;
 }
 
 void Utskrift::NySida() {
   canvas_.NewPage();
   RadY = RadHoejd;
   ++SidNr;
+  BaraSidhuvud = true;
 }
 
-void Utskrift::SkrivKapad(int x, std::string text) {
-  const int room = SidBredd - x;
-  while (!text.empty() && canvas_.TextWidth(text) > room) {
-    std::size_t end = text.size() - 1;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-    text.erase(end);
-  }
-  Skriv(x, text);
+void Utskrift::TitelTillFoerstaRaden(bool firstRowBreaks) {
+  if (!firstRowBreaks || BaraSidhuvud) return;
+  NySida();
+  Sidhuvud();
+  RadY += 2 * RadHoejd;
 }
+
+void Utskrift::SkrivKapad(int x, const std::string& text) { SkrivInom(x, text, SidBredd, true); }
 
 void Utskrift::Anlaeggning(const AllmData& data) {
-  Skriv(K[1], "Anläggning: ");
-  Skriv(K[2], data.Anl1);
+  SkrivRad({{K[1], "Anläggning: "}, {K[2], data.Anl1}});
   RadY += RadHoejd;
   if (!data.Anl2.empty()) {
     Skriv(K[2], data.Anl2);
@@ -120,13 +171,9 @@ void Utskrift::Anlaeggning(const AllmData& data) {
 
 void Utskrift::Projekthuvud(const AllmData& data) {
   Anlaeggning(data);
-  Skriv(K[1], "Namn: ");
-  Skriv(K[2], data.Signatur);
+  SkrivRad({{K[1], "Namn: "}, {K[2], data.Signatur}});
   RadY += RadHoejd;
-  Skriv(K[1], "Datum: ");
-  Skriv(K[2], data.Datum);
-  Skriv(K[5], "Reviderad: ");
-  Skriv(K[7], data.RevDatum);
+  SkrivRad({{K[1], "Datum: "}, {K[2], data.Datum}, {K[5], "Reviderad: "}, {K[7], data.RevDatum}});
   RadY += RadHoejd;
 }
 
@@ -158,23 +205,24 @@ void Utskrift::SkrivIndata(const std::vector<InputViewRow>& rows) {
       {"Riktad OP temp:", room[11] + "°" + "C   Rot/Min Rot"},
   };
   for (const auto& [label, value] : lines) {
-    Skriv(K[1], label);
-    Skriv(K[2], value);
+    SkrivRad({{K[1], label}, {K[2], value}});
     RadY += h;
   }
-  Skriv(K[1], "Uppvärmn.system:");
-  Skriv(K[2], room[12]);
-  Skriv(K[5], room[13]);
+  SkrivRad({{K[1], "Uppvärmn.system:"}, {K[2], room[12]}, {K[5], room[13]}});
 
   RadY += 3 * h;
+  // The table's first row lies five lines below its title.
+  TitelTillFoerstaRaden(!rows.empty() && RadY + 5 * h >= SidHoejd - 4 * h);
   Skriv(K[5], "INDATA");
   RadY += 2 * h;
   RubrikIndata();
   for (const InputViewRow& row : rows) {
     RadY += h;
     if (RadY >= SidHoejd - 4 * h) NySidaIndata();
-    for (int c = 0; c <= 8; ++c) Skriv(K[c + 1], row[c]);
-    for (int c = 14; c <= 16; ++c) Skriv(K[c - 4], row[c]);
+    std::vector<std::pair<int, std::string>> cells;
+    for (int c = 0; c <= 8; ++c) cells.emplace_back(K[c + 1], row[c]);
+    for (int c = 14; c <= 16; ++c) cells.emplace_back(K[c - 4], row[c]);
+    SkrivRad(cells);
   }
 }
 
@@ -184,7 +232,9 @@ void Utskrift::RubrikIndata() {
   const char* line2[] = {"   Delyta", "", "", "", "", "W/m2K", "W/m2K", "Utsida C", "C",
                          "Xp", "Yp", "Zp"};
   for (const auto* line : {line1, line2}) {
-    for (int k = 1; k <= 12; ++k) Skriv(K[k], line[k - 1]);
+    std::vector<std::pair<int, std::string>> cells;
+    for (int k = 1; k <= 12; ++k) cells.emplace_back(K[k], line[k - 1]);
+    SkrivRad(cells);
     RadY += RadHoejd;
   }
 }
@@ -203,29 +253,47 @@ void Utskrift::KolumnerResultat() {
               {9, 175}, {12, 182}});
 }
 
+bool Utskrift::NySidaFoerResultatRad(const ResultTable::Row& row, bool detailed) const {
+  // A room's block does not begin within the last ten lines of a page.
+  return (!detailed && row[9] == "NR" && RadY >= SidHoejd - 10 * RadHoejd) ||
+         RadY >= SidHoejd - 3 * RadHoejd;
+}
+
 void Utskrift::SkrivResultat(const ResultTable& table, bool detailed) {
   const int h = RadHoejd;
   KolumnerResultat();
   RadY += 3 * h;
-  if (!detailed) {
-    Skriv(K[4], "RESULTAT");
-  } else if (RadY + table.RowCount() * h > SidHoejd) {
+  const char* title = detailed ? "RESULTAT DETALJERAD" : "RESULTAT";
+  if (detailed && RadY + table.RowCount() * h > SidHoejd && !BaraSidhuvud) {
     // The detailed table is taken whole to a page of its own.
     NySida();
-    Skriv(K[4], "RESULTAT DETALJERAD");
-    Skriv(K[12], "sida " + std::to_string(SidNr));
+    SkrivRad({{K[4], title}, {K[12], "sida " + std::to_string(SidNr)}});
   } else {
-    Skriv(K[4], "RESULTAT DETALJERAD");
+    // The title and headings stay with the first row, six lines below.
+    bool firstRowBreaks = false;
+    if (table.RowCount() > ResultTable::kHeadingRows) {
+      const int titleY = RadY;
+      RadY += 6 * h;
+      firstRowBreaks = NySidaFoerResultatRad(table.rows[ResultTable::kHeadingRows], detailed);
+      RadY = titleY;
+    }
+    TitelTillFoerstaRaden(firstRowBreaks);
+    Skriv(K[4], title);
   }
   RadY += 2 * h;
   RubrikResultat(detailed);
   for (int r = ResultTable::kHeadingRows; r < table.RowCount(); ++r) {
     const ResultTable::Row& row = table.rows[r];
     RadY += h;
-    // A room's block does not begin within the last ten lines of a page.
-    if (!detailed && row[9] == "NR" && RadY >= SidHoejd - 10 * h) NySidaResultat(detailed);
-    if (RadY >= SidHoejd - 3 * h) NySidaResultat(detailed);
-    for (int c = 0; c <= 8; ++c) Skriv(K[c + 1], row[c]);
+    if (NySidaFoerResultatRad(row, detailed)) {
+      // The table's closing empty row starts no page of its own.
+      const bool empty = std::all_of(row.begin(), row.end(), [](const std::string& c) { return c.empty(); });
+      if (empty && r + 1 == table.RowCount()) break;
+      NySidaResultat(detailed);
+    }
+    std::vector<std::pair<int, std::string>> cells;
+    for (int c = 0; c <= 8; ++c) cells.emplace_back(K[c + 1], row[c]);
+    SkrivRad(cells);
   }
 }
 
@@ -239,7 +307,9 @@ void Utskrift::RubrikResultat(bool detailed) {
        ""},
   };
   for (const auto& line : lines) {
-    for (int c = 0; c < 9; ++c) Skriv(K[c + 1], line[c]);
+    std::vector<std::pair<int, std::string>> cells;
+    for (int c = 0; c < 9; ++c) cells.emplace_back(K[c + 1], line[c]);
+    SkrivRad(cells);
     RadY += RadHoejd;
   }
 }
@@ -258,7 +328,9 @@ void Utskrift::KolumnerFel() { SetColumns({{1, 14}, {2, 25}, {3, 65}, {4, 90}, {
 
 void Utskrift::RubrikFel() {
   const char* heading[] = {"Nr", "Rumsnamn", "Yta", "DelYta", "Felmeddelande"};
-  for (int c = 0; c < 5; ++c) Skriv(K[c + 1], heading[c]);
+  std::vector<std::pair<int, std::string>> cells;
+  for (int c = 0; c < 5; ++c) cells.emplace_back(K[c + 1], heading[c]);
+  SkrivRad(cells);
 }
 
 void Utskrift::NySidaFel() {
@@ -287,6 +359,8 @@ void SkrivFelLista(Canvas& canvas, const ReportSettings& settings,
     u.Anlaeggning(settings.Allmaent);
     u.KolumnerFel();
     u.RadY += 3 * h;
+    // The list's first row lies four lines below its title.
+    u.TitelTillFoerstaRaden(!rows.empty() && u.RadY + 4 * h >= u.SidHoejd - 4 * h);
     u.Skriv(u.K[3], "FELINFORMATION");
     u.RadY += 2 * h;
     u.RubrikFel();
@@ -294,7 +368,9 @@ void SkrivFelLista(Canvas& canvas, const ReportSettings& settings,
     for (const ErrorRow& row : rows) {
       u.RadY += h;
       if (u.RadY >= u.SidHoejd - 4 * h) u.NySidaFel();
-      for (int c = 0; c < 5; ++c) u.Skriv(u.K[c + 1], row[c]);
+      std::vector<std::pair<int, std::string>> cells;
+      for (int c = 0; c < 5; ++c) cells.emplace_back(u.K[c + 1], row[c]);
+      u.SkrivRad(cells);
     }
   });
 }
@@ -330,6 +406,7 @@ void SkrivUt(Canvas& canvas, const ReportSettings& settings, const ReportChoice&
       if (i > 0) {
         canvas.NewPage();
         u.RadY = u.RadHoejd;
+        u.BaraSidhuvud = true;
       }
       if (choice.Indata) {
         u.SkrivIndata(tables.Indata(room));

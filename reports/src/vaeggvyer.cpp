@@ -1,9 +1,10 @@
-// The wall views: a room's six main surfaces on one page, to one scale, with
-// their sub-surfaces as numbered rectangles and their control points as
-// numbered crosses. Every geometric value is cut to a whole pixel toward
-// zero.
+// The wall views: a room's six main surfaces on one page, to one scale at
+// which each fits its cell, with their sub-surfaces as numbered rectangles
+// and their control points as numbered crosses. Every geometric value is cut
+// to a whole pixel toward zero.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -44,17 +45,11 @@ std::optional<std::array<float, 2>> Extent(const TRoomRecord& room, int s, bool 
 
 int VaeggSkala(int B, int A, const std::vector<std::array<float, 2>>& sizes) {
   if (sizes.empty() || A <= 0 || B <= 0) return 0;
-  const long double cell = static_cast<long double>(B) / A;
-  float widest = 0;
-  float highest = 0;
-  bool allTaller = true;
-  for (const auto& [w, h] : sizes) {
-    widest = std::max(widest, w);
-    highest = std::max(highest, h);
-    allTaller = allTaller && cell > static_cast<long double>(w) / h;
-  }
-  return allTaller ? Trunc(A / static_cast<long double>(highest))
-                   : Trunc(B / static_cast<long double>(widest));
+  // The largest scale at which every surface fits its cell both ways.
+  long double scale = std::numeric_limits<long double>::max();
+  for (const auto& [w, h] : sizes)
+    scale = std::min({scale, B / static_cast<long double>(w), A / static_cast<long double>(h)});
+  return Trunc(scale);
 }
 
 int Utskrift::RitaVaegg(const TRoomRecord& room, int B, int A) {
@@ -120,8 +115,9 @@ void Utskrift::SkrivVaeggVyer(int room) {
   RadY = h;
   KolumnerIndata();
   ++SidNr;
-  Sidhuvud();
-  Skriv(K[5], "VÄGGVYER");
+  SkrivRad({{K[1], "VIRANO ver. " + std::string(kVersionText) + "     KESTRA"},
+            {K[5], "VÄGGVYER"},
+            {K[12], "sida " + std::to_string(SidNr)}});
 
   RadY += 2 * h;
   Projekthuvud(general);
@@ -129,8 +125,7 @@ void Utskrift::SkrivVaeggVyer(int room) {
   SkrivKapad(K[2], settings_.ProjektFil.string());
   RadY += 2 * h;
   file.Read(room, *record);
-  Skriv(K[1], "Rumsnamn: ");
-  Skriv(K[2], record->RumsNamn.Text());
+  SkrivRad({{K[1], "Rumsnamn: "}, {K[2], record->RumsNamn.Text()}});
   RadY += 3 * h;
 
   const int B = Trunc((SidBredd - 60 * static_cast<long double>(PixPerMm)) / 2);

@@ -3,10 +3,12 @@
 // points, so a line is h = 96 pixels.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 
 #include "reports/recording_canvas.h"
 #include "reports/utskrift.h"
+#include "support/CaseName.h"
 #include "support/ProjectWriter.h"
 #include "support/RoomBuilder.h"
 #include "support/TempDir.h"
@@ -21,7 +23,7 @@ constexpr int kBottom = 6600;
 const std::string kHeader = "VIRANO ver. 1,12     KESTRA";
 
 class Reports : public ::testing::Test {
- protected:
+ public:
   Reports() {
     settings.FilNamn = "/p/projekt";
     settings.ProjektFil = dir.path() / "projekt.rot";
@@ -35,6 +37,7 @@ class Reports : public ::testing::Test {
     u.Typsnitt();
     u.RadY = RadY;
     u.SidNr = 1;
+    u.BaraSidhuvud = RadY <= h;  // a report ended above RadY
   }
   int Count(Op op) const {
     return static_cast<int>(std::count_if(canvas.calls.begin(), canvas.calls.end(),
@@ -78,7 +81,8 @@ TEST_F(Reports, FrameMetricsFromThePrintableArea) {
 }
 
 // The path is fitted from the chosen size down; at 6 points a path still too
-// long is cut at the right edge (3672 pixels from K2: 122 characters).
+// long loses its start, so that the project's name stays (3672 pixels from
+// K2: "…" and 121 characters).
 TEST_F(Reports, InputPathSteppedDownThenBackToTheChosenSize) {
   const struct {
     int size;
@@ -88,7 +92,7 @@ TEST_F(Reports, InputPathSteppedDownThenBackToTheChosenSize) {
   } cases[] = {{12, 110, {12, 10, 8, 6}, 110},
                {11, 110, {11, 9, 7, 6}, 110},
                {10, 50, {10}, 50},
-               {10, 200, {10, 8, 6}, 122}};
+               {10, 200, {10, 8, 6}, 121}};
   for (const auto& c : cases) {
     settings.TextStorlek = c.size;
     settings.FilNamn = std::string(c.length, 'x');
@@ -99,7 +103,7 @@ TEST_F(Reports, InputPathSteppedDownThenBackToTheChosenSize) {
     std::vector<int> tried;
     for (++at; at->op == Op::Font; ++at) tried.push_back(at->size);
     EXPECT_EQ(tried, c.tried);
-    EXPECT_EQ(at->text, settings.FilNamn.substr(0, c.written));
+    EXPECT_EQ(at->text, (c.written < c.length ? "…" : "") + settings.FilNamn.substr(c.length - c.written));
     EXPECT_EQ(canvas.Find("Rumsnamn:").size, c.size);
   }
 }
@@ -144,17 +148,19 @@ TEST_F(Reports, DetailedResultsOf40RowsTakeANewPageWith30LinesLeft) {
 // The first row is written 9 lines below where the report starts. A room
 // row within ten lines of the bottom (result view), or any row within three,
 // goes to a new page: header, the three heading lines, an empty line, the
-// row at 7h.
+// row at 7h. The first row takes the title and headings along: title at 3h,
+// the row at 9h.
 TEST_F(Reports, ResultRowsBreakToANewPage) {
   const struct {
     bool detailed;
     int startLinesUp, rows;
     std::string firstMoved;
+    int movedTo;  // lines from the top of page 2
   } cases[] = {
-      {false, 19, 3, "Kontor"},  // the room row lands 10 lines from the bottom
-      {false, 20, 3, ""},        // 11 lines: the room stays
-      {false, 21, 11, "r8"},     // the row 3 lines from the bottom moves
-      {true, 12, 3, "Kontor"},   // the detailed view has no room rule
+      {false, 19, 3, "Kontor", 9},  // the room row lands 10 lines from the bottom
+      {false, 20, 3, "", 0},        // 11 lines: the room stays
+      {false, 21, 11, "r8", 7},     // the row 3 lines from the bottom moves
+      {true, 12, 3, "Kontor", 9},   // the detailed view has no room rule
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.startLinesUp);
@@ -163,17 +169,22 @@ TEST_F(Reports, ResultRowsBreakToANewPage) {
     EXPECT_EQ(At("   Delyta").first != 0, c.detailed);
     EXPECT_EQ(Count(Op::NewPage), c.firstMoved.empty() ? 0 : 1);
     if (c.firstMoved.empty()) continue;
-    EXPECT_EQ(At(c.firstMoved), std::pair(2, 7 * h));
+    EXPECT_EQ(At(c.firstMoved), std::pair(2, c.movedTo * h));
     EXPECT_EQ(At(kHeader), std::pair(2, h));
+    EXPECT_EQ(At(c.detailed ? "RESULTAT DETALJERAD" : "RESULTAT").first, c.movedTo == 9 ? 2 : 1);
   }
 }
 
-TEST(WallScale, FromTheWidestOrTheHighestSurface) {
+TEST(WallScale, LargestAtWhichEverySurfaceFitsItsCell) {
   using Sizes = std::vector<std::array<float, 2>>;
   const Sizes example = {{4, 2.5f}, {4, 2.5f}, {4, 2.5f}, {4, 2.5f}, {6, 4}, {6, 4}};
   const Sizes tall = {{1, 4}, {1, 4}, {1, 4}, {1, 4}, {1, 2}, {1, 2}};
   EXPECT_EQ(VaeggSkala(1680, 1320, example), 280);
   EXPECT_EQ(VaeggSkala(1680, 1320, tall), 330);  // trunc(1320 / 4)
+  // A 1,5 × 1,2 × 2,4 m WC on an A4 page: its floor is relatively wider than
+  // a cell, yet its walls must fit the cells' height: 1387 / 2,4.
+  const Sizes wc = {{1.5f, 2.4f}, {1.2f, 2.4f}, {1.2f, 2.4f}, {1.5f, 2.4f}, {1.5f, 1.2f}, {1.5f, 1.2f}};
+  EXPECT_EQ(VaeggSkala(1653, 1387, wc), 577);
   EXPECT_EQ(VaeggSkala(1680, 1320, {}), 0);
   EXPECT_EQ(VaeggSkala(1680, 0, example), 0);
 }
@@ -288,6 +299,100 @@ TEST_F(Reports, LongErrorListBreaksWithoutAnEmptyLine) {
   EXPECT_EQ(At("54"), std::pair(2, 4 * h));
   EXPECT_EQ(At("Nr", 2), std::pair(2, 3 * h));
 }
+
+struct HeadCase {
+  const char* name;
+  std::function<void(Reports&)> print;
+};
+class NoPageOfHeadsOnly : public Reports, public ::testing::WithParamInterface<HeadCase> {};
+
+// Every page holds a row of its report, and a title stands on the page of
+// the table's first row.
+TEST_P(NoPageOfHeadsOnly, EveryPageHoldsARow) {
+  GetParam().print(*this);
+  std::vector<bool> hasRow(canvas.Pages() + 1);
+  for (const Call& c : canvas.Texts())
+    if (c.text == "Kontor" || (c.text.size() > 1 && c.text[0] == 'r' && std::isdigit(c.text[1])))
+      hasRow[c.page] = true;
+  for (int page = 1; page <= canvas.Pages(); ++page) EXPECT_TRUE(hasRow[page]) << "page " << page;
+  const Call title = canvas.Find("RESULTAT").page ? canvas.Find("RESULTAT") : canvas.Find("RESULTAT DETALJERAD");
+  EXPECT_EQ(title.page, canvas.Find("Kontor").page);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Reports, NoPageOfHeadsOnly,
+    ::testing::Values(
+        HeadCase{"DetailedResultsAlone",
+                 [](Reports& t) {
+                   RoomTables tables;
+                   tables.Resultat = [](int, bool detailed) { return Results(detailed, 80); };
+                   SkrivUt(t.canvas, t.settings, {false, false, true, false}, {1}, tables);
+                 }},
+        // The closing empty row would land 3 lines from the bottom.
+        HeadCase{"ClosingEmptyRow",
+                 [](Reports& t) {
+                   t.Start(4600);
+                   ResultTable table = Results(false, 9);
+                   table.AddRow();
+                   t.u.SkrivResultat(table, false);
+                 }},
+        // The title fits, the room row below it would not.
+        HeadCase{"TitleWithTheFirstRow",
+                 [](Reports& t) {
+                   t.Start(5000);
+                   t.u.Skriv(t.u.K[1], "r99");  // what the report before left
+                   t.u.SkrivResultat(Results(false, 3), false);
+                 }}),
+    testing::CaseName());
+
+class TextSize : public Reports, public ::testing::WithParamInterface<int> {};
+
+// A whole job at every text size, its texts as long as the fields hold and
+// a long path, wider than Arial is: each text box lies within the printable
+// area and overlaps no other on its page (the wall views' numbers in 6
+// points lie where the surfaces put them and are left out of the latter).
+TEST_P(TextSize, NothingOverlapsOrLeavesThePrintableArea) {
+  canvas.lineHeight = 9;  // Arial's height is 1,15 of its size
+  settings.TextStorlek = GetParam();
+  settings.FilNamn = "/hem/anna/" + std::string(140, 'p') + "/projekt";
+  settings.Allmaent = {std::string(60, 'W'), std::string(60, 'M'), std::string(30, 'W'),
+                       std::string(15, '0'), std::string(15, '0')};
+  testing::RoomBuilder room(4, 5, 2.5);
+  room.record().RumsNamn.SetText(std::string(15, 'W'));
+  room.SubSurface(FrontWall, 1, std::string(15, 'W'), 1, 3, 1, 2, 12)
+      .SubSurface(LeftWall, 1, std::string(15, 'W'), 1, 3, 1, 2, 12)
+      .Point(FrontWall, 0, 2, 1.25, 1)
+      .Point(Floor, 0, 2, 2.5, 1);
+  room.record().Ytor[FrontWall][1].UVarde.SetText("1234567890,12345");
+  testing::WriteProject(settings.ProjektFil, {&room.record()});
+  SkrivUt(canvas, settings, {}, {1}, TablesFromFile(settings.ProjektFil, false));
+  SkrivFelLista(canvas, settings, {{"1", std::string(15, 'W'), std::string(15, 'W'),
+                                    std::string(15, 'W'), std::string(40, 'W')}});
+
+  struct Box {
+    int page, x1, y1, x2, y2;
+    std::string text;
+  };
+  std::vector<Box> boxes;
+  int size = 0;
+  for (const Call& c : canvas.calls) {
+    if (c.op == Op::Begin) boxes.clear();  // the error list is a document of its own
+    if (c.op == Op::Font) size = c.size;
+    if (c.op != Op::Text) continue;
+    const int width = static_cast<int>(std::count_if(c.text.begin(), c.text.end(),
+                                                     [](char ch) { return (ch & 0xC0) != 0x80; })) *
+                      size * canvas.charWidth;
+    const Box box{c.page, c.x1, c.y1, c.x1 + width, c.y1 + size * canvas.lineHeight, c.text};
+    EXPECT_TRUE(box.x1 >= 0 && box.x2 <= 4800 && box.y1 >= 0 && box.y2 <= kBottom) << box.text;
+    if (size == 6) continue;
+    for (const Box& other : boxes)
+      EXPECT_FALSE(other.page == box.page && box.x1 < other.x2 && other.x1 < box.x2 &&
+                   box.y1 < other.y2 && other.y1 < box.y2)
+          << '"' << box.text << "\" overlaps \"" << other.text << '"';
+    boxes.push_back(box);
+  }
+}
+INSTANTIATE_TEST_SUITE_P(Reports, TextSize, ::testing::Range(8, 13),
+                         [](const auto& size) { return std::to_string(size.param) + "pt"; });
 
 }  // namespace
 }  // namespace virano

@@ -2,7 +2,11 @@
 // pdfinfo and pdffonts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <map>
+#include <regex>
+#include <tuple>
 
 #include "support/CaseName.h"
 #include "support/ProjectWriter.h"
@@ -96,6 +100,39 @@ TEST_F(KalkylPdf, FailedPrintLeavesNoPdfAndEndsWithStatusThree) {
   EXPECT_EQ(Kalkyl("--indata projekt.rot").first, 2);
   EXPECT_EQ(Kalkyl("projekt.rot --pdf").first, 2);
   EXPECT_TRUE(Has(Kalkyl("--help").second, "--pdf RAPPORT.pdf [--indata]"));
+}
+
+// A 1,5 × 1,2 × 2,4 m WC: its walls are relatively taller than a cell, its
+// floor wider. Every surface's name lies below its own drawing, in its own
+// half of the page and above the next row of cells, whose tops the
+// surfaces' numbers 0 mark.
+TEST_F(KalkylPdf, WallViewsOfAWcShowEachNameInItsCell) {
+  RoomBuilder wc(1.5, 1.2, 2.4);
+  wc.record().RumsNamn.SetText("WC");
+  testing::WriteProject(dir_.path() / "wc.rot", {&wc.record()});
+  ASSERT_EQ(Kalkyl("--pdf rapport.pdf --vaggvyer wc.rot 1").first, 0);
+  std::map<std::string, std::pair<double, double>> at;  // a word's left and top, in points
+  std::vector<double> rows;                              // the tops of the cells' numbers 0
+  const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+  const std::string text = Shell("pdftotext -bbox rapport.pdf -").second;
+  for (std::sregex_iterator w(text.begin(), text.end(), word), end; w != end; ++w) {
+    const double x = std::stod((*w)[1]), y = std::stod((*w)[2]);
+    if ((*w)[3] == "0") rows.push_back(y);
+    else at[(*w)[3]] = {x, y};
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  ASSERT_EQ(rows.size(), 3U);
+  rows.push_back(842);  // the page's bottom
+  const std::tuple<const char*, int, bool> names[] = {{"fram", 0, false}, {"vänster", 0, true},
+                                                      {"höger", 1, false}, {"bak", 1, true},
+                                                      {"Golv", 2, false}, {"Tak", 2, true}};
+  for (const auto& [name, row, right] : names) {
+    ASSERT_TRUE(at.count(name)) << name;
+    EXPECT_GT(at[name].second, rows[row]) << name;
+    EXPECT_LT(at[name].second, rows[row + 1]) << name;
+    EXPECT_EQ(at[name].first > 297, right) << name;
+  }
 }
 
 struct TargetCase {

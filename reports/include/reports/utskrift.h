@@ -82,9 +82,9 @@ int AnpassaTextStorlek(Canvas& canvas, int x, int pageWidth, int size, const std
                        const std::string& text);
 
 // The common scale of a room's wall views, in pixels per metre, for cells
-// B wide and A high: from the relatively widest surface's width, or from
-// the largest height when every surface is relatively taller than a cell.
-// `sizes` holds each usable main surface's width and height; none: 0.
+// B wide and A high: the largest whole number at which every surface fits
+// its cell in width and in height. `sizes` holds each usable main surface's
+// width and height; none: 0.
 int VaeggSkala(int B, int A, const std::vector<std::array<float, 2>>& sizes);
 
 // The report state of one job and the reports themselves.
@@ -113,10 +113,27 @@ class Utskrift {
   void Sidhuvud();
   // Starts a new page: RadY on its first line, SidNr on by one.
   void NySida();
-  // Writes `text` at (x, RadY); an empty text writes nothing.
+  // True while the page holds nothing but its header line.
+  bool BaraSidhuvud = true;
+
+  // Writes `text` at (x, RadY) so that it ends before `limit`: in a smaller
+  // size (12 → 10 → 8 → 6 as AnpassaTextStorlek steps) when it does not fit
+  // at the current one, and cut, the cut marked "…", when it does not fit
+  // even at 6 points: at its end, or at its start when `cutStart`. An empty
+  // text writes nothing.
+  void SkrivInom(int x, const std::string& text, int limit, bool cutStart);
+  // The texts of one line, each ending a millimetre before the next text
+  // of the line, the last at the printable area's right edge: nothing
+  // printed overlaps or leaves the printable area.
+  void SkrivRad(const std::vector<std::pair<int, std::string>>& cells);
+  // One text alone on its line.
   void Skriv(int x, const std::string& text);
-  // The same, cut at the printable area's right edge.
-  void SkrivKapad(int x, std::string text);
+  // A path: the start goes when it does not fit, its file name stays.
+  void SkrivKapad(int x, const std::string& text);
+  // Before a table's title: when the table's first row would start a new
+  // page, the title and headings go to that page with it, unless this page
+  // holds nothing but its header.
+  void TitelTillFoerstaRaden(bool firstRowBreaks);
   // "Anläggning: " with Anl1, and Anl2 on a line of its own when given.
   void Anlaeggning(const AllmData& data);
   // Anläggning, "Namn: " and "Datum: " lines.
@@ -131,6 +148,8 @@ class Utskrift {
   // The result report of a result table, its heading rows included.
   void KolumnerResultat();
   void SkrivResultat(const ResultTable& table, bool detailed);
+  // Whether `row` written at RadY goes to a new page.
+  bool NySidaFoerResultatRad(const ResultTable::Row& row, bool detailed) const;
   void RubrikResultat(bool detailed);
   void NySidaResultat(bool detailed);
 
