@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a built folder, lists its contents and fails
-# when a file of an installation (packaging/installed-files.txt) is missing.
+# Builds the Debian package from a built folder, lists its contents, fails
+# when a file of an installation (packaging/installed-files.txt) is missing,
+# and checks the package with lintian, failing on any error it finds
+# (lintian is installed first when it is missing).
 # Usage: scripts/debian-package.sh [BUILD_DIR]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -21,4 +23,13 @@ while read -r file; do
     missing=1
   fi
 done <"$root/packaging/installed-files.txt"
-((missing == 0)) && echo "Paketet $deb håller alla filer."
+((missing == 0)) || exit 1
+echo "Paketet $deb håller alla filer."
+
+if ! command -v lintian >/dev/null; then
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq lintian >/dev/null
+fi
+lintian --fail-on error --info "$deb"
+echo "lintian fann inga fel i $deb."

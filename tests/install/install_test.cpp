@@ -114,6 +114,10 @@ TEST_F(Installation, ProgramsAndDesktopFilesAnswer) {
            Path("share/mime/packages/virano.xml"),
        "validates"},
       {"xmllint --noout " + Path("share/icons/hicolor/scalable/apps/virano.svg"), ""},
+      // The manual pages, in Swedish from the programs' help.
+      {"zcat " + Path("share/man/man1/virano-kalkyl.1.gz") + " | grep -A2 '^.SH SYNOPSIS'",
+       ".SH SYNOPSIS\n.nf\nvirano\\-kalkyl [\\-\\-detalj] PROJEKT.rot [RUMSNUMMER]\n"},
+      {"zcat " + Path("share/man/man1/virano.1.gz"), "Manual: /usr/lib/virano/Manualer/Virano.pdf"},
       // The file type as the desktop's MIME database knows it.
       {"cp -r " + Path("share/mime") + " mime && update-mime-database mime && cat mime/globs2",
        "application/x-virano-project:*.rot"},
