@@ -302,93 +302,75 @@ TEST_F(Reports, LongErrorListBreaksWithoutAnEmptyLine) {
 
 struct HeadCase {
   const char* name;
-  std::function<void(Reports&)> print;
+  int start;  // RadY after what the page holds; 0: a job of the detailed results alone
+  int rows;
+  bool closingEmptyRow;
 };
 class NoPageOfHeadsOnly : public Reports, public ::testing::WithParamInterface<HeadCase> {};
 
-// Every page holds a row of its report, and a title stands on the page of
+// Every page holds a row of its report, and the title stands on the page of
 // the table's first row.
 TEST_P(NoPageOfHeadsOnly, EveryPageHoldsARow) {
-  GetParam().print(*this);
+  const HeadCase& c = GetParam();
+  ResultTable table = Results(c.start == 0, c.rows);
+  if (c.closingEmptyRow) table.AddRow();
+  RoomTables tables;
+  tables.Resultat = [&table](int, bool) { return table; };
+  if (c.start == 0) {
+    SkrivUt(canvas, settings, {false, false, true, false}, {1}, tables);
+  } else {
+    Start(c.start);
+    u.Skriv(u.K[1], "r99");  // the end of the report before
+    u.SkrivResultat(table, false);
+  }
   std::vector<bool> hasRow(canvas.Pages() + 1);
-  for (const Call& c : canvas.Texts())
-    if (c.text == "Kontor" || (c.text.size() > 1 && c.text[0] == 'r' && std::isdigit(c.text[1])))
-      hasRow[c.page] = true;
+  for (const Call& t : canvas.Texts())
+    hasRow[t.page] = hasRow[t.page] || t.text == "Kontor" || (t.text[0] == 'r' && std::isdigit(t.text[1]));
   for (int page = 1; page <= canvas.Pages(); ++page) EXPECT_TRUE(hasRow[page]) << "page " << page;
-  const Call title = canvas.Find("RESULTAT").page ? canvas.Find("RESULTAT") : canvas.Find("RESULTAT DETALJERAD");
+  const Call title = canvas.Find(c.start ? "RESULTAT" : "RESULTAT DETALJERAD");
   EXPECT_EQ(title.page, canvas.Find("Kontor").page);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Reports, NoPageOfHeadsOnly,
-    ::testing::Values(
-        HeadCase{"DetailedResultsAlone",
-                 [](Reports& t) {
-                   RoomTables tables;
-                   tables.Resultat = [](int, bool detailed) { return Results(detailed, 80); };
-                   SkrivUt(t.canvas, t.settings, {false, false, true, false}, {1}, tables);
-                 }},
-        // The closing empty row would land 3 lines from the bottom.
-        HeadCase{"ClosingEmptyRow",
-                 [](Reports& t) {
-                   t.Start(4600);
-                   ResultTable table = Results(false, 9);
-                   table.AddRow();
-                   t.u.SkrivResultat(table, false);
-                 }},
-        // The title fits, the room row below it would not.
-        HeadCase{"TitleWithTheFirstRow",
-                 [](Reports& t) {
-                   t.Start(5000);
-                   t.u.Skriv(t.u.K[1], "r99");  // what the report before left
-                   t.u.SkrivResultat(Results(false, 3), false);
-                 }}),
-    testing::CaseName());
+INSTANTIATE_TEST_SUITE_P(Reports, NoPageOfHeadsOnly,
+                         ::testing::Values(HeadCase{"DetailedResultsAlone", 0, 80, false},
+                                           // that row 3 lines from the bottom
+                                           HeadCase{"ClosingEmptyRow", 4600, 9, true},
+                                           // the title fits, the room row would not
+                                           HeadCase{"TitleWithTheFirstRow", 5000, 3, false}),
+                         testing::CaseName());
 
 class TextSize : public Reports, public ::testing::WithParamInterface<int> {};
 
 // A whole job at every text size, its texts as long as the fields hold and
 // a long path, wider than Arial is: each text box lies within the printable
-// area and overlaps no other on its page (the wall views' numbers in 6
-// points lie where the surfaces put them and are left out of the latter).
+// area and overlaps no other on its page but the wall views' numbers in 6
+// points, which lie where the surfaces put them.
 TEST_P(TextSize, NothingOverlapsOrLeavesThePrintableArea) {
   canvas.lineHeight = 9;  // Arial's height is 1,15 of its size
   settings.TextStorlek = GetParam();
   settings.FilNamn = "/hem/anna/" + std::string(140, 'p') + "/projekt";
-  settings.Allmaent = {std::string(60, 'W'), std::string(60, 'M'), std::string(30, 'W'),
-                       std::string(15, '0'), std::string(15, '0')};
+  const std::string w15(15, 'W');
+  settings.Allmaent = {std::string(60, 'W'), std::string(60, 'M'), std::string(30, 'W'), w15, w15};
   testing::RoomBuilder room(4, 5, 2.5);
-  room.record().RumsNamn.SetText(std::string(15, 'W'));
-  room.SubSurface(FrontWall, 1, std::string(15, 'W'), 1, 3, 1, 2, 12)
-      .SubSurface(LeftWall, 1, std::string(15, 'W'), 1, 3, 1, 2, 12)
-      .Point(FrontWall, 0, 2, 1.25, 1)
-      .Point(Floor, 0, 2, 2.5, 1);
+  room.record().RumsNamn.SetText(w15);
+  room.SubSurface(FrontWall, 1, w15, 1, 3, 1, 2, 12).SubSurface(LeftWall, 1, w15, 1, 3, 1, 2, 12);
+  room.Point(FrontWall, 0, 2, 1.25, 1).Point(Floor, 0, 2, 2.5, 1);
   room.record().Ytor[FrontWall][1].UVarde.SetText("1234567890,12345");
   testing::WriteProject(settings.ProjektFil, {&room.record()});
   SkrivUt(canvas, settings, {}, {1}, TablesFromFile(settings.ProjektFil, false));
-  SkrivFelLista(canvas, settings, {{"1", std::string(15, 'W'), std::string(15, 'W'),
-                                    std::string(15, 'W'), std::string(40, 'W')}});
+  SkrivFelLista(canvas, settings, {{"1", w15, w15, w15, std::string(40, 'W')}});
 
-  struct Box {
-    int page, x1, y1, x2, y2;
-    std::string text;
-  };
-  std::vector<Box> boxes;
-  int size = 0;
-  for (const Call& c : canvas.calls) {
+  std::vector<Call> boxes;
+  for (Call c : canvas.calls) {
     if (c.op == Op::Begin) boxes.clear();  // the error list is a document of its own
-    if (c.op == Op::Font) size = c.size;
     if (c.op != Op::Text) continue;
-    const int width = static_cast<int>(std::count_if(c.text.begin(), c.text.end(),
-                                                     [](char ch) { return (ch & 0xC0) != 0x80; })) *
-                      size * canvas.charWidth;
-    const Box box{c.page, c.x1, c.y1, c.x1 + width, c.y1 + size * canvas.lineHeight, c.text};
-    EXPECT_TRUE(box.x1 >= 0 && box.x2 <= 4800 && box.y1 >= 0 && box.y2 <= kBottom) << box.text;
-    if (size == 6) continue;
-    for (const Box& other : boxes)
-      EXPECT_FALSE(other.page == box.page && box.x1 < other.x2 && other.x1 < box.x2 &&
-                   box.y1 < other.y2 && other.y1 < box.y2)
-          << '"' << box.text << "\" overlaps \"" << other.text << '"';
-    boxes.push_back(box);
+    const auto characters = std::count_if(c.text.begin(), c.text.end(), [](char ch) { return (ch & 0xC0) != 0x80; });
+    c.x2 = c.x1 + static_cast<int>(characters) * c.size * canvas.charWidth;
+    c.y2 = c.y1 + c.size * canvas.lineHeight;
+    EXPECT_TRUE(c.x1 >= 0 && c.x2 <= 4800 && c.y1 >= 0 && c.y2 <= kBottom) << c.text;
+    for (const Call& o : boxes)
+      EXPECT_FALSE(o.page == c.page && c.x1 < o.x2 && o.x1 < c.x2 && c.y1 < o.y2 && o.y1 < c.y2)
+          << c.text << " overlaps " << o.text;
+    if (c.size > 6) boxes.push_back(c);
   }
 }
 INSTANTIATE_TEST_SUITE_P(Reports, TextSize, ::testing::Range(8, 13),
