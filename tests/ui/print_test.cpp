@@ -117,11 +117,11 @@ TEST_F(PrintTest, TheErrorListPrintsOnThePrinterLastChosenAndAFailureIsShown) {
 TEST_F(PrintTest, TheTargetIsCheckedAndAFailedWriteKeepsTheEarlierFile) {
   Open(MakeProject(QStringLiteral("hus.rot"), {"Kontor"}));
   ClickTab(TForm1::kSammanst);
-  const QByteArray project = Bytes(form->FilNamn + QStringLiteral(".rot"));
-  dialogs.printToFile = form->FilNamn + QStringLiteral(".rot");
+  const QByteArray project = Bytes(form->Projekt().FilNamn() + QStringLiteral(".rot"));
+  dialogs.printToFile = form->Projekt().FilNamn() + QStringLiteral(".rot");
   dialogs.printerAnswers = {true, false};
   dialogs.calls.clear();
-  QTest::mouseClick(form->UtskriftVyerSpeedButton, Qt::LeftButton);
+  QTest::mouseClick(ui->UtskriftVyerSpeedButton, Qt::LeftButton);
   const DialogCall setUp{DialogCall::PrinterSetup, QStringLiteral("Skriv ut")};
   EXPECT_EQ(dialogs.calls, (std::vector{setUp, BeepCall(),
                                         MessageCall(dialogs.printToFile +
@@ -129,7 +129,7 @@ TEST_F(PrintTest, TheTargetIsCheckedAndAFailedWriteKeepsTheEarlierFile) {
                                                                        "över.\nVälj en annan fil."),
                                                     MessageKind::Warning),
                                         setUp}));
-  EXPECT_EQ(Bytes(form->FilNamn + QStringLiteral(".rot")), project);
+  EXPECT_EQ(Bytes(form->Projekt().FilNamn() + QStringLiteral(".rot")), project);
 
   const QString pdf = Path(QStringLiteral("rapport.pdf"));
   QFile earlier(pdf);
@@ -137,7 +137,7 @@ TEST_F(PrintTest, TheTargetIsCheckedAndAFailedWriteKeepsTheEarlierFile) {
   earlier.close();
   faults::Inject(FilePath(pdf), faults::Step::Write, ENOSPC);
   dialogs.calls.clear();
-  EXPECT_EQ(Print(form->UtskriftVyerSpeedButton), QString());
+  EXPECT_EQ(Print(ui->UtskriftVyerSpeedButton), QString());
   faults::Clear();
   EXPECT_EQ(dialogs.Messages(), std::vector{QStringLiteral("Utskriften misslyckades: ") +
                                             QString::fromLocal8Bit(std::strerror(ENOSPC)) +

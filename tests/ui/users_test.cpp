@@ -174,7 +174,7 @@ TEST_F(UsersTest, AFileOfNoProjectChosenForDeletionDeletesNothing) {
   MakeProject(u"anteckning.rot"_s, {u"Kök"_s});
   QFile(Path(u"anteckning.txt"_s)).open(QIODevice::WriteOnly);
   dialogs.files.push_back(Path(u"anteckning.txt"_s));
-  QTest::mouseClick(form->RaderaFilButton, Qt::LeftButton);
+  QTest::mouseClick(ui->RaderaFilButton, Qt::LeftButton);
   EXPECT_EQ(dialogs.calls.back(), MessageCall(u"Inget raderades: "_s + Path(u"anteckning.txt"_s) +
                                                   u"\när ingen projektfil."_s,
                                               MessageKind::Information));
@@ -184,10 +184,10 @@ TEST_F(UsersTest, AFileOfNoProjectChosenForDeletionDeletesNothing) {
 // The box does not complete a typed name from the list.
 TEST_F(UsersTest, ANameTypedStaysAsTyped) {
   Restart({{"Annika", {}}});
-  form->UserComboBox->setFocus();
+  ui->UserComboBox->setFocus();
   TypeUser(u"Ann"_s);
-  EXPECT_EQ(form->UserComboBox->currentText(), u"Ann"_s);
-  QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
+  EXPECT_EQ(ui->UserComboBox->currentText(), u"Ann"_s);
+  QTest::mouseClick(ui->NyAnvButton, Qt::LeftButton);
   EXPECT_TRUE(dialogs.calls.empty());
   EXPECT_EQ(UserFile(FilePath(UserFil())).Read(1).UserNamn.Text(), "Ann");
 }
@@ -203,13 +203,13 @@ TEST_F(UsersTest, AFolderTheUsersFileCannotHoldIsRefusedByName) {
   Open(MakeProject(u"Łódź/Hus.rot"_s, {u"Kök"_s}));
   dialogs.calls.clear();
   TypeUser(u"Bo"_s);
-  QTest::mouseClick(form->NyAnvButton, Qt::LeftButton);
+  QTest::mouseClick(ui->NyAnvButton, Qt::LeftButton);
   EXPECT_EQ(dialogs.calls, (std::vector{BeepCall(), MessageCall(refusal, MessageKind::Warning)}));
-  EXPECT_EQ(form->UserComboBox->count(), 1);
+  EXPECT_EQ(ui->UserComboBox->count(), 1);
   dialogs.calls.clear();
   TypeUser(u"Anna"_s);
   dialogs.files.push_back(folder + u"/Hus2.rot"_s);
-  QTest::mouseClick(form->SaveAsButton, Qt::LeftButton);
+  QTest::mouseClick(ui->SaveAsButton, Qt::LeftButton);
   EXPECT_EQ(dialogs.Messages(), std::vector{refusal});
   EXPECT_EQ(Bytes(UserFil()), before);
 }
