@@ -36,10 +36,4 @@ PointPlacement PlacePoint(const std::string& x1, const std::string& x2, const st
   return placement;
 }
 
-bool BeyondSurface(const std::string& coordinate, const std::string& limit, bool decimalPunkt) {
-  const auto value = TryStrToFloat(DecimalFormat(coordinate, decimalPunkt), decimalPunkt);
-  const auto most = TryStrToFloat(DecimalFormat(limit, decimalPunkt), decimalPunkt);
-  return value && most && *value > *most;
-}
-
 }  // namespace virano

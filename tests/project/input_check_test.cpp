@@ -48,11 +48,11 @@ TEST(InputCheck, RowMessages) {
 }
 
 TEST(InputCheck, RoomErrorsAndTheErrorFile) {
-  EXPECT_TRUE(RoomErrors(CompleteRoom(), 1).empty());
+  EXPECT_TRUE(RoomErrors(CompleteRoom(), 1, false).empty());
   TRoomRecord room{};
   room.RumsNamn.SetText("Hall");
   room.Ytor[FrontWall][0] = CompleteRoom().Ytor[FrontWall][0];
-  const auto errors = RoomErrors(room, 7);
+  const auto errors = RoomErrors(room, 7, false);
   ASSERT_EQ(errors.size(), 5u);
   for (int i = 0; i < 5; ++i)
     EXPECT_EQ(errors[i].Yta.Text() + "|" + errors[i].Delyta.Text() + "|" + errors[i].Felmeddelande.Text(),
@@ -71,11 +71,60 @@ TEST(InputCheck, RoomErrorsAndTheErrorFile) {
   project.Create();
   for (const TRoomRecord& r : {room, room, CompleteRoom()}) project.Append(r);
   const ErrorFile file(dir / "hus.rof");
-  EXPECT_EQ(CheckRoomFile(project.path(), file.path(), 1).size(), 2u);
+  EXPECT_EQ(CheckRoomFile(project.path(), file.path(), 1, false).size(), 2u);
   EXPECT_EQ(std::filesystem::file_size(file.path()), 182u);
   EXPECT_EQ(file.Read(1).Delyta.Text(), "Lampa");
-  EXPECT_TRUE(CheckRoomFile(project.path(), file.path(), 2).empty());
+  EXPECT_TRUE(CheckRoomFile(project.path(), file.path(), 2, false).empty());
   EXPECT_EQ(std::filesystem::file_size(file.path()), 0u);
+}
+
+// A point in front of a main surface of the 4 × 4 × 3 m room, as
+// "Xp|Yp|Zp": inside the surface and the room's depth in front of it, or not.
+struct PointCase {
+  const char* name;
+  MainSurface surface;
+  const char* point;
+  bool outside;
+};
+
+class PointOutsideTest : public ::testing::TestWithParam<PointCase> {};
+
+TEST_P(PointOutsideTest, IsListedWithItsNumber) {
+  TRoomRecord room = CompleteRoom();
+  TPointRow& point = room.Punkter[GetParam().surface][3];
+  const std::string cells = GetParam().point;
+  point.Xp.SetText(cells.substr(0, cells.find('|')));
+  point.Yp.SetText(cells.substr(cells.find('|') + 1, cells.rfind('|') - cells.find('|') - 1));
+  point.Zp.SetText(cells.substr(cells.rfind('|') + 1));
+  EXPECT_EQ(PointOutsideRoom(room, GetParam().surface, 3, false), GetParam().outside);
+  const auto errors = RoomErrors(room, 2, false);
+  ASSERT_EQ(errors.size(), GetParam().outside ? 1u : 0u);
+  if (GetParam().outside) {
+    EXPECT_EQ(errors[0].Yta.Text(), kMainSurfaceCaptions[GetParam().surface]);
+    EXPECT_EQ(errors[0].Felmeddelande.Text(), "Punkt 3 ligger utanför rummet");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InputCheck, PointOutsideTest,
+    ::testing::Values(PointCase{"Inside", FrontWall, "2|1,5|1", false},
+                      PointCase{"OnTheWallsEdge", FrontWall, "0|1,5|1", true},
+                      PointCase{"AboveTheWall", FrontWall, "2|3,5|1", true},
+                      PointCase{"BehindTheOppositeWall", FrontWall, "2|1,5|5", true},
+                      PointCase{"NegativeDistance", RearWall, "2|1,5|-1", true},
+                      PointCase{"AcrossTheRoomFromTheLeftWall", LeftWall, "2|1|4", true},
+                      PointCase{"UnderTheCeiling", Floor, "2|2|2,9", false},
+                      PointCase{"AtTheCeiling", Floor, "2|2|3", true},
+                      PointCase{"SizesNotNumbersYet", Ceiling, "2|2|abc", false}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(InputCheck, ARoomWhoseSizesAreNoNumbersHasNoPointOutside) {
+  TRoomRecord room = CompleteRoom();
+  room.Ytor[LeftWall][0].X2.SetText("");
+  room.Punkter[FrontWall][0].Xp.SetText("2");
+  room.Punkter[FrontWall][0].Yp.SetText("1");
+  room.Punkter[FrontWall][0].Zp.SetText("9");  // the depth is not known yet
+  EXPECT_FALSE(PointOutsideRoom(room, FrontWall, 0, false));
 }
 
 }  // namespace

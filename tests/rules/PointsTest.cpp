@@ -18,7 +18,6 @@ TEST(PlacePointTest, FirstFreeRowUnlessTheSameTextsAreThere) {
     EXPECT_EQ(std::tie(p.outcome, p.row, p.point), std::tie(want.outcome, want.row, want.point));
   }
   EXPECT_THROW(PlacePoint("", "4", "0", "2,5", {{}}, false), ConversionError);
-  for (const char* text : {"4,0", "", "abc"}) EXPECT_FALSE(BeyondSurface(text, "4", false));
 }
 
 }  // namespace

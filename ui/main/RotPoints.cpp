@@ -59,7 +59,7 @@ void TForm1::StringGrid2Exit() {
 }
 
 void TForm1::StringGrid2DrawCell(int col, int row, QPainter& painter, const QRect& rect) {
-  // Xp against the main surface's X2, Yp against its Y2.
+  // Xp and Yp inside the main surface, Zp inside the room.
   if (row < StringGrid2->FixedRows()) return;
   PointTexts point;
   for (int c = 0; c < static_cast<int>(point.size()); ++c)
@@ -67,7 +67,7 @@ void TForm1::StringGrid2DrawCell(int col, int row, QPainter& painter, const QRec
   SurfaceCells mainRow;
   for (int c = 0; c < static_cast<int>(mainRow.size()); ++c)
     mainRow[c] = StringGrid1->Cells(c, kMainSurfaceRow).toStdString();
-  if (PointCellMark(col, point, mainRow, DecimalPunkt()) == CellMark::kNone) return;
+  if (PointCellMark(col, point, mainRow, Rumsdjup(), DecimalPunkt()) == CellMark::kNone) return;
   painter.fillRect(rect, colours::kRed);
   painter.setPen(colours::kMaroon);
   painter.drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,

@@ -10,6 +10,7 @@
 
 #include "app/RecordText.h"
 #include "main/Rot.h"
+#include "project/input_check.h"
 #include "project/numbers.h"
 #include "rules/SurfaceGrid.h"
 #include "widgets/Colours.h"
@@ -265,7 +266,15 @@ bool TForm1::RodCellVisas() const {
     for (int c = 0; c < static_cast<int>(row.size()); ++c)
       row[c] = StringGrid1->Cells(c, r).toStdString();
   }
-  return AnyCellMarked(rows, PunktRader(), DecimalPunkt());
+  return AnyCellMarked(rows, PunktRader(), Rumsdjup(), DecimalPunkt());
+}
+
+std::string TForm1::Rumsdjup() const {
+  const int s = VisadHuvudyta();
+  if (s < 0) return {};
+  // Another main surface's row: as stored, since the grids show only this one.
+  const DepthCell depth = RoomDepth(MainSurface(s));
+  return projekt_->Arbetspost().Ytor[depth.surface][0].cell(depth.col).Text();
 }
 
 }  // namespace virano

@@ -106,7 +106,7 @@ struct TPointRow {
 inline constexpr std::array<std::string_view, TSurfaceRow::kCellCount> kSurfaceHeading0 = {
     "Namn huvudyta", "X1", "X2", "Y1", "Y2", "u-värde", "mi", "Temp", "Yttemp."};
 inline constexpr std::array<std::string_view, TSurfaceRow::kCellCount> kSurfaceHeading1 = {
-    "Namn delytor", "m", "m", "m", "m", "W/m2*k", "W/m2*k", "utsida", "grad C"};
+    "Namn delytor", "m", "m", "m", "m", "W/m2*k", "m2*K/W", "utsida", "grad C"};
 inline constexpr std::array<std::string_view, TPointRow::kCellCount> kPointHeading = {"Xp", "Yp",
                                                                                       "Zp"};
 

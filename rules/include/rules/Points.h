@@ -26,8 +26,4 @@ PointPlacement PlacePoint(const std::string& x1, const std::string& x2, const st
                           const std::string& y2, const std::vector<PointTexts>& points,
                           bool decimalPunkt);
 
-// A point's coordinate lies beyond the main surface's X2 or Y2 (`limit`):
-// both are numbers and the coordinate is greater.
-bool BeyondSurface(const std::string& coordinate, const std::string& limit, bool decimalPunkt);
-
 }  // namespace virano
