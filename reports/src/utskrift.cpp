@@ -229,7 +229,7 @@ void Utskrift::SkrivIndata(const std::vector<InputViewRow>& rows) {
 void Utskrift::RubrikIndata() {
   const char* line1[] = {"HuvudYta", "X1", "X2", "Y1", "Y2", "u-värde", "mi", "Temp.", "Yttemp.",
                          "Kontrollpunkter", "", ""};
-  const char* line2[] = {"   Delyta", "", "", "", "", "W/m2K", "W/m2K", "Utsida C", "C",
+  const char* line2[] = {"   Delyta", "", "", "", "", "W/m2K", "m2*K/W", "Utsida C", "C",
                          "Xp", "Yp", "Zp"};
   for (const auto* line : {line1, line2}) {
     std::vector<std::pair<int, std::string>> cells;

@@ -43,7 +43,7 @@ const std::array<InputViewRow, kInputViewHeadingRows>& InputViewHeadings() {
        "Uppv.", "W/m2", "Xp", "Yp", "Zp"},
       {"  Huvudyta", "", "", "", "", "", "", "Utsida", "", "hast", "rum", "min Rot", "system",
        "T 0,5mÖG/", "", "", ""},
-      {"    Delytor", "", "", "", "", "W/m2K", "W/m2K", "C", "C", "m/s", "C", "", "", "T 1,8mÖG",
+      {"    Delytor", "", "", "", "", "W/m2K", "m2*K/W", "C", "C", "m/s", "C", "", "", "T 1,8mÖG",
        "", "", ""},
   }};
   return headings;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "project/input_check.h"
 #include "project/numbers.h"
+#include "rules/Thermal.h"
 
 namespace virano {
 
@@ -60,28 +62,30 @@ CellMark SurfaceCellMark(int col, const SurfaceCells& row, const SurfaceCells& m
     case 3:
     case 8:
       return named && row[col].empty() ? CellMark::kMissing : CellMark::kNone;
+    case 6:
+      return ResistanceTooLarge(row[5], row[6], decimalPunkt) ? CellMark::kBeyond : CellMark::kNone;
     default:
       return CellMark::kNone;
   }
 }
 
 CellMark PointCellMark(int col, const PointTexts& point, const SurfaceCells& mainRow,
-                       bool decimalPunkt) {
-  if (col != 0 && col != 1) return CellMark::kNone;
-  const std::string& limit = mainRow[col == 0 ? kX2 : kY2];
-  return BeyondSurface(point[col], limit, decimalPunkt) ? CellMark::kBeyond : CellMark::kNone;
+                       const std::string& depth, bool decimalPunkt) {
+  if (col < 0 || col > 2 || point[0].empty()) return CellMark::kNone;
+  const std::string& limit = col == 0 ? mainRow[kX2] : col == 1 ? mainRow[kY2] : depth;
+  return OutsideSpan(point[col], limit, decimalPunkt) ? CellMark::kBeyond : CellMark::kNone;
 }
 
 bool AnyCellMarked(const std::vector<SurfaceCells>& rows, const std::vector<PointTexts>& points,
-                   bool decimalPunkt) {
+                   const std::string& depth, bool decimalPunkt) {
   if (rows.empty()) return false;
   const SurfaceCells& mainRow = rows.front();
   for (const SurfaceCells& row : rows)
-    for (int col : {1, 2, 3, 4, 8})
+    for (int col : {1, 2, 3, 4, 6, 8})
       if (SurfaceCellMark(col, row, mainRow, decimalPunkt) != CellMark::kNone) return true;
   for (const PointTexts& point : points)
-    for (int col : {0, 1})
-      if (PointCellMark(col, point, mainRow, decimalPunkt) != CellMark::kNone) return true;
+    for (int col : {0, 1, 2})
+      if (PointCellMark(col, point, mainRow, depth, decimalPunkt) != CellMark::kNone) return true;
   return false;
 }
 

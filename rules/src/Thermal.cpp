@@ -12,6 +12,12 @@ long double Number(std::string_view text, bool decimalPunkt) {
 
 }  // namespace
 
+bool ResistanceTooLarge(std::string_view uVarde, std::string_view mi, bool decimalPunkt) {
+  const auto u = TryStrToFloat(DecimalFormat(uVarde, decimalPunkt), decimalPunkt);
+  const auto m = TryStrToFloat(DecimalFormat(mi, decimalPunkt), decimalPunkt);
+  return u && m && *u * *m > 1;
+}
+
 float SurfaceTemperature(long double trum, long double u, long double mi, long double tute) {
   return static_cast<float>(trum - u * mi * (trum - tute));
 }

@@ -288,7 +288,7 @@ TEST_F(LayoutTest, GridsHaveTheirShapeAndHeadings) {
 
   form->FormActivate();
   const QStringList top = {"Namn huvudyta", "X1", "X2", "Y1", "Y2", "u-värde", "mi", "Temp", "Yttemp."};
-  const QStringList units = {"Namn delytor", "m", "m", "m", "m", "W/m2*k", "W/m2*k", "utsida", "grad C"};
+  const QStringList units = {"Namn delytor", "m", "m", "m", "m", "W/m2*k", "m2*K/W", "utsida", "grad C"};
   for (int c = 0; c < 9; ++c) {
     EXPECT_EQ(surfaces->Cells(c, 0), top[c]);
     EXPECT_EQ(surfaces->Cells(c, 1), units[c]);

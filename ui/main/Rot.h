@@ -286,6 +286,9 @@ class TForm1 : public QMainWindow {
   // The red cells of the grids, as the grids paint them, into the error mark.
   void UppdateraFelmarkering();
   bool RodCellVisas() const;
+  // The room's depth in front of the main surface shown, which limits the
+  // points' Zp.
+  std::string Rumsdjup() const;
 
   // What the window shows of the general data and of the room.
   TAllmData AllmDataIFoenster() const;
@@ -315,6 +318,8 @@ class TForm1 : public QMainWindow {
   // Computes or empties the surface temperature of grid row `row` as its
   // U-value, "mi" and outside temperature call for.
   void FyllYtTemp(int row);
+  // U-value × "mi" of grid row `row` is larger than 1.
+  bool MotstaandFoerStort(int row) const;
   // Users, deletion and companions: wiring, the open project's folder, and
   // pointing the directory chooser there.
   void ConnectUserHandlers();

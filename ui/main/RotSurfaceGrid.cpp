@@ -7,6 +7,7 @@
 #include "main/Rot.h"
 #include "project/numbers.h"
 #include "rules/SurfaceGrid.h"
+#include "rules/Thermal.h"
 #include "widgets/Colours.h"
 #include "widgets/StringGrid.h"
 
@@ -86,6 +87,9 @@ void TForm1::LaemnaYtcell(int x, int y) {
     dialogs_.Message(QStringLiteral("Får endast vara siffror"));
     grid->SetCells(x, y, {});
   }
+  if (x >= kUCol && x < kYtCol && MotstaandFoerStort(y))
+    dialogs_.Message(QStringLiteral("u-värde × mi är större än 1. mi är ytans värmemotstånd i "
+                                    "m2*K/W, oftast 0,13."));
   if (x >= kUCol) FyllYtTemp(y);
 }
 
@@ -94,12 +98,19 @@ void TForm1::FyllYtTemp(int row) {
   const auto cell = [grid, row](int col) { return grid->Cells(col, row).toStdString(); };
   switch (SurfaceTempFor(cell(kUCol), cell(kMiCol), cell(kTuteCol))) {
     case SurfaceTempAction::kCompute:
+      // A surface colder than the outside is no surface temperature.
+      if (MotstaandFoerStort(row)) break;
       if (grid->Cells(kYtCol, row).isEmpty()) projekt_->MarkeraAendrad();
       grid->SetCells(kYtCol, row, YtTemperatur(row));
       break;
     case SurfaceTempAction::kEmpty: grid->SetCells(kYtCol, row, {}); break;
     case SurfaceTempAction::kKeep: break;
   }
+}
+
+bool TForm1::MotstaandFoerStort(int row) const {
+  return ResistanceTooLarge(StringGrid1->Cells(kUCol, row).toStdString(),
+                            StringGrid1->Cells(kMiCol, row).toStdString(), DecimalPunkt());
 }
 
 void TForm1::StringGrid1Exit() {

@@ -333,6 +333,7 @@ bool TProjekt::UppdateraYtTemp(const QString& rumsTemp) {
       for (auto& block : rec.Ytor) {
         TSurfaceRow& row = block[r];
         if (row.Mi.Empty() || row.UVarde.Empty() || row.TempUtsida.Empty()) continue;
+        if (ResistanceTooLarge(row.UVarde.Text(), row.Mi.Text(), decimalPunkt_)) continue;
         row.YtTemp.SetText(YtTemperaturText(trum, row.UVarde.Text(), row.Mi.Text(),
                                             row.TempUtsida.Text(), decimalPunkt_));
       }
@@ -352,7 +353,7 @@ TKontroll TProjekt::Felsok(int rum) {
   kontrollFannFel_ = false;
   try {
     // The room is read apart: the working record keeps the shown room.
-    TKontroll kontroll{rum, CheckRoomFile(Sokvag(ProjektFil()), Sokvag(FelFil()), rum), {}};
+    TKontroll kontroll{rum, CheckRoomFile(Sokvag(ProjektFil()), Sokvag(FelFil()), rum, decimalPunkt_), {}};
     kontrollFannFel_ = !kontroll.fel.empty();
     return kontroll;
   } catch (const FileError& error) {
@@ -371,7 +372,7 @@ TKontroll TProjekt::FelsokAll() {
     TKontroll kontroll;
     file.ReadEach([&](long long k, const TRoomRecord& room) {
       if (k == 0) return true;
-      kontroll = {static_cast<int>(k), RoomErrors(room, static_cast<int>(k)), {}};
+      kontroll = {static_cast<int>(k), RoomErrors(room, static_cast<int>(k), decimalPunkt_), {}};
       return k < rooms && kontroll.fel.empty();
     });
     if (kontroll.rum > 0) WriteErrorFile(Sokvag(FelFil()), kontroll.fel);

@@ -53,19 +53,22 @@ using SurfaceCells = std::array<std::string, 9>;
 
 // How a cell of a data row is painted: normally, red because a named row
 // lacks it, or red with its value in maroon because it reaches beyond the
-// main surface (X2 or Y2 greater than the main surface's).
+// main surface (X2 or Y2 greater than the main surface's) or, for "mi",
+// because U-value × mi is larger than 1.
 enum class CellMark { kNone, kMissing, kBeyond };
 CellMark SurfaceCellMark(int col, const SurfaceCells& row, const SurfaceCells& mainRow,
                          bool decimalPunkt);
 
-// How a cell of a point row is painted: Xp beyond the main surface's X2 or
-// Yp beyond its Y2 is red with its value in maroon.
+// How a cell of a point row is painted: red with its value in maroon when
+// Xp is not inside the main surface's width, Yp not inside its height, or Zp
+// not inside the room's depth `depth` in front of it (OutsideSpan).
 CellMark PointCellMark(int col, const PointTexts& point, const SurfaceCells& mainRow,
-                       bool decimalPunkt);
+                       const std::string& depth, bool decimalPunkt);
 
 // Whether the grids show a cell painted red: the surface grid's data rows
-// `rows` (the main surface's first) and the point rows `points`.
+// `rows` (the main surface's first) and the point rows `points` in front of
+// a room `depth` deep.
 bool AnyCellMarked(const std::vector<SurfaceCells>& rows, const std::vector<PointTexts>& points,
-                   bool decimalPunkt);
+                   const std::string& depth, bool decimalPunkt);
 
 }  // namespace virano

@@ -17,6 +17,12 @@ float SurfaceTemperature(long double trum, long double u, long double mi, long d
 std::string YtTemperaturText(std::string_view rumsTemp, std::string_view uVarde,
                              std::string_view mi, std::string_view tempUtsida, bool decimalPunkt);
 
+// U × mi is larger than 1, so that the surface would be colder than the
+// outside: mi is the inside surface resistance in m2*K/W (0,13 for walls),
+// and one who types a heat-transfer coefficient (8) gets a surface far below
+// the outside temperature. False while either is not a number.
+bool ResistanceTooLarge(std::string_view uVarde, std::string_view mi, bool decimalPunkt);
+
 // What an air velocity gives the ROT increase box.
 struct IncRotVerdict {
   enum Kind {
