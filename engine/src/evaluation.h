@@ -96,9 +96,6 @@ inline std::string TemperatureText(long double value, bool decimalPunkt) {  // 2
 }
 
 // The table's columns.
-enum Column : int {
-  kName = 0, kPoint, kRot, kAirTemp, kSumFactors, kSumProducts, kFactor, kSurfaceTemp,
-  kProduct, kMarker
-};
+using enum ResultTable::Column;
 
 }  // namespace virano::evaluation

@@ -17,7 +17,8 @@ constexpr long double kTwoPi = 6.283185307179586476925286766559005768L;
 // and Z ≠ 0 every value stays finite in extended precision.
 void RequireArguments(float H, float L, float Z, const char* operation) {
   if (Z == 0.0f) {
-    throw CalculationError(std::string("Division med noll i ") + operation);
+    throw CalculationError(std::string("Division med noll i ") + operation,
+                           CalculationError::Cause::kDivisionByZero);
   }
   if (!std::isfinite(H) || !std::isfinite(L) || !std::isfinite(Z)) {
     throw CalculationError(std::string("Ogiltigt talvärde i ") + operation);

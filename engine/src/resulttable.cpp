@@ -12,4 +12,10 @@ void ResultTable::SetUp(bool detailed) {
              "yttemperatur", "", "", "", ""};
 }
 
+std::vector<std::string> ResultTable::ShownCells(const Row& row) {
+  std::vector<std::string> cells(row.begin(), row.end());
+  cells.erase(cells.begin() + kMarker);
+  return cells;
+}
+
 }  // namespace virano

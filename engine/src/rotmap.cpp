@@ -14,6 +14,8 @@
 
 #include "engine/kernels.h"
 #include "evaluation.h"
+#include "project/input_check.h"
+#include "project/numbers.h"
 
 namespace virano {
 
@@ -156,6 +158,31 @@ class MapRun {
 };
 
 }  // namespace
+
+std::optional<std::string> RotMapRefusal(const TRoomRecord& room, const RotMapRequest& request,
+                                         bool decimalPunkt) {
+  const auto number = [decimalPunkt](std::string_view text) {
+    return TryStrToFloat(DecimalFormat(text, decimalPunkt), decimalPunkt);
+  };
+  const std::string caption(kMainSurfaceCaptions[request.surface]);
+  const DepthCell depthCell = RoomDepth(request.surface);
+  const auto depth = number(room.Ytor[depthCell.surface][0].cell(depthCell.col).Text());
+  if (depth && !(request.distance > 0 && request.distance < *depth))
+    return "Avståndet från ytan ska vara större än 0 och mindre än rummets djup framför " +
+           caption + ", " + FormatGeneral(*depth, decimalPunkt) + " m";
+  const TSurfaceRow& own = room.Ytor[request.surface][0];
+  const auto width = number(own.X2.Text()), height = number(own.Y2.Text());
+  if (!width || !height || !(request.step > 0)) return std::nullopt;
+  try {
+    if (MapPositions(static_cast<float>(*width), request.step).empty() ||
+        MapPositions(static_cast<float>(*height), request.step).empty())
+      return "Steget " + FormatGeneral(request.step, decimalPunkt) + " m ger inga punkter på " +
+             caption;
+  } catch (const CalculationError&) {
+    // Too many points: the map itself says so.
+  }
+  return std::nullopt;
+}
 
 RotMap ComputeRotMap(const TRoomRecord& room, const RotMapRequest& request, bool decimalPunkt) {
   if (!(request.distance > 0))

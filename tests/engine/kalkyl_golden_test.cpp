@@ -82,6 +82,12 @@ std::uint64_t Fnv(std::uint64_t h, const std::string& text) {
   return (h ^ 0xff) * kFnvPrime;
 }
 
+// An error's own text: its first line, before the point it stopped at.
+std::string OwnText(const std::exception& e) {
+  const std::string text = e.what();
+  return text.substr(0, text.find('\n'));
+}
+
 // Every cell of the four tables of room `nr`, and each stopping error.
 std::uint64_t Fingerprint(const std::filesystem::path& project, int nr) {
   std::uint64_t h = 0xcbf29ce484222325ull;
@@ -92,9 +98,9 @@ std::uint64_t Fingerprint(const std::filesystem::path& project, int nr) {
       try {
         Kalkyl(project, nr, detailed, decimalPunkt, t);
       } catch (const ConversionError& e) {
-        h = Fnv(h, std::string("!") + e.what());
+        h = Fnv(h, "!" + OwnText(e));
       } catch (const CalculationError& e) {
-        h = Fnv(h, std::string("#") + e.what());
+        h = Fnv(h, "#" + OwnText(e));
       }
       for (const auto& row : t.rows)
         for (const auto& cell : row) h = Fnv(h, cell);

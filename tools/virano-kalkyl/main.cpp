@@ -54,7 +54,8 @@ constexpr const char* kHelp =
     "                med dess vinkelkoefficient (Resultat Detalj)\n"
     "  --csv         skriv tabellen som CSV för kalkylprogram, i UTF-8 med\n"
     "                byte order mark: semikolon mellan fälten när systemets\n"
-    "                decimaltecken är komma, annars kommatecken\n"
+    "                decimaltecken är komma, annars kommatecken; utan den\n"
+    "                dolda markeringskolumnen (NR), som fönstret inte visar\n"
     "  --karta YTA   Vägg fram, Vägg vänster, Vägg höger, Vägg bak, Golv, Tak\n"
     "                eller 0–5\n"
     "  --avstand Z   punkternas avstånd från ytan i meter (1,0)\n"
@@ -72,6 +73,11 @@ constexpr const char* kHelp =
     "                länk skrivs filen som länken leder till\n"
     "  --help        visa denna hjälp\n"
     "\n"
+    "En kontrollpunkt vars vinkelkoefficienter inte summeras till 1,00 ligger\n"
+    "utanför rummet eller på dess kant: efter tabellen skrivs då en varning för\n"
+    "varje sådan punkt på standard fel. Avbryts beräkningen står punkten och\n"
+    "ytan där den avbröts på raden efter felet.\n"
+    "\n"
     "Decimaltecknet är systemets och tas från språkinställningen (LC_ALL,\n"
     "LC_NUMERIC, LANG): med sv_SE.UTF-8 ett kommatecken, med C en punkt.\n"
     "\n"
@@ -80,7 +86,9 @@ constexpr const char* kHelp =
     "  2  felaktigt anrop, filen saknas eller kan inte läsas, filen är skapad av\n"
     "     en annan programversion, eller rummet finns inte; med --pdf också när\n"
     "     RAPPORT.pdf finns och inte är en PDF-fil (till exempel projektfilen),\n"
-    "     eller är en mapp eller en enhet\n"
+    "     eller är en mapp eller en enhet; med --karta också när avståndet inte\n"
+    "     ligger inne i rummet framför ytan, eller när kartan inte får några\n"
+    "     punkter\n"
     "  3  beräkningen avbröts av ett omvandlingsfel eller en division med noll;\n"
     "     raderna som hann beräknas skrivs ut (av kartan inga) och felet på\n"
     "     standard fel; med --pdf: utskriften misslyckades och ingen PDF-fil\n"
@@ -160,25 +168,50 @@ int CheckProject(const ProjectFile& file, bool decimalPunkt) {
   return static_cast<int>(file.Count() - 1);
 }
 
-void Print(const ResultTable& table, kalkyl::TableOutput& out) {
-  for (const ResultTable::Row& row : table.rows) out.Row(row);
+// A row's name without the blanks that indent it in the table.
+std::string WithoutIndent(const std::string& name) {
+  const std::size_t first = name.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : name.substr(first);
+}
+
+// The table, and on standard error a warning for each point whose view
+// factors do not add up to 1,00: the point lies outside the room or on its
+// edge. The plain table keeps the marker column that scripts read; CSV
+// leaves it out as the window does.
+void Print(const ResultTable& table, bool csv, bool decimalPunkt, kalkyl::TableOutput& out) {
+  for (const ResultTable::Row& row : table.rows) {
+    if (csv)
+      out.Row(ResultTable::ShownCells(row));
+    else
+      out.Row(row);
+  }
+  const std::string one = FormatFixed(1, 2, decimalPunkt);
+  for (int r = ResultTable::kHeadingRows; r < table.RowCount(); ++r) {
+    const ResultTable::Row& row = table.rows[static_cast<std::size_t>(r)];
+    const std::string& sum = row[ResultTable::kSumFactors];
+    if (row[ResultTable::kPoint].empty() || sum.empty() || sum == one) continue;
+    std::cerr << "Summan av vinkelkoefficienterna är " << sum << " för punkt "
+              << row[ResultTable::kPoint] << " framför " << WithoutIndent(row[ResultTable::kName])
+              << ". Ligger punkten i rummet?\n";
+  }
 }
 
 // Computes and prints one room; on a conversion or arithmetic fault the rows
 // written so far are printed before the program ends.
-void PrintRoom(const Arguments& a, int room, bool decimalPunkt, kalkyl::TableOutput& out) {
+void PrintRoom(const Arguments& a, const kalkyl::MapAndCsvOptions& options, int room,
+               bool decimalPunkt, kalkyl::TableOutput& out) {
   ResultTable table;
   table.SetUp(a.detailed);
   try {
     Kalkyl(a.project, room, a.detailed, decimalPunkt, table);
   } catch (const ConversionError& e) {
-    Print(table, out);
+    Print(table, options.csv, decimalPunkt, out);
     throw Exit{kCalculationStopped, e.what()};
   } catch (const CalculationError& e) {
-    Print(table, out);
+    Print(table, options.csv, decimalPunkt, out);
     throw Exit{kCalculationStopped, e.what()};
   }
-  Print(table, out);
+  Print(table, options.csv, decimalPunkt, out);
 }
 
 void PrintMap(const kalkyl::MapAndCsvOptions& map, const Arguments& a, bool decimalPunkt,
@@ -243,7 +276,7 @@ int Run(std::vector<std::string> args) {
   const int last = a.room.value_or(rooms);
   for (int room = first; room <= last; ++room) {
     if (room > first) out.BetweenTables();
-    PrintRoom(a, room, decimalPunkt, out);
+    PrintRoom(a, map, room, decimalPunkt, out);
   }
   return 0;
 }
@@ -264,6 +297,9 @@ int main(int argc, char** argv) {
     status = e.status;
   } catch (const FileError& e) {
     std::cout.flush();
+    std::cerr << "virano-kalkyl: " << e.what() << '\n';
+    status = kUsageOrFile;
+  } catch (const kalkyl::MapRefused& e) {
     std::cerr << "virano-kalkyl: " << e.what() << '\n';
     status = kUsageOrFile;
   }

@@ -6,6 +6,7 @@
 // for a perpendicular plane (VkSidFallTyp…). All arguments are in metres.
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace virano {
@@ -13,7 +14,13 @@ namespace virano {
 // The calculation stops: a division by zero or another arithmetic fault.
 class CalculationError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  enum class Cause { kArithmetic, kDivisionByZero };
+  explicit CalculationError(const std::string& message, Cause cause = Cause::kArithmetic)
+      : std::runtime_error(message), cause_(cause) {}
+  Cause cause() const { return cause_; }
+
+ private:
+  Cause cause_;
 };
 
 float ParallellaFallet(float H, float L, float Z);

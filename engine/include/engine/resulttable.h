@@ -12,6 +12,14 @@ struct ResultTable {
   static constexpr int kColumns = 10;
   static constexpr int kHeadingRows = 3;
   using Row = std::array<std::string, kColumns>;
+  // The columns: the row's name, the point's number, ROT, the air
+  // temperature at the point, the sums of the view factors and of their
+  // products with the temperatures, a surface's view factor, temperature and
+  // product, and the marker of the room's row, which the window never shows.
+  enum Column : int {
+    kName = 0, kPoint, kRot, kAirTemp, kSumFactors, kSumProducts, kFactor, kSurfaceTemp,
+    kProduct, kMarker
+  };
 
   std::vector<Row> rows;
 
@@ -27,6 +35,10 @@ struct ResultTable {
   // The result views' set-up: the three heading rows (row 2 of column 0
   // reads "    Delytor" in the detailed view only) and an empty row 3.
   void SetUp(bool detailed);
+
+  // A row's cells as the window shows them and CSV takes them: all but the
+  // marker column.
+  static std::vector<std::string> ShownCells(const Row& row);
 };
 
 namespace evaluation {

@@ -68,6 +68,13 @@ std::vector<RotMapRow> RotMapTable(const RotMap& map, bool decimalPunkt);
 // between 0 and the extent (points on the surface's edges are left out).
 std::vector<float> MapPositions(float extent, long double step);
 
+// Why a map of `request` over a stored room would show nothing that can be
+// right: a distance not strictly inside the room's depth in front of the
+// surface, or a step that leaves no point on it. Nothing when the map has
+// points; sizes that are not numbers are left to the map to tell.
+std::optional<std::string> RotMapRefusal(const TRoomRecord& room, const RotMapRequest& request,
+                                         bool decimalPunkt);
+
 // The map of `request.surface` of a stored room: the ROT and the sum of the
 // view factors at every grid point at the requested distance. The first
 // error of a point (in the cells' order) stops the map and is raised; a
