@@ -83,6 +83,8 @@ RoomMap ComputeMap(const MapAndCsvOptions& options, const std::filesystem::path&
   request.surface = *options.surface;
   request.distance = options.distance;
   request.step = options.step;
+  if (const auto refusal = RotMapRefusal(*result.room, request, decimalPunkt))
+    throw MapRefused(*refusal);
   result.map = ComputeRotMap(*result.room, request, decimalPunkt);
   return result;
 }

@@ -20,6 +20,12 @@ class OptionError : public std::invalid_argument {
   using std::invalid_argument::invalid_argument;
 };
 
+// A map asked for that would show nothing that can be right (RotMapRefusal).
+class MapRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 struct MapAndCsvOptions {
   bool csv = false;                    // --csv
   std::optional<MainSurface> surface;  // --karta YTA
@@ -51,7 +57,8 @@ class TableOutput {
 };
 
 // Room `room` (checked to exist) of the project, and the map of it that the
-// options ask for. Conversion and arithmetic errors are raised.
+// options ask for. Conversion and arithmetic errors are raised; a map that
+// would show nothing that can be right is MapRefused.
 struct RoomMap {
   std::unique_ptr<TRoomRecord> room;
   RotMap map;

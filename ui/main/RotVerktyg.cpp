@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/Export.h"
+#include "engine/resulttable.h"
 #include "main/Rot.h"
 #include "main/RotLayoutKit.h"
 #include "rules/Csv.h"
@@ -55,10 +56,12 @@ void TForm1::ExportTabell1Click() {
     dialogs_.Message(QStringLiteral("Välj först vad som ska visas under Visa på skärm"));
     return;
   }
+  // The cells the grid shows: the result views' marker column is hidden.
   std::vector<std::vector<std::string>> rows(static_cast<std::size_t>(StringGrid3->RowCount()));
   for (int r = 0; r < StringGrid3->RowCount(); ++r)
     for (int c = 0; c < StringGrid3->ColCount(); ++c)
-      rows[r].push_back(StringGrid3->Cells(c, r).toStdString());
+      if (view == kIndataView || c != ResultTable::kMarker)
+        rows[r].push_back(StringGrid3->Cells(c, r).toStdString());
 
   const QString views[] = {QStringLiteral("indata"), QStringLiteral("resultat"),
                            QStringLiteral("resultat detalj")};

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -162,6 +163,14 @@ void TKartaForm::showEvent(QShowEvent* event) {
   Uppdatera();
 }
 
+void TKartaForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 void TKartaForm::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   // Closed, not minimised: the computation going on stops.
@@ -217,6 +226,14 @@ std::optional<TKartaForm::Indata> TKartaForm::LasIndata() {
     VisaStatus(Text(std::string(kMainSurfaceCaptions[in.yta])) +
                    QStringLiteral(" har ingen bredd eller höjd"),
                true);
+    return std::nullopt;
+  }
+  RotMapRequest request;
+  request.surface = in.yta;
+  request.distance = in.avstand;
+  request.step = in.steg;
+  if (const auto refusal = RotMapRefusal(*post, request, punkt)) {
+    VisaStatus(Text(*refusal), true);
     return std::nullopt;
   }
   in.post = std::move(post);

@@ -77,6 +77,8 @@ class TKartaForm : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  // Escape closes the window.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   struct Indata;
