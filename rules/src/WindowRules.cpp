@@ -47,6 +47,7 @@ std::array<int, 17> SummaryInputWidths(int gridWidth, int margin, int lines,
   w[12] = t.xxxx + 5;
   w[13] = t.cell13_1 + 9;
   w[14] = w[15] = w[16] = w[1];
+  for (int c = 1; c < 17; ++c) w[c] = std::max(w[c], t.widest[c] + kSummaryCellPadding);
   int used = 0;
   for (int c = 1; c < 17; ++c) used += w[c];
   w[0] = Rest(gridWidth, lines + used + margin);
@@ -96,6 +97,12 @@ std::array<int, 5> ErrorListWidths(int gridWidth, int lineWidth, int numberTextW
   widths[1] = widths[2] = widths[3] = nameTextWidth + 10;
   widths[4] = gridWidth - widths[0] - 3 * widths[1] - lineWidth * 5 - 20;
   return widths;
+}
+
+int ErrorListGridWidth(int lineWidth, int numberTextWidth, int nameTextWidth, int longestMessage) {
+  const std::array<int, 5> widths = ErrorListWidths(0, lineWidth, numberTextWidth, nameTextWidth);
+  // ErrorListWidths leaves the message column the grid width less the rest.
+  return longestMessage + 10 - widths[4];
 }
 
 }  // namespace virano

@@ -129,6 +129,7 @@ TEST_F(Reports, InputTableContinuesOnPage2WithHeadings) {
   EXPECT_EQ(At("sida 2"), std::pair(2, h));
   EXPECT_EQ(At("HuvudYta", 2), std::pair(2, 3 * h));
   EXPECT_EQ(At("   Delyta", 2), std::pair(2, 4 * h));
+  EXPECT_EQ(At("m2*K/W", 2), std::pair(2, 4 * h));  // mi is a resistance
 }
 
 TEST_F(Reports, DetailedResultsOf40RowsTakeANewPageWith30LinesLeft) {

@@ -65,6 +65,7 @@ TEST(InputView, SurfaceAndPointRowsStandSideBySide) {
   EXPECT_EQ(rows[2][8], "18,5");
   EXPECT_EQ(rows[2][14], "1,5");
   EXPECT_EQ(rows.back()[0], "  Tak");
+  EXPECT_EQ(InputViewHeadings()[2][6], "m2*K/W");  // mi is a resistance
 }
 
 TEST(InputView, RoomRowShowsTheHeatingInputOfItsSystem) {

@@ -25,7 +25,7 @@ struct DialogCall {
   // the printer set-up's accept button.
   QString text;
   MessageKind messageKind = MessageKind::Plain;
-  FileDialogOptions options;  // for file dialogs
+  FileDialogOptions options{};  // for file dialogs
   bool defaultNo = false;     // questions: No or Cancel is the default button
   bool operator==(const DialogCall& other) const {
     return kind == other.kind && text == other.text && messageKind == other.messageKind &&

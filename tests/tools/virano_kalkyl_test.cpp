@@ -224,7 +224,8 @@ TEST_F(VirAnoKalkylTest, StoppedCalculationPrintsTheRowsSoFarWithStatusThree) {
   onWall.Point(FrontWall, 0, 0, 1.25, 1);  // in the left wall's plane
   const Outcome z = Run(Project({&onWall.record()}, "noll.rot") + " 1");
   EXPECT_EQ(z.status, 3);
-  EXPECT_NE(z.err, "");
+  EXPECT_EQ(z.err, "virano-kalkyl: Division med noll i VinkelRataFallet\n"
+                   "Punkt 0 framför Vägg fram: punkten ligger i en ytas plan\n");
   EXPECT_EQ(std::count(z.out.begin(), z.out.end(), '\n'), 5);
 
   bad.record().Ytor[Ceiling][0].YtTemp.SetText("1,0,0");
@@ -232,6 +233,35 @@ TEST_F(VirAnoKalkylTest, StoppedCalculationPrintsTheRowsSoFarWithStatusThree) {
   EXPECT_EQ(map.status, 3);  // a map prints nothing when it stops
   EXPECT_EQ(map.out.size(), 0u);
   EXPECT_NE(map.err.find("1.0,0"), std::string::npos);
+}
+
+// A point outside the room: the table as it is, and a warning after it.
+TEST_F(VirAnoKalkylTest, AViewFactorSumOtherThanOneIsWarnedOf) {
+  RoomBuilder room(4, 4.2, 2.5);
+  room.Point(FrontWall, 3, 2, 1.25, 5).Point(FrontWall, 4, 2, 1.25, 1);
+  const std::string project = Project({&room.record()});
+  const Outcome o = Run(project + " 1");
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.out, Expected(project, 1, false, true));
+  EXPECT_EQ(o.err, "Summan av vinkelkoefficienterna är 0.81 för punkt 3 framför Vägg fram. "
+                   "Ligger punkten i rummet?\n");
+}
+
+// A map at a distance outside the room, or with no points, is refused.
+TEST_F(VirAnoKalkylTest, AMapThatCannotBeRightEndsWithStatusTwo) {
+  RoomBuilder room(4, 4.2, 2.5);
+  const std::string project = Project({&room.record()});
+  for (const auto& [args, message] :
+       {std::pair{"--karta 0 --avstand 5 ", "Avståndet från ytan ska vara större än 0 och mindre "
+                                             "än rummets djup framför Vägg fram, 4.2 m"},
+        {"--karta Golv --avstand 2,5 ", "Avståndet från ytan ska vara större än 0 och mindre än "
+                                        "rummets djup framför Golv, 2.5 m"},
+        {"--karta 0 --steg 5 ", "Steget 5 m ger inga punkter på Vägg fram"}}) {
+    const Outcome o = Run(std::string(args) + project + " 1");
+    EXPECT_EQ(o.status, 2) << args;
+    EXPECT_EQ(o.out, "") << args;
+    EXPECT_EQ(o.err, "virano-kalkyl: " + std::string(message) + "\n") << args;
+  }
 }
 
 }  // namespace

@@ -203,7 +203,10 @@ TEST_F(ManualTest, ManualThatCannotBeOpened) {
   PutManual();
   openSucceeds_ = false;
   form->Manual1Click();
-  EXPECT_EQ(dialogs.calls, (std::vector{MessageCall(QStringLiteral("Finns Acrobat Reader i datorn?"))}));
+  EXPECT_EQ(dialogs.calls, (std::vector{MessageCall(
+                              QStringLiteral("Manualen ") + opened_[0] +
+                              QStringLiteral(" kunde inte öppnas.\nFinns ett program som öppnar "
+                                             "PDF-filer i datorn?"))}));
 }
 
 TEST_F(ManualTest, F1OpensTheManualFromAnyControl) {

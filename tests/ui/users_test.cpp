@@ -158,7 +158,8 @@ TEST_F(UsersTest, DeletingTheOpenProjectByAnyOfItsFilesClosesItAndRemovesThemAll
     dialogs.answers.push_back(true);
     ui->RaderaFil1->trigger();
     const FileDialogOptions& options = dialogs.calls.front().options;
-    EXPECT_EQ(options.title + options.filter, u"RaderaIntata filer (*.rot)|*.rot|Alla filer (*.*)|*.*"_s);
+    EXPECT_EQ(options.title + options.filter, u"RaderaIndata filer (*.rot)|*.rot|Alla filer (*.*)|*.*"_s);
+    EXPECT_EQ(options.acceptLabel, u"Radera"_s);
     EXPECT_TRUE(options.mustExist && options.startDir == QDir::toNativeSeparators(dir_.path()));
     // The question names every file that goes.
     EXPECT_EQ(dialogs.calls.back(), YesNoCall(u"Radera "_s + Path(u"Hus.rof"_s) + u"\n"_s +

@@ -78,6 +78,7 @@ void Configure(QFileDialog& dialog, const FileDialogOptions& options) {
   dialog.setNameFilter(QtNameFilters(options.filter));
   if (!options.startDir.isEmpty()) dialog.setDirectory(options.startDir);
   if (!options.fileName.isEmpty()) dialog.selectFile(options.fileName);
+  if (!options.acceptLabel.isEmpty()) dialog.setLabelText(QFileDialog::Accept, options.acceptLabel);
 }
 
 }  // namespace

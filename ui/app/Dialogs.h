@@ -33,6 +33,7 @@ struct FileDialogOptions {
   bool promptCreate = false;   // ask before accepting a file that does not exist
   bool mustExist = false;      // the file and its path must exist
   bool confirmOverwrite = false;  // ask before replacing an existing file (save)
+  QString acceptLabel;         // the accept button's text, when not the dialog's own
 };
 
 class Dialogs {

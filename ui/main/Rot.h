@@ -42,6 +42,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QFileSystemWatcher;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -147,6 +148,8 @@ class TForm1 : public QMainWindow {
 
   // Users, deleting projects and directories, the companion programs.
   void LaddaAnvandare();  // loads the user list, creating the file when missing
+  // Fills the user list anew when the users file holds other users.
+  void LaesAnvandareIgen();
   void UserComboBoxClick();
   void UserComboBoxDblClick();
   void NyAnvButtonClick();
@@ -478,6 +481,10 @@ class TForm1 : public QMainWindow {
   TSplashForm* splash_;
   QString programBibl_;
   std::shared_ptr<QPrinter> printer_;  // made when first asked for
+  QString pdfFoerslag_;                // the PDF file last proposed to print to
+  QFileSystemWatcher* anvandarBevakning_ = nullptr;  // the users file and its folder
+  QByteArray anvandarfil_;  // the users file as the list shows it
+  QByteArray AnvandarfilensBytes() const;
   std::unique_ptr<TProjekt> projekt_;
 };
 

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QStyle>
+#include <algorithm>
 
 #include "main/Rot.h"
 #include "rules/WindowRules.h"
@@ -55,13 +56,17 @@ void TForm1::KolumnBredd() {
   TStringGrid* grid = StringGrid3;
   switch (VisaResultatRadioGroup->ItemIndex()) {
     case 0: {
-      const SummaryInputTexts texts{.cell1_0 = CellWidth(grid, 1, 0),
-                                    .cell5_2 = CellWidth(grid, 5, 2),
-                                    .cell8_0 = CellWidth(grid, 8, 0),
-                                    .cell10_0 = CellWidth(grid, 10, 0),
-                                    .cell11_1 = CellWidth(grid, 11, 1),
-                                    .xxxx = TextWidth(grid, QStringLiteral("Xxxxxxxxxxx")),
-                                    .cell13_1 = CellWidth(grid, 13, 1)};
+      SummaryInputTexts texts{.cell1_0 = CellWidth(grid, 1, 0),
+                              .cell5_2 = CellWidth(grid, 5, 2),
+                              .cell8_0 = CellWidth(grid, 8, 0),
+                              .cell10_0 = CellWidth(grid, 10, 0),
+                              .cell11_1 = CellWidth(grid, 11, 1),
+                              .xxxx = TextWidth(grid, QStringLiteral("Xxxxxxxxxxx")),
+                              .cell13_1 = CellWidth(grid, 13, 1)};
+      texts.widest[7] = TextWidth(grid, QStringLiteral("22,0"));
+      for (int r = 0; r < grid->RowCount(); ++r)
+        for (int c = 1; c < static_cast<int>(texts.widest.size()); ++c)
+          texts.widest[c] = std::max(texts.widest[c], CellWidth(grid, c, r));
       Apply(grid, SummaryInputWidths(grid->width(), Margin(grid), Lines(grid), texts));
       break;
     }

@@ -28,7 +28,10 @@ void TForm1::Manual1Click() {
     dialogs_.Message(QStringLiteral("Hittar ej manual"));
     return;
   }
-  if (!OpenDocument(ManualFil)) dialogs_.Message(QStringLiteral("Finns Acrobat Reader i datorn?"));
+  if (!OpenDocument(ManualFil))
+    dialogs_.Message(QStringLiteral("Manualen ") + ManualFil +
+                     QStringLiteral(" kunde inte öppnas.\rFinns ett program som öppnar PDF-filer "
+                                    "i datorn?"));
 }
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers, bool& handled) {

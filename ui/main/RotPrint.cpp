@@ -45,8 +45,15 @@ QPrinter& TForm1::Skrivare() {
 }
 
 bool TForm1::SkrivarVal(PrinterChoice purpose) {
-  // The dialog proposes a PDF file named after the document.
-  Skrivare().setDocName(QFileInfo(projekt_->FilNamn()).fileName());
+  // The dialog proposes a PDF file named after the project, beside it,
+  // unless the user chose another file in this run.
+  QPrinter& printer = Skrivare();
+  printer.setDocName(QFileInfo(projekt_->FilNamn()).fileName());
+  if (printer.outputFormat() == QPrinter::PdfFormat && !projekt_->FilNamn().isEmpty() &&
+      (printer.outputFileName().isEmpty() || printer.outputFileName() == pdfFoerslag_)) {
+    pdfFoerslag_ = projekt_->FilNamn() + QStringLiteral(".pdf");
+    printer.setOutputFileName(pdfFoerslag_);
+  }
   while (dialogs_.PrinterSetup(Skrivare(), purpose)) {
     const auto problem = Skrivare().outputFormat() == QPrinter::PdfFormat
                              ? PdfTargetProblem(Skrivare().outputFileName().toStdString())

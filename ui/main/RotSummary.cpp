@@ -75,6 +75,7 @@ void TForm1::VisaIndataGrid() {
   for (int r = 0; r < kInputViewHeadingRows; ++r) WriteRow(StringGrid3, r, InputViewHeadings()[r]);
   KolumnBredd();
   VisaIndata();
+  KolumnBredd();  // no column narrower than its texts
 }
 
 void TForm1::VisaIndata() {

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFileSystemWatcher>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
@@ -105,14 +106,51 @@ void TForm1::LaddaAnvandare() {
   UserFil = UserFilPath(ProgramBibl_);
   if (!QFileInfo::exists(UserFil)) {
     CreateUserFile(FilePath(UserFil));
-    return;
+    anvandarfil_ = AnvandarfilensBytes();
+  } else {
+    LaesAnvandareIgen();
+    // Filling the list chooses no user.
+    const QSignalBlocker blocker(UserComboBox);
+    UserComboBox->setCurrentIndex(-1);
+    UserComboBox->setEditText(QString());
   }
+  // The list follows the users file when another program, Brukarreg or
+  // another VIRANO, changes it meanwhile.
+  anvandarBevakning_ = new QFileSystemWatcher(this);
+  connect(anvandarBevakning_, &QFileSystemWatcher::fileChanged, this, [this] { LaesAnvandareIgen(); });
+  connect(anvandarBevakning_, &QFileSystemWatcher::directoryChanged, this,
+          [this] { LaesAnvandareIgen(); });
+  anvandarBevakning_->addPath(QFileInfo(UserFil).absolutePath());
+  anvandarBevakning_->addPath(UserFil);
+}
+
+QByteArray TForm1::AnvandarfilensBytes() const {
+  QFile file(UserFil);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TForm1::LaesAnvandareIgen() {
+  // A file written anew under its name is watched anew.
+  if (anvandarBevakning_ != nullptr && QFileInfo::exists(UserFil) &&
+      !anvandarBevakning_->files().contains(UserFil))
+    anvandarBevakning_->addPath(UserFil);
+  // What this window wrote itself is listed already.
+  const QByteArray bytes = AnvandarfilensBytes();
+  if (bytes == anvandarfil_) return;
+  QStringList names;
+  try {
+    for (const TUserRecord& user : UserFile(FilePath(UserFil)).ReadAll()) names << FieldText(user.UserNamn);
+  } catch (const FileError&) {
+    return;  // gone or unreadable for now: the list stays
+  }
+  anvandarfil_ = bytes;
+  // What is typed or chosen stays in the box.
   const QSignalBlocker blocker(UserComboBox);
-  for (const TUserRecord& user : UserFile(FilePath(UserFil)).ReadAll())
-    UserComboBox->addItem(FieldText(user.UserNamn));
-  // Filling the list chooses no user.
-  UserComboBox->setCurrentIndex(-1);
-  UserComboBox->setEditText(QString());
+  const QString shown = UserComboBox->currentText();
+  UserComboBox->clear();
+  for (const QString& name : names) UserComboBox->addItem(name);
+  UserComboBox->setCurrentIndex(UserComboBox->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive));
+  UserComboBox->setEditText(shown);
 }
 
 void TForm1::UserComboBoxClick() {
@@ -154,6 +192,7 @@ void TForm1::NyAnvButtonClick() {
     return;
   }
   file.Append(MakeUser(name.toStdString(), ProjektBibl().toStdString()));
+  anvandarfil_ = AnvandarfilensBytes();
   UserComboBox->addItem(name);
   UserComboBox->setEditText(name);
 }
@@ -172,6 +211,7 @@ void TForm1::UserInfoUpDate() {
   TUserRecord user = users[i];
   user.SenastBibl.SetText(ProjektBibl().toStdString());
   file.Write(i, user);
+  anvandarfil_ = AnvandarfilensBytes();
 }
 
 void TForm1::StartaProgram(const QString& name) {
@@ -199,7 +239,8 @@ void TForm1::RaderaFilButtonClick() {
   // The open dialog's own settings stay as they were.
   FileDialogOptions options = OpenDialog1;
   options.title = QStringLiteral("Radera");
-  options.filter = QStringLiteral("Intata filer (*.rot)|*.rot|Alla filer (*.*)|*.*");
+  options.filter = QStringLiteral("Indata filer (*.rot)|*.rot|Alla filer (*.*)|*.*");
+  options.acceptLabel = QStringLiteral("Radera");
   options.mustExist = true;
   options.promptCreate = false;
   options.startDir = projekt_->FilNamn().isEmpty() ? ProgramBibl_ : ProjektBibl();

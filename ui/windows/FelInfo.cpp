@@ -4,7 +4,9 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QToolButton>
+#include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 #include "app/Pictures.h"
 #include "app/RecordText.h"
@@ -55,6 +57,8 @@ TForm2::TForm2(QWidget* mainWindow)
 void TForm2::Visa(std::vector<TErrorRecord> lines) {
   lines_ = std::move(lines);
   setWindowTitle(QStringLiteral("FELMEDDELANDE"));
+  if (!visad_) BreddFoerMeddelandena();
+  visad_ = true;
   show();
   raise();
   activateWindow();
@@ -63,6 +67,20 @@ void TForm2::Visa(std::vector<TErrorRecord> lines) {
 }
 
 void TForm2::FormActivate() { VisaFel(); }
+
+void TForm2::BreddFoerMeddelandena() {
+  const QFontMetrics metrics(StringGrid1->font());
+  int longest = metrics.horizontalAdvance(Utf8Text(kErrorListHeadings[4]));
+  for (const TErrorRecord& line : lines_)
+    longest = std::max(longest, metrics.horizontalAdvance(FieldText(line.Felmeddelande)));
+  const int grid = ErrorListGridWidth(StringGrid1->GridLineWidth(),
+                                      metrics.horizontalAdvance(QStringLiteral("XXXX")),
+                                      metrics.horizontalAdvance(QString(15, QLatin1Char('X'))), longest);
+  // The grid lies 8 pixels in from each side; the window stays on the screen.
+  int wanted = grid + 16;
+  if (const QScreen* shown = screen()) wanted = std::min(wanted, shown->availableGeometry().width());
+  if (wanted > width()) resize(wanted, height());
+}
 
 void TForm2::VisaFel() {
   KolumnBredd();

@@ -36,6 +36,8 @@ class TForm2 : public QWidget {
   // shows the result of a later check that found nothing.
   void VisaFel();
   void KolumnBredd();
+  // At the first showing: wide enough for the longest message of the list.
+  void BreddFoerMeddelandena();
   void StringGrid1DblClick();
   void SkrivarValButtonClick();
   // Prints the list as it stands on the printer last chosen.
@@ -57,6 +59,7 @@ class TForm2 : public QWidget {
  private:
   QWidget* mainWindow_;
   std::vector<TErrorRecord> lines_;
+  bool visad_ = false;  // shown once already
 };
 
 }  // namespace virano

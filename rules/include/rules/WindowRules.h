@@ -39,7 +39,15 @@ struct SummaryInputTexts {
   int cell11_1;   // "min Rot"
   int xxxx;       // "Xxxxxxxxxxx"
   int cell13_1;   // "T 0,5mÖG/"
+  // The widest text of each column, headings and data; for column 7 at
+  // least the text "22,0", by which it is placed. A column is never
+  // narrower than its widest text with the room the cells draw around it;
+  // the names in column 0 take the rest and may be cut.
+  std::array<int, 17> widest{};
 };
+// The room a cell draws around its text: 10 pixels right of it and a little
+// left of it.
+inline constexpr int kSummaryCellPadding = 13;
 std::array<int, 17> SummaryInputWidths(int gridWidth, int margin, int lines,
                                        const SummaryInputTexts& texts);
 
@@ -71,5 +79,8 @@ inline constexpr std::array<std::string_view, 5> kErrorListHeadings = {
     "Nr", "Rumsnamn", "Yta", "Delyta", "Felmeddelande"};
 std::array<int, 5> ErrorListWidths(int gridWidth, int lineWidth, int numberTextWidth,
                                    int nameTextWidth);
+// The grid width at which the message column shows `longestMessage` whole,
+// the inverse of ErrorListWidths with a little room after the text.
+int ErrorListGridWidth(int lineWidth, int numberTextWidth, int nameTextWidth, int longestMessage);
 
 }  // namespace virano
