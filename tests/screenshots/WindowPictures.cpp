@@ -269,8 +269,11 @@ TEST_F(Screenshots, SummaryAndErrorList) {
   dialogs.files.push_back(path);
   form->OpenButtonClick();
   ui->UpDown1->SetPosition(1);
-  form->resize(1100, 760);
+  form->resize(form->minimumSize());
   ASSERT_TRUE(ui->PageControl1->SelectPage(TForm1::kSammanst));
+  Save(form->Form2.get(), QStringLiteral("18-felmeddelande-forsta-visningen"));
+  Save(form.get(), QStringLiteral("14-sammanstallning-indata-minsta"));
+  form->resize(1100, 760);
   Save(form.get(), QStringLiteral("14-sammanstallning-indata"));
   ui->VisaResultatRadioGroup->SetItemIndex(1);
   Save(form.get(), QStringLiteral("15-sammanstallning-resultat"));
