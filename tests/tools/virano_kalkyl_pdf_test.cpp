@@ -28,7 +28,7 @@ class KalkylPdf : public ::testing::Test {
     return {run.status, run.all()};
   }
   std::pair<int, std::string> Kalkyl(const std::string& args) {
-    return Shell(std::string("LC_ALL=C '") + VIRANO_KALKYL + "' " + args);
+    return Shell("LC_ALL=C " + testing::ShellQuote(VIRANO_KALKYL) + " " + args);
   }
   // The project: Kontor, an unnamed room with a window "Skrubbfönster", Hall.
   void WriteProject(TRoomRecord* change = nullptr) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "project/version.h"
+
 namespace virano {
 
 // A text that is not a number. The message quotes the text.
@@ -15,9 +17,6 @@ class ConversionError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The program's version number, shown in the title, the About box and on
-// every printed page.
-inline constexpr std::string_view kVersionText = "1,12";
 
 // With DecimalPunkt the first "," becomes "."; otherwise the first "."
 // becomes ",". Only the first occurrence is replaced.
