@@ -29,6 +29,7 @@ fi
 
 run() {
   local name="$1" program="fuzz_${1//-/_}"
+  shift
   cmake --build "$build" --target "$program" -j"$(nproc)" >/dev/null
   local work="$build/corpus/$name" findings="$build/findings/$name"
   mkdir -p "$work" "$findings"

@@ -67,7 +67,11 @@ std::string DecimalFormat(std::string_view text, bool decimalPunkt) {
   return result;
 }
 
-long double StrToFloat(std::string_view text, bool decimalPunkt) {
+namespace {
+
+// The number `text` holds, or nothing: StrToFloat without the error, which
+// is costly to raise where many texts are no numbers.
+std::optional<long double> ParseFloat(std::string_view text, bool decimalPunkt) {
   const std::string_view s = Trim(text);
   std::string plain;  // the number in the form from_chars reads
   std::size_t i = 0;
@@ -88,30 +92,34 @@ long double StrToFloat(std::string_view text, bool decimalPunkt) {
       break;
     }
   }
-  if (digits == 0) NotAFloat(text);
+  if (digits == 0) return std::nullopt;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
     plain += 'e';
     ++i;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) plain += s[i++];
     int exponentDigits = 0;
     for (; i < s.size() && IsDigit(s[i]); ++i, ++exponentDigits) plain += s[i];
-    if (exponentDigits == 0) NotAFloat(text);
+    if (exponentDigits == 0) return std::nullopt;
   }
-  if (i != s.size()) NotAFloat(text);
+  if (i != s.size()) return std::nullopt;
 
   long double value = 0;
   auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (ec != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
-    NotAFloat(text);
+    return std::nullopt;
   return value;
 }
 
+}  // namespace
+
+long double StrToFloat(std::string_view text, bool decimalPunkt) {
+  const std::optional<long double> value = ParseFloat(text, decimalPunkt);
+  if (!value) NotAFloat(text);
+  return *value;
+}
+
 std::optional<long double> TryStrToFloat(std::string_view text, bool decimalPunkt) {
-  try {
-    return StrToFloat(text, decimalPunkt);
-  } catch (const ConversionError&) {
-    return std::nullopt;
-  }
+  return ParseFloat(text, decimalPunkt);
 }
 
 int StrToInt(std::string_view text) {

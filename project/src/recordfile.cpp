@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <optional>
 
 namespace virano {
 
@@ -66,7 +68,7 @@ namespace virano::rawrecords {
 namespace {
 
 [[noreturn]] void Fail(const std::filesystem::path& path, int error) {
-  throw FileError(std::string(std::strerror(error)) + ": " + path.string(), path);
+  throw FileError(std::string(std::strerror(error)) + ": " + path.string(), path, error);
 }
 
 // Fails as the system would when a fault is injected for this step.
@@ -85,8 +87,18 @@ class Fd {
   ~Fd() {
     if (fd_ >= 0) ::close(fd_);
   }
+  // Takes over `fd`, an open file that errors and faults name as `path`.
+  Fd(int fd, const std::filesystem::path& path) : path_(path), fd_(fd) {}
   Fd(const Fd&) = delete;
   Fd& operator=(const Fd&) = delete;
+
+  int get() const { return fd_; }
+
+  // Flushes what was written to the disk.
+  void Sync() const {
+    Check(path_, faults::Step::Write);
+    if (::fsync(fd_) != 0) Fail(path_, errno);
+  }
 
   long long Size() const {
     struct stat st {};
@@ -148,6 +160,74 @@ long long Offset(std::size_t size, long long index) {
   return static_cast<long long>(size) * index;
 }
 
+// The errors by which a folder takes no new file, or has no room for one.
+bool NoNewFile(int error) {
+  return error == EACCES || error == EPERM || error == EROFS || error == ENOSPC ||
+         error == EDQUOT;
+}
+
+// The permissions of a new file: 0666 less the process's mask, read where
+// the system tells it without changing it.
+mode_t NewFileMode() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("Umask:", 0) == 0) return 0666 & ~static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+  return 0644;
+}
+
+// Writes the new content of `path` by `write` into a temporary file beside
+// it, flushes it to disk and renames it over `path`, with the permissions
+// (and, where allowed, the owner) of the file it replaces; a link is
+// followed and stays a link. Returns false, leaving everything as it was,
+// when the folder takes no new file or has no room for it. Errors and
+// injected faults name `path`.
+bool ReplaceBeside(const std::filesystem::path& path, const std::function<void(const Fd&)>& write) {
+  std::error_code ignored;
+  std::filesystem::path target = path;
+  if (std::filesystem::is_symlink(path, ignored)) {
+    const std::filesystem::path real = std::filesystem::canonical(path, ignored);
+    if (!real.empty()) target = real;
+  }
+  const std::filesystem::path folder =
+      target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+  std::string name = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int raw = ::mkostemp(name.data(), O_CLOEXEC);
+  if (raw < 0) {
+    if (NoNewFile(errno)) return false;
+    Fail(path, errno);
+  }
+  try {
+    Fd fd(raw, path);
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0) {
+      if (::fchown(raw, old.st_uid, old.st_gid) != 0) {
+        // Only the owner changes hands where the system lets it.
+      }
+      if (::fchmod(raw, old.st_mode & 07777) != 0) Fail(path, errno);
+    } else if (::fchmod(raw, NewFileMode()) != 0) {
+      Fail(path, errno);
+    }
+    write(fd);
+    fd.Sync();
+    fd.Close();
+    if (::rename(name.c_str(), target.c_str()) != 0) Fail(path, errno);
+  } catch (const FileError& error) {
+    ::unlink(name.c_str());
+    if (error.error() == ENOSPC || error.error() == EDQUOT) return false;
+    throw;
+  } catch (...) {
+    ::unlink(name.c_str());
+    throw;
+  }
+  // The rename itself reaches the disk with the folder.
+  if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
+}
+
 }  // namespace
 
 void Read(const std::filesystem::path& path, std::size_t size, long long index, void* into) {
@@ -199,17 +279,39 @@ void Truncate(const std::filesystem::path& path, std::size_t size, long long ind
 }
 
 void Remove(const std::filesystem::path& path, std::size_t size, long long index) {
-  Fd fd(path, O_RDWR);
+  Fd fd(path, O_RDWR);  // a write-protected file is refused here
   const long long count = fd.Size() / static_cast<long long>(size);
   if (index < 0 || index >= count)
     throw ReadPastEndError("Läsning efter filens slut: " + path.string(), path);
   std::vector<char> record(size);
+  const bool replaced = ReplaceBeside(path, [&](const Fd& into) {
+    long long to = 0;
+    for (long long j = 0; j < count; ++j) {
+      if (j == index) continue;
+      if (!fd.ReadAt(record.data(), size, Offset(size, j)))
+        throw ReadPastEndError("Läsning efter filens slut: " + path.string(), path);
+      into.WriteAt(record.data(), size, Offset(size, to++));
+    }
+  });
+  if (replaced) return;
+  // The folder takes no new file: the records move down within the file.
   for (long long j = index; j + 1 < count; ++j) {
     fd.ReadAt(record.data(), size, Offset(size, j + 1));
     fd.WriteAt(record.data(), size, Offset(size, j));
   }
   fd.Cut(Offset(size, count - 1));
   fd.Close();
+}
+
+void ReplaceAll(const std::filesystem::path& path, const void* from, std::size_t bytes) {
+  std::error_code ignored;
+  std::optional<Fd> existing;
+  if (std::filesystem::exists(path, ignored)) existing.emplace(path, O_RDWR);  // refused as a store
+  if (ReplaceBeside(path, [&](const Fd& into) { into.WriteAt(from, bytes, 0); })) return;
+  if (!existing) existing.emplace(path, O_RDWR | O_CREAT);
+  existing->WriteAt(from, bytes, 0);
+  existing->Cut(static_cast<long long>(bytes));
+  existing->Close();
 }
 
 void CopyAll(const std::filesystem::path& from, const std::filesystem::path& to, std::size_t size) {

@@ -115,6 +115,17 @@ TEST(ShortString, StoresWindows1252AndCutsToCapacity) {
   EXPECT_EQ(r.Anl1.Text(), "");
 }
 
+// Found by fuzzing: a text with a byte the code page leaves unassigned could
+// not be stored back from UTF-8 (an export to JSON that the import refused).
+TEST(ShortString, EveryByteSurvivesTheWayThroughUtf8) {
+  std::string all;
+  for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+  EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(all)), all);
+  EXPECT_EQ(AnsiToUtf8("\x81\x9D"), "\u0081\u009D");
+  EXPECT_TRUE(InCodePage("\u0081"));
+  EXPECT_EQ(Utf8ToAnsi("\u00C2\xC2"), "\xC2?");  // an invalid byte is still "?"
+}
+
 TEST(ShortString, OversizedLengthByteIsReadAsTheCapacity) {
   TRoomRecord r{};
   r.LuftHast.SetText("0,15");

@@ -17,14 +17,17 @@ namespace virano {
 // An input/output error: the system's error text and the file's path.
 class FileError : public std::runtime_error {
  public:
-  FileError(const std::string& message, std::filesystem::path path)
-      : std::runtime_error(message), path_(std::move(path)) {}
+  FileError(const std::string& message, std::filesystem::path path, int error = 0)
+      : std::runtime_error(message), path_(std::move(path)), error_(error) {}
   const std::filesystem::path& path() const { return path_; }
   // The text without the path that the system's text ends with.
   std::string reason() const;
+  // The system's error number (errno), 0 for the program's own errors.
+  int error() const { return error_; }
 
  private:
   std::filesystem::path path_;
+  int error_;
 };
 
 // A read at or past the last whole record.
@@ -56,6 +59,9 @@ void OpenForWriting(const std::filesystem::path& path);
 void Create(const std::filesystem::path& path);
 void Truncate(const std::filesystem::path& path, std::size_t size, long long index);
 void Remove(const std::filesystem::path& path, std::size_t size, long long index);
+// Makes `bytes` bytes at `from` the whole content of the file, which is made
+// when missing. Crash-safe as Remove: see there.
+void ReplaceAll(const std::filesystem::path& path, const void* from, std::size_t bytes);
 void CopyAll(const std::filesystem::path& from, const std::filesystem::path& to, std::size_t size);
 // Reads every whole record into the buffer that `allocate(count)` returns.
 void ReadAll(const std::filesystem::path& path, std::size_t size,
@@ -96,9 +102,20 @@ class RecordFile {
   void Create() const { rawrecords::Create(path_); }
   // Removes records k and after.
   void Truncate(long long k) const { rawrecords::Truncate(path_, kRecordSize, k); }
-  // Removes record k: the records after it move down by one, within one
-  // opening of the file. ReadPastEndError when there is no record k.
+  // Removes record k: the records after it move down by one.
+  // ReadPastEndError when there is no record k.
+  //
+  // Crash-safe: the new content is written into a temporary file in the same
+  // folder, flushed to disk and renamed over the file, which keeps its
+  // permissions; a program killed meanwhile leaves the old file whole. A
+  // write-protected file is refused as a store into it is. Where the folder
+  // takes no new file (or has no room for one), the records are moved down
+  // within the file itself, as before.
   void Remove(long long k) const { rawrecords::Remove(path_, kRecordSize, k); }
+  // Makes `records` the whole file, crash-safe as Remove.
+  void ReplaceAll(const std::vector<Record>& records) const {
+    rawrecords::ReplaceAll(path_, records.data(), records.size() * kRecordSize);
+  }
   // Creates (or empties) `to` and copies every whole record into it.
   void CopyTo(const std::filesystem::path& to) const {
     rawrecords::CopyAll(path_, to, kRecordSize);
