@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <exception>
@@ -204,17 +203,16 @@ bool TBrukarregForm::SammanfoerMedFilen() {
 
 bool TBrukarregForm::SparaButtonClick() {
   if (!SammanfoerMedFilen()) return false;
-  QSaveFile file(path_);
-  const QByteArray bytes(reinterpret_cast<const char*>(users_.data()),
-                         static_cast<qsizetype>(users_.size() * sizeof(TUserRecord)));
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+  try {
+    UserFile(FilePath(path_)).ReplaceAll(users_);
     read_ = users_;
     changed_ = false;
     return true;
+  } catch (const FileError& error) {
+    Refuse(QStringLiteral("Användarfilen kunde inte sparas:\r") + path_ + QStringLiteral("\r") +
+           QString::fromStdString(error.reason()) + QStringLiteral("\rDen tidigare filen är orörd."));
+    return false;
   }
-  Refuse(QStringLiteral("Användarfilen kunde inte sparas:\r") + path_ + QStringLiteral("\r") +
-         file.errorString() + QStringLiteral("\rDen tidigare filen är orörd."));
-  return false;
 }
 
 void TBrukarregForm::closeEvent(QCloseEvent* event) {

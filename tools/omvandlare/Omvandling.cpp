@@ -15,6 +15,7 @@
 #include <limits>
 
 #include "project/numbers.h"
+#include "project/recordfile.h"
 
 namespace virano::omvandlare {
 namespace {
@@ -305,35 +306,15 @@ QByteArray ReadFile(const QString& path) {
   return bytes;
 }
 
-// Writes `bytes` into a temporary file beside `path` (beside the file a
-// symbolic link leads to) that takes its name only when written whole, with
-// the permissions of the file it replaces.
+// Writes `bytes` by a temporary file that replaces `path` only when whole
+// (in place where the folder takes no new file).
 void WriteFile(const QString& path, const QByteArray& bytes) {
-  const QFileInfo info(path);
-  const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-  const QFileInfo real(target);
-  QByteArray temp = QFile::encodeName(real.absolutePath() + QStringLiteral("/.") + real.fileName() +
-                                      QStringLiteral(".XXXXXX"));
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) FileFailure("Kan inte skriva", path, errno);
-  int error = 0;
-  for (qsizetype done = 0; done < bytes.size() && error == 0;) {
-    const ssize_t put = ::write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
-    if (put >= 0) done += put;
-    else if (errno != EINTR) error = errno;
-  }
-  struct stat existing {};
-  const mode_t umask = ::umask(0);
-  ::umask(umask);
-  const mode_t mode = ::stat(QFile::encodeName(target).constData(), &existing) == 0
-                          ? existing.st_mode & 07777
-                          : 0666 & ~umask;
-  if (error == 0 && (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)) error = errno;
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temp.constData(), QFile::encodeName(target).constData()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temp.constData());
-    FileFailure("Kan inte skriva", path, error);
+  try {
+    rawrecords::ReplaceAll(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                           bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  } catch (const FileError& error) {
+    throw ConverterError(
+        QStringLiteral("Kan inte skriva %1: %2").arg(path, QString::fromStdString(error.reason())));
   }
 }
 

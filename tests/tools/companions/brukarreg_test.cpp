@@ -123,15 +123,28 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(BrukarregTest, ASaveThatFailsLeavesTheOldFileIntact) {
   Enter(u"Bo"_s, {}, window_->LaggTillButton);
+  QFile(path_).setPermissions(QFileDevice::ReadOwner);
   {
     const ReadOnlyFolder locked(dir_.path().toStdString());
     EXPECT_FALSE(window_->SparaButtonClick());
   }
+  QFile(path_).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   ASSERT_EQ(dialogs_.Messages().size(), 1u);
   EXPECT_TRUE(dialogs_.Messages()[0].startsWith(u"Användarfilen kunde inte sparas:\n"_s + path_));
   EXPECT_EQ(Bytes(), before_);
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{u"Custom.roi"_s});
   EXPECT_TRUE(window_->Changed());
+}
+
+TEST_F(BrukarregTest, AFolderTakingNoNewFileIsSavedIntoInPlace) {
+  Enter(u"Bo"_s, {}, window_->LaggTillButton);
+  {
+    const ReadOnlyFolder locked(dir_.path().toStdString());
+    EXPECT_TRUE(window_->SparaButtonClick());
+  }
+  EXPECT_EQ(Bytes().size(), 3 * static_cast<qsizetype>(sizeof(TUserRecord)));
+  EXPECT_TRUE(dialogs_.Messages().empty());
+  EXPECT_FALSE(window_->Changed());
 }
 
 }  // namespace
