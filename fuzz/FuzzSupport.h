@@ -28,12 +28,15 @@ std::vector<Record> RecordsOf(const std::uint8_t* data, std::size_t size,
   return records;
 }
 
-// A folder of this process for the files of one input, made once and
-// removed when the process ends.
+// A folder of this process for the files of one input, made once (in memory
+// where the system offers it) and removed when the process ends.
 inline const std::filesystem::path& Folder() {
   static const std::filesystem::path folder = [] {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "virano-fuzz-XXXXXX").string();
+    std::error_code ignored;
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ignored)
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path();
+    std::string pattern = (base / "virano-fuzz-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) std::abort();
     std::atexit([] { std::filesystem::remove_all(Folder()); });
     return std::filesystem::path(pattern);

@@ -33,17 +33,19 @@ run() {
   cmake --build "$build" --target "$program" -j"$(nproc)" >/dev/null
   local work="$build/corpus/$name" findings="$build/findings/$name"
   mkdir -p "$work" "$findings"
-  local log="$build/fuzz-$name.log" status=0
+  local log="$build/fuzz-$name.log" status=0 limits=()
+  # A project of two records is enough to meet every part of the round trip.
+  [ "$name" = json-roundtrip ] && limits=(-max_len=40000)
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     "$build/bin/$program" "$work" "$root/fuzz/corpus/$name" -dict="$root/fuzz/numbers.dict" \
     -max_total_time="$seconds" -timeout=30 -print_final_stats=1 \
-    -artifact_prefix="$findings/" "$@" >"$log" 2>&1 || status=$?
+    -artifact_prefix="$findings/" "${limits[@]}" "$@" >"$log" 2>&1 || status=$?
   local runs
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
-  echo "$name: ${runs:-?} executions, $(ls "$findings" | wc -l) findings"
+  echo "$name: ${runs:-?} körningar, $(ls "$findings" | wc -l) fynd"
   if [ "$status" -ne 0 ]; then
     grep -E -A 30 '^==[0-9]+==|runtime error|Broken:|deadly signal|ERROR: libFuzzer' "$log" | head -n 60 >&2
-    echo "$name: finding, see $log and $findings/" >&2
+    echo "$name: fynd, se $log och $findings/" >&2
     return 1
   fi
 }
