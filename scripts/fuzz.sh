@@ -24,7 +24,7 @@ build="${VIRANO_FUZZ_BUILD:-$root/build-fuzz}"
 "$root/scripts/bootstrap.sh" --packages-only clang libclang-rt-14-dev
 if [ ! -f "$build/CMakeCache.txt" ]; then
   CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVIRANO_FUZZ=ON -DBUILD_TESTING=OFF -DVIRANO_BENCH=OFF >/dev/null
+    -DVIRANO_FUZZ=ON -DBUILD_TESTING=OFF -DVIRANO_BENCH=OFF ${CI:+-DVIRANO_WERROR=ON} >/dev/null
 fi
 
 run() {
