@@ -3,9 +3,11 @@
 // a folder that takes no new file is rewritten in place.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -102,18 +104,26 @@ const Rewrite kRewrites[] = {
      }},
 };
 
-class SafeRewriteOf : public ::testing::TestWithParam<std::tuple<Rewrite, bool>> {};
+// Where the new content goes: beside the file, or into the file itself when
+// the folder takes no new file or the disk has no room for a copy.
+enum class Folder { TakesFiles, TakesNoFile, HasNoRoomForACopy };
+const char* const kFolderNames[] = {"", "InAFolderTakingNoNewFile", "OnADiskWithoutRoomForACopy"};
+
+class SafeRewriteOf : public ::testing::TestWithParam<std::tuple<Rewrite, Folder>> {};
 
 TEST_P(SafeRewriteOf, KeepsThePermissionsAndLeavesNothingBeside) {
-  const auto [how, folderTakesFiles] = GetParam();
+  const auto [how, folder] = GetParam();
   testing::TempDir dir("rewrite");
   const fs::path path = dir.path() / "hus.rot";
   testing::WriteNamedProject(path, {"1", "2", "3"});
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   {
     std::optional<testing::ReadOnlyFolder> locked;
-    if (!folderTakesFiles) locked.emplace(dir.path());
+    if (folder == Folder::TakesNoFile) locked.emplace(dir.path());
+    // The copy's first write fails; the rewrite in place has room.
+    if (folder == Folder::HasNoRoomForACopy) faults::Inject(path, faults::Step::Write, ENOSPC);
     how.rewrite(path);
+    faults::Clear();
   }
   EXPECT_EQ(StoredNames(path), (std::vector<std::string>{"1", "3"}));
   EXPECT_EQ(fs::status(path).permissions(),
@@ -122,11 +132,30 @@ TEST_P(SafeRewriteOf, KeepsThePermissionsAndLeavesNothingBeside) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    , SafeRewriteOf, ::testing::Combine(::testing::ValuesIn(kRewrites), ::testing::Bool()),
+    , SafeRewriteOf,
+    ::testing::Combine(::testing::ValuesIn(kRewrites),
+                       ::testing::Values(Folder::TakesFiles, Folder::TakesNoFile,
+                                         Folder::HasNoRoomForACopy)),
     [](const auto& param) {
       return std::string(std::get<0>(param.param).name) +
-             (std::get<1>(param.param) ? "" : "InAFolderTakingNoNewFile");
+             kFolderNames[static_cast<int>(std::get<1>(param.param))];
     });
+
+TEST(SafeRewrite, AWriteProtectedFileIsRefusedAndKept) {
+  testing::TempDir dir("protected");
+  const fs::path path = dir.path() / "hus.rot";
+  testing::WriteNamedProject(path, {"1", "2"});
+  fs::permissions(path, fs::perms::owner_read);
+  {
+    // The folder takes files, the file no writes, also for an administrator.
+    const testing::ReadOnlyFolder locked(dir.path());
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    EXPECT_THROW(ProjectFile(path).Remove(1), FileError);
+    EXPECT_THROW(ProjectFile(path).ReplaceAll({}), FileError);
+  }
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(StoredNames(path), (std::vector<std::string>{"1", "2"}));
+}
 
 TEST(SafeRewrite, ReplacingAllMakesAMissingFileWithTheUsualPermissions) {
   testing::TempDir dir("replace-new");
