@@ -92,8 +92,6 @@ class Fd {
   Fd(const Fd&) = delete;
   Fd& operator=(const Fd&) = delete;
 
-  int get() const { return fd_; }
-
   // Flushes what was written to the disk.
   void Sync() const {
     Check(path_, faults::Step::Write);
@@ -172,7 +170,8 @@ mode_t NewFileMode() {
   std::ifstream status("/proc/self/status");
   std::string line;
   while (std::getline(status, line))
-    if (line.rfind("Umask:", 0) == 0) return 0666 & ~static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    if (line.rfind("Umask:", 0) == 0)
+      return 0666 & ~static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
   return 0644;
 }
 
@@ -202,7 +201,8 @@ bool ReplaceBeside(const std::filesystem::path& path, const std::function<void(c
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0) {
       if (::fchown(raw, old.st_uid, old.st_gid) != 0) {
-        // Only the owner changes hands where the system lets it.
+        // The owner is kept only where the system lets it; the permissions are
+        // kept all the same.
       }
       if (::fchmod(raw, old.st_mode & 07777) != 0) Fail(path, errno);
     } else if (::fchmod(raw, NewFileMode()) != 0) {
