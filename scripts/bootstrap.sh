@@ -7,7 +7,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-packages=(cmake g++ make ccache qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev
+packages=(cmake g++ make ccache lld qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev
           libbenchmark-dev locales xvfb xauth poppler-utils fonts-liberation
           dpkg-dev file desktop-file-utils libxml2-utils shared-mime-info librsvg2-bin)
 packages_only=0
