@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Every test under AddressSanitizer and UndefinedBehaviorSanitizer, or the
 # map's tests (engine and window) under ThreadSanitizer, each in a build
-# folder of its own. A finding fails the run.
+# folder of its own. A finding fails the run. Warnings are not errors here:
+# with the sanitizers' instrumentation GCC warns of values "maybe
+# uninitialized" inside the standard library; the normal build keeps them
+# errors.
 #
 #   scripts/sanitizers.sh address [BUILD_DIR]   # default build-asan
 #   scripts/sanitizers.sh thread [BUILD_DIR]    # default build-tsan
@@ -18,7 +21,7 @@ case "$kind" in
     export ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:detect_stack_use_after_return=1
     export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0"
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    "$root/scripts/bootstrap.sh" "$build" -DVIRANO_SANITIZE=ON -DVIRANO_BENCH=OFF
+    "$root/scripts/bootstrap.sh" "$build" -DVIRANO_SANITIZE=ON -DVIRANO_BENCH=OFF -DVIRANO_WERROR=OFF
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
     ;;
   thread)
@@ -26,7 +29,7 @@ case "$kind" in
     export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/scripts/tsan-suppressions.txt"
     "$root/scripts/bootstrap.sh" --packages-only
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIRANO_TSAN=ON \
-      -DVIRANO_BENCH=OFF ${CI:+-DVIRANO_WERROR=ON} >/dev/null
+      -DVIRANO_BENCH=OFF -DVIRANO_WERROR=OFF >/dev/null
     cmake --build "$build" -j"$(nproc)" --target engine_tests ui_tests
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)" -R '^(RotMap|KartaTest)\.'
     ;;
