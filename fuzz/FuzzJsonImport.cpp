@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const omvandlare::ConverterError&) {
     return 0;
   }
-  const auto again = omvandlare::ProjectFromJson(omvandlare::ProjectToJson(records));
+  const auto again = omvandlare::ProjectFromJson(QJsonDocument::fromJson(omvandlare::ProjectToJson(records)));
   if (again.size() != records.size() ||
       std::memcmp(again.data(), records.data(), records.size() * sizeof(TRoomRecord)) != 0)
     fuzz::Broken("an imported project exported and imported again differs");

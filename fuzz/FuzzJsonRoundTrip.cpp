@@ -54,7 +54,7 @@ void SameRoom(const TRoomRecord& a, const TRoomRecord& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace virano;
   const auto records = fuzz::RecordsOf<TRoomRecord>(data, size);
-  const QByteArray json = omvandlare::ProjectToJson(records).toJson(QJsonDocument::Indented);
+  const QByteArray json = omvandlare::ProjectToJson(records);
   std::vector<TRoomRecord> back;
   try {
     back = omvandlare::ProjectFromJson(QJsonDocument::fromJson(json));

@@ -101,6 +101,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Drawing(room, static_cast<MainSurface>(s), dp);
   }
   (void)CsvText(InputViewRows(room, dp), dp);
-  (void)RoomErrors(room, 1);
+  (void)RoomErrors(room, 1, dp);
   return 0;
 }

@@ -67,7 +67,7 @@ std::vector<RoomBuilder> Rooms() {
 }
 
 void WriteJson(const fs::path& path, const std::vector<TRoomRecord>& records) {
-  const QByteArray json = omvandlare::ProjectToJson(records).toJson(QJsonDocument::Indented);
+  const QByteArray json = omvandlare::ProjectToJson(records);
   Write(path, json.constData(), static_cast<std::size_t>(json.size()));
 }
 
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     fs::remove(scratch);
     Write(scratch, records.data(), records.size() * sizeof(TRoomRecord));
     const fs::path errors = fs::temp_directory_path() / "virano-fuzz-seeds.rof";
-    CheckRoomFile(scratch, errors, static_cast<int>(records.size() - 1));
+    CheckRoomFile(scratch, errors, static_cast<int>(records.size() - 1), false);
     const auto lines = ErrorFile(errors).ReadAll();
     if (!lines.empty())
       Write(corpus / "error-file" / ("errors-" + std::to_string(p)), lines.data(),

@@ -115,8 +115,8 @@ TEST(ShortString, StoresWindows1252AndCutsToCapacity) {
   EXPECT_EQ(r.Anl1.Text(), "");
 }
 
-// Found by fuzzing: a text with a byte the code page leaves unassigned could
-// not be stored back from UTF-8 (an export to JSON that the import refused).
+// A text with a byte the code page leaves unassigned is stored back from
+// UTF-8 as it was (an export to JSON must be imported again).
 TEST(ShortString, EveryByteSurvivesTheWayThroughUtf8) {
   std::string all;
   for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
