@@ -230,7 +230,10 @@ THamtning TProjekt::HamtaData() {
   } catch (const ReadPastEndError&) {
     return THamtning::kIngenPost;
   }
-  arbetspost_ = std::move(read);
+  // Read into the same record: showing a room can show it again from within
+  // (the room temperature's change handler), and the outer showing goes on
+  // reading the record it was given.
+  *arbetspost_ = *read;
   return THamtning::kLaest;
 }
 
