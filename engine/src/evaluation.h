@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/calculation.h"
+#include "engine/kernels.h"
 #include "project/numbers.h"
 
 namespace virano::evaluation {
@@ -86,6 +87,25 @@ void AddSurfaceRow(Calculation& calc, int surface, int row, int KP, float F, lon
 
 // Adds F, and T · F formed in extended precision, into the point's sums.
 void Accumulate(Calculation& calc, float F, long double T);
+
+// Runs `work` for control point KP in front of `surface`: an error it
+// raises names the point after its own text, "Punkt 3 framför Vägg fram",
+// and a division by zero says that the point lies in a surface's plane.
+template <typename Work>
+decltype(auto) AtControlPoint(int KP, MainSurface surface, Work&& work) {
+  const auto where = [&] {
+    return "\nPunkt " + std::to_string(KP) + " framför " + std::string(kMainSurfaceCaptions[surface]);
+  };
+  try {
+    return work();
+  } catch (const CalculationError& e) {
+    const bool inPlane = e.cause() == CalculationError::Cause::kDivisionByZero;
+    throw CalculationError(e.what() + where() + (inPlane ? ": punkten ligger i en ytas plan" : ""),
+                           e.cause());
+  } catch (const ConversionError& e) {
+    throw ConversionError(e.what() + where());
+  }
+}
 
 // Column formats of the result table.
 inline std::string ViewFactorText(long double value, bool decimalPunkt) {  // 5 decimals

@@ -183,23 +183,14 @@ Calculation::~Calculation() = default;
 int VinkelKoeffMainSurface(Calculation& calc, MainSurface surface) {
   for (int k = 0; k < 10; ++k) {  // the block's 11th row is never a point
     if (!calc.room.Punkter[surface][static_cast<std::size_t>(k)].InUse()) continue;
-    // An error names the point it stopped at, after its own text.
-    const std::string where =
-        "\nPunkt " + std::to_string(k) + " framför " + std::string(kMainSurfaceCaptions[surface]);
-    try {
+    AtControlPoint(k, surface, [&] {
       const float Tmain = MainTemperature(calc, surface);  // before the point's own texts
       StoredRoom& stored = calc.stored();
       const Point p{k, Single(stored.Number(surface, k, PointCell::Xp)),
                     Single(stored.Number(surface, k, PointCell::Yp)),
                     Single(stored.Number(surface, k, PointCell::Zp))};
       EvaluatePoint(calc, surface, p, Tmain);
-    } catch (const CalculationError& e) {
-      const bool inPlane = e.cause() == CalculationError::Cause::kDivisionByZero;
-      throw CalculationError(e.what() + where + (inPlane ? ": punkten ligger i en ytas plan" : ""),
-                             e.cause());
-    } catch (const ConversionError& e) {
-      throw ConversionError(e.what() + where);
-    }
+    });
   }
   return LastRow(calc);
 }

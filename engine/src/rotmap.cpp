@@ -46,11 +46,22 @@ std::vector<float> MapPositions(float extent, long double step) {
   return positions;
 }
 
-std::vector<RotMapRow> RotMapTable(const RotMap& map, bool decimalPunkt) {
-  int decimals = 2;  // as many as the step needs, say 3 for 0,125
-  for (long double scaled = map.step * 100;
+namespace {
+
+// The positions' decimals: as many as the step needs (3 for 0,125), at
+// least 2.
+int PositionDecimals(long double step) {
+  int decimals = 2;
+  for (long double scaled = step * 100;
        decimals < 6 && std::fabs(scaled - std::round(scaled)) > 1e-6L * scaled; scaled *= 10)
     ++decimals;
+  return decimals;
+}
+
+}  // namespace
+
+std::vector<RotMapRow> RotMapTable(const RotMap& map, bool decimalPunkt) {
+  const int decimals = PositionDecimals(map.step);
   std::vector<RotMapRow> rows = {{"Xp", "Yp", "ROT", "Summa vinkelkoeff."}};
   for (const RotMapCell& c : map.cells) {
     if (!c.done) continue;
@@ -62,13 +73,37 @@ std::vector<RotMapRow> RotMapTable(const RotMap& map, bool decimalPunkt) {
   return rows;
 }
 
+std::vector<std::vector<std::string>> AsymmetryMapTable(const RotMap& map, bool decimalPunkt) {
+  const int decimals = PositionDecimals(map.step);
+  std::vector<std::vector<std::string>> rows = {
+      {"Xp", "Yp", "Tpr mot ytan", "Tpr från ytan", "Asymmetri", "Gräns", "Bedömning"}};
+  for (const RotMapCell& c : map.cells) {
+    if (!c.done) continue;
+    rows.push_back({FormatFixed(c.Xp, decimals, decimalPunkt),
+                    FormatFixed(c.Yp, decimals, decimalPunkt),
+                    evaluation::TemperatureText(c.toward, decimalPunkt),
+                    evaluation::TemperatureText(c.away, decimalPunkt),
+                    KelvinText(c.asymmetry, decimalPunkt), std::to_string(c.limit),
+                    VerdictText(c.overLimit)});
+  }
+  return rows;
+}
+
+std::vector<std::vector<std::string>> MapTable(const RotMap& map, bool decimalPunkt) {
+  if (map.quantity == MapQuantity::Asymmetry) return AsymmetryMapTable(map, decimalPunkt);
+  std::vector<std::vector<std::string>> rows;
+  for (const RotMapRow& row : RotMapTable(map, decimalPunkt)) rows.emplace_back(row.begin(), row.end());
+  return rows;
+}
+
 namespace {
 
 // The work shared by the threads of one map.
 class MapRun {
  public:
-  MapRun(const TRoomRecord& room, const RotMapRequest& request, bool decimalPunkt, RotMap& map)
-      : room_(room), request_(request), decimalPunkt_(decimalPunkt), map_(map),
+  MapRun(const TRoomRecord& room, const RotMapRequest& request, bool decimalPunkt, RotMap& map,
+         const RoomExtents& extents)
+      : room_(room), request_(request), decimalPunkt_(decimalPunkt), map_(map), extents_(extents),
         total_(static_cast<int>(map.cells.size())),
         reportEvery_(std::max(1, total_ / 200)) {}
 
@@ -100,10 +135,7 @@ class MapRun {
       if (i >= map_.cells.size()) break;
       RotMapCell& cell = map_.cells[i];
       try {
-        const PointResult r = VinkelKoeffPoint(calc, map_.surface, 0, cell.Xp, cell.Yp, Zp);
-        cell.ROT = r.ROT;
-        cell.sum = r.SumVinkelKoeff;
-        cell.belowMinimum = map_.minRot && r.ROT < *map_.minRot;
+        Evaluate(calc, cell, Zp);
         cell.done = true;
       } catch (...) {
         std::lock_guard lock(mutex_);
@@ -119,6 +151,25 @@ class MapRun {
     std::lock_guard lock(mutex_);
     ++finished_;
     changed_.notify_one();
+  }
+
+  void Evaluate(Calculation& calc, RotMapCell& cell, float Zp) const {
+    PointResult r;
+    if (map_.quantity == MapQuantity::Asymmetry) {
+      const Asymmetry a =
+          AsymmetryAtPoint(calc, map_.surface, {cell.Xp, cell.Yp, Zp}, extents_, map_.category);
+      r = a.toward;
+      cell.toward = a.toward.SumVinkelKoeffTemp;
+      cell.away = a.away.SumVinkelKoeffTemp;
+      cell.asymmetry = a.delta;
+      cell.limit = a.limit;
+      cell.overLimit = a.overLimit;
+    } else {
+      r = VinkelKoeffPoint(calc, map_.surface, 0, cell.Xp, cell.Yp, Zp);
+    }
+    cell.ROT = r.ROT;
+    cell.sum = r.SumVinkelKoeff;
+    cell.belowMinimum = map_.minRot && r.ROT < *map_.minRot;
   }
 
   // Waits for the workers, telling the progress on this thread as it goes.
@@ -145,6 +196,7 @@ class MapRun {
   const RotMapRequest& request_;
   const bool decimalPunkt_;
   RotMap& map_;
+  const RoomExtents extents_;  // the asymmetry map's
   const int total_;
   const int reportEvery_;
   std::atomic<std::size_t> next_{0};
@@ -170,14 +222,30 @@ std::optional<std::string> RotMapRefusal(const TRoomRecord& room, const RotMapRe
   if (depth && !(request.distance > 0 && request.distance < *depth))
     return "Avståndet från ytan ska vara större än 0 och mindre än rummets djup framför " +
            caption + ", " + FormatGeneral(*depth, decimalPunkt) + " m";
+  const bool asymmetry = request.quantity == MapQuantity::Asymmetry;
+  const RoomExtentsOrReason extents =
+      asymmetry ? AsymmetryExtents(room, request.surface, decimalPunkt) : RoomExtentsOrReason{};
+  if (asymmetry && !extents.extents) return extents.reason;
   const TSurfaceRow& own = room.Ytor[request.surface][0];
   const auto width = number(own.X2.Text()), height = number(own.Y2.Text());
   if (!width || !height || !(request.step > 0)) return std::nullopt;
   try {
-    if (MapPositions(static_cast<float>(*width), request.step).empty() ||
-        MapPositions(static_cast<float>(*height), request.step).empty())
+    const std::vector<float> xs = MapPositions(static_cast<float>(*width), request.step);
+    const std::vector<float> ys = MapPositions(static_cast<float>(*height), request.step);
+    if (xs.empty() || ys.empty())
       return "Steget " + FormatGeneral(request.step, decimalPunkt) + " m ger inga punkter på " +
              caption;
+    // The mirror is monotone: the corner points tell for all.
+    const float Zp = evaluation::Single(request.distance);
+    if (asymmetry)
+      for (const float x : {xs.front(), xs.back()})
+        for (const float y : {ys.front(), ys.back()})
+          if (!OppositePointInside(room, request.surface, {x, y, Zp}, *extents.extents,
+                                   decimalPunkt)) {
+            const std::string opposite(kMainSurfaceCaptions[OppositeSurface(request.surface)]);
+            return caption + " och " + opposite +
+                   " har olika mått: kartans punkter ligger inte alla framför " + opposite;
+          }
   } catch (const CalculationError&) {
     // Too many points: the map itself says so.
   }
@@ -190,6 +258,14 @@ RotMap ComputeRotMap(const TRoomRecord& room, const RotMapRequest& request, bool
   if (!(request.step > 0)) throw CalculationError("Steget måste vara större än 0");
   RotMap map;
   map.surface = request.surface;
+  map.quantity = request.quantity;
+  map.category = request.category;
+  RoomExtents extents;
+  if (request.quantity == MapQuantity::Asymmetry) {
+    const RoomExtentsOrReason e = AsymmetryExtents(room, request.surface, decimalPunkt);
+    if (!e.extents) throw CalculationError(e.reason);
+    extents = *e.extents;
+  }
   map.distance = evaluation::Single(request.distance);
   map.step = request.step;
   evaluation::StoredRoom stored(room, decimalPunkt);
@@ -214,7 +290,7 @@ RotMap ComputeRotMap(const TRoomRecord& room, const RotMapRequest& request, bool
   threads = std::clamp<unsigned>(threads, 1, 64);
   threads = std::min<unsigned>(threads, static_cast<unsigned>(map.cells.size()));
   if (threads > 0) {
-    MapRun(room, request, decimalPunkt, map).Run(threads);
+    MapRun(room, request, decimalPunkt, map, extents).Run(threads);
   } else if (request.progress) {
     request.progress(0, 0);
   }
