@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "project/numbers.h"
 #include "reports/shape_painter.h"
@@ -27,9 +28,28 @@ QBrush Hatching(Rgb under) {
 
 int Pixel(double value) { return static_cast<int>(std::trunc(value)); }
 
+bool IsAsymmetry(const RotMap& map) { return map.quantity == MapQuantity::Asymmetry; }
+
+// The value a cell is coloured by.
+float Value(const RotMap& map, const RotMapCell& cell) {
+  return IsAsymmetry(map) ? cell.asymmetry : cell.ROT;
+}
+
 QString MinimumLabel(const RotMap& map, bool decimalPunkt) {
   return QStringLiteral("under Min ROT ") +
          QString::fromStdString(FormatGeneral(*map.minRot, decimalPunkt)) + QStringLiteral(" °C");
+}
+
+// The legend's words for the hatched cells: below the minimum ROT, or over
+// the asymmetry's limits on either side of zero.
+std::optional<QString> MarkedLabel(const RotMap& map, std::pair<double, double> limits,
+                                   bool decimalPunkt) {
+  if (IsAsymmetry(map))
+    return QStringLiteral("över gränsen %1 / +%2 K")
+        .arg(QString::fromStdString(FormatGeneral(limits.first, decimalPunkt)),
+             QString::fromStdString(FormatGeneral(limits.second, decimalPunkt)));
+  if (map.minRot) return MinimumLabel(map, decimalPunkt);
+  return std::nullopt;
 }
 
 // A line in black on a white border, so that it shows on any colour.
@@ -50,7 +70,7 @@ RotKartaBild::RotKartaBild(const RotKartaData& data, QSize size) : data_(data), 
 
   float low = std::numeric_limits<float>::max(), high = std::numeric_limits<float>::lowest();
   for (const RotMapCell& cell : map.cells)
-    if (cell.done) low = std::min(low, cell.ROT), high = std::max(high, cell.ROT);
+    if (cell.done) low = std::min(low, Value(map, cell)), high = std::max(high, Value(map, cell));
   hasLegend_ = low <= high;
   int legendWidth = 0;
   if (hasLegend_) {
@@ -58,8 +78,8 @@ RotKartaBild::RotKartaBild(const RotKartaData& data, QSize size) : data_(data), 
     for (const double mark : legend_.marks)
       legendWidth = std::max(legendWidth, metrics.horizontalAdvance(QString::fromStdString(
                                               FormatFixed(mark, legend_.decimals, decimalPunkt))));
-    if (map.minRot)
-      legendWidth = std::max(legendWidth, metrics.horizontalAdvance(MinimumLabel(map, decimalPunkt)));
+    if (const auto label = MarkedLabel(map, AsymmetryLimits(), decimalPunkt))
+      legendWidth = std::max(legendWidth, metrics.horizontalAdvance(*label));
     legendWidth += kMargin + kBar + kGap;
   }
   const int top = kMargin + metrics.height() + kMargin;
@@ -81,11 +101,17 @@ QRect RotKartaBild::CellRect(int column, int row) const {
           yEdges_[row] - yEdges_[row + 1]};
 }
 
-bool RotKartaBild::Below(int column, int row) const {
+bool RotKartaBild::Marked(int column, int row) const {
   const RotMap& map = data_.map;
   if (column < 0 || row < 0 || column >= map.columns || row >= map.rows) return false;
   const RotMapCell& cell = map.At(column, row);
-  return cell.done && cell.belowMinimum;
+  return cell.done && (IsAsymmetry(map) ? cell.overLimit : cell.belowMinimum);
+}
+
+std::pair<double, double> RotKartaBild::AsymmetryLimits() const {
+  const RotMap& map = data_.map;
+  return {-AsymmetryLimit(KindOfAsymmetry(map.surface, -1), map.category),
+          AsymmetryLimit(KindOfAsymmetry(map.surface, 1), map.category)};
 }
 
 void RotKartaBild::Paint(QPainter& painter) const {
@@ -119,9 +145,9 @@ void RotKartaBild::PaintCells(QPainter& painter) const {
     for (int c = 0; c < map.columns; ++c) {
       const RotMapCell& cell = map.At(c, r);
       if (!cell.done) continue;
-      const Rgb colour = MapColour(legend_.Fraction(cell.ROT));
+      const Rgb colour = MapColour(legend_.Fraction(Value(map, cell)));
       painter.fillRect(CellRect(c, r), ToQColor(colour));
-      if (cell.belowMinimum) painter.fillRect(CellRect(c, r), Hatching(colour));
+      if (Marked(c, r)) painter.fillRect(CellRect(c, r), Hatching(colour));
     }
 }
 
@@ -130,14 +156,14 @@ void RotKartaBild::PaintMinimumOutline(QPainter& painter) const {
   const RotMap& map = data_.map;
   for (int r = 0; r < map.rows && !xEdges_.empty(); ++r)
     for (int c = 0; c < map.columns; ++c) {
-      if (!Below(c, r)) continue;
+      if (!Marked(c, r)) continue;
       const QRect cell = CellRect(c, r);
       const int left = cell.left(), right = left + cell.width();
       const int top = cell.top(), bottom = top + cell.height();
-      if (!Below(c - 1, r)) lines.emplace_back(left, top, left, bottom);
-      if (!Below(c + 1, r)) lines.emplace_back(right, top, right, bottom);
-      if (!Below(c, r + 1)) lines.emplace_back(left, top, right, top);
-      if (!Below(c, r - 1)) lines.emplace_back(left, bottom, right, bottom);
+      if (!Marked(c - 1, r)) lines.emplace_back(left, top, left, bottom);
+      if (!Marked(c + 1, r)) lines.emplace_back(right, top, right, bottom);
+      if (!Marked(c, r + 1)) lines.emplace_back(left, top, right, top);
+      if (!Marked(c, r - 1)) lines.emplace_back(left, bottom, right, bottom);
     }
   if (!lines.empty()) DrawBordered(painter, lines);
 }
@@ -149,7 +175,9 @@ void RotKartaBild::PaintLegend(QPainter& painter) const {
   const QFontMetrics metrics(font_);
   const int x = area_.right() + 1 + kMargin;
   const int barTop = area_.top() + metrics.height() + kGap;
-  const int below = map.minRot ? metrics.height() + kGap : 0;
+  const std::pair<double, double> limits = AsymmetryLimits();
+  const std::optional<QString> label = MarkedLabel(map, limits, decimalPunkt);
+  const int below = label ? metrics.height() + kGap : 0;
   // Beside the surface drawn, at least kShortestBar long, within the area.
   const int surfaceBottom = yEdges_.empty() ? area_.bottom() : yEdges_.front();
   const int barBottom =
@@ -161,21 +189,32 @@ void RotKartaBild::PaintLegend(QPainter& painter) const {
   };
 
   painter.setPen(Qt::black);
-  painter.drawText(x, area_.top() + metrics.ascent(), QStringLiteral("°C"));
+  painter.drawText(x, area_.top() + metrics.ascent(),
+                   IsAsymmetry(map) ? QStringLiteral("K") : QStringLiteral("°C"));
   for (int y = barTop; y <= barBottom; ++y) {
     painter.setPen(ToQColor(MapColour(static_cast<double>(barBottom - y) / (barBottom - barTop))));
     painter.drawLine(x, y, x + kBar - 1, y);
   }
-  if (map.minRot) {
-    const int y = yOf(legend_.Fraction(static_cast<double>(*map.minRot)));
-    painter.fillRect(QRect(x, y, kBar, barBottom - y + 1), Hatching(MapColour(0)));
-    if (y > barTop && y < barBottom) DrawBordered(painter, {QLine(x - 3, y, x + kBar + 2, y)});
+  if (label) {
+    // The bar's hatched part: below the minimum ROT; below the asymmetry's
+    // lower limit and above its upper one.
+    const auto hatch = [&](double from, double to, Rgb under) {
+      const int top = yOf(legend_.Fraction(to)), bottom = yOf(legend_.Fraction(from));
+      painter.fillRect(QRect(x, top, kBar, bottom - top + 1), Hatching(under));
+      for (const int y : {top, bottom})
+        if (y > barTop && y < barBottom) DrawBordered(painter, {QLine(x - 3, y, x + kBar + 2, y)});
+    };
+    if (IsAsymmetry(map)) {
+      if (limits.first > legend_.low) hatch(legend_.low, limits.first, MapColour(0));
+      if (limits.second < legend_.high) hatch(limits.second, legend_.high, MapColour(1));
+    } else {
+      hatch(legend_.low, static_cast<double>(*map.minRot), MapColour(0));
+    }
     const QRect swatch(x, barBottom + kGap + metrics.height() / 2, kBar, metrics.height());
     painter.fillRect(swatch, ToQColor(MapColour(0)));
     painter.fillRect(swatch, Hatching(MapColour(0)));
     painter.setPen(Qt::black);
-    painter.drawText(swatch.right() + 1 + kGap, swatch.top() + metrics.ascent(),
-                     MinimumLabel(map, decimalPunkt));
+    painter.drawText(swatch.right() + 1 + kGap, swatch.top() + metrics.ascent(), *label);
   }
   painter.setPen(Qt::black);
   painter.setBrush(Qt::NoBrush);
@@ -206,9 +245,20 @@ QString RotKartaBild::PointText(QPoint pixel) const {
   // The point's row of the map's table, so that it reads as the table does.
   RotMap one;
   one.step = data_.map.step;
+  one.quantity = data_.map.quantity;
   one.cells = {data_.map.cells[static_cast<std::size_t>(i)]};
-  const RotMapRow row = RotMapTable(one, data_.drawing.decimalPunkt)[1];
+  const std::vector<std::string> row = MapTable(one, data_.drawing.decimalPunkt)[1];
+  if (IsAsymmetry(one))
+    return QString::fromStdString(row[0] + " / " + row[1] + ": " + row[4] + " K");
   return QString::fromStdString(row[0] + " / " + row[1] + ": " + row[2]);
+}
+
+std::string KartaTitel(const TRoomRecord& room, MainSurface surface, double distance,
+                       MapQuantity quantity, ComfortCategory category, bool decimalPunkt) {
+  std::string title = MapTitle(room, surface, distance, decimalPunkt);
+  if (quantity == MapQuantity::Asymmetry)
+    title += ", strålningsasymmetri, kategori " + CategoryName(category);
+  return title;
 }
 
 QImage RotKartaImage(const RotKartaData& data, QSize size) {

@@ -3,7 +3,8 @@
 // PNG file of virano-kalkyl: the main surface drawn as in the room drawing
 // with the map as a colour field, the cells below the room's minimum ROT
 // hatched and outlined, the sub-surfaces and points on top, a title line
-// and the legend in °C.
+// and the legend in °C. A map of the radiant temperature asymmetry is drawn
+// the same way on a scale of its own in K, the cells over the limit hatched.
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -21,6 +22,11 @@ struct RotKartaData {
   std::string title;
 };
 
+// The line above the map: MapTitle, for the asymmetry followed by
+// ", strålningsasymmetri, kategori A".
+std::string KartaTitel(const TRoomRecord& room, MainSurface surface, double distance,
+                       MapQuantity quantity, ComfortCategory category, bool decimalPunkt);
+
 // The picture laid out in `size` pixels.
 class RotKartaBild {
  public:
@@ -28,7 +34,8 @@ class RotKartaBild {
   void Paint(QPainter& painter) const;
   // The index in the map's cells of the cell holding `pixel`, or -1.
   int CellAt(QPoint pixel) const;
-  // "Xp / Yp: ROT" of the map point whose cell holds `pixel`; empty elsewhere.
+  // "Xp / Yp: ROT" of the map point whose cell holds `pixel` ("Xp / Yp:
+  // asymmetry K" on an asymmetry map); empty elsewhere.
   QString PointText(QPoint pixel) const;
 
  private:
@@ -36,7 +43,10 @@ class RotKartaBild {
   void PaintMinimumOutline(QPainter& painter) const;
   void PaintLegend(QPainter& painter) const;
   QRect CellRect(int column, int row) const;
-  bool Below(int column, int row) const;
+  // The cell is hatched: below the minimum ROT, or over the asymmetry's limit.
+  bool Marked(int column, int row) const;
+  // The asymmetry's limits below and above zero, as values on its scale.
+  std::pair<double, double> AsymmetryLimits() const;
 
   const RotKartaData& data_;
   QSize size_;
