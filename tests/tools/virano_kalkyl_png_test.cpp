@@ -50,11 +50,15 @@ TEST_F(KalkylPng, WritesTheMapsPictureAndTellsFailuresByStatus) {
   bad.record().Ytor[FrontWall][2].YtTemp.SetText("4,5,0");
   testing::WriteProject(dir_.path() / "projekt.rot", {&good.record(), &bad.record()});
   ASSERT_EQ(Kalkyl("--karta 'Vägg fram' --steg 0,05 --png karta.png projekt.rot 1"), 0);
-  EXPECT_EQ(Header("karta.png"), "PNG 960×640");
-  if (const char* keep = std::getenv("VIRANO_SCREENS"))
-    std::filesystem::copy_file(dir_.path() / "karta.png",
-                               std::filesystem::path(keep) / "virano-kalkyl-png.png",
-                               std::filesystem::copy_options::overwrite_existing);
+  ASSERT_EQ(Kalkyl("--karta 'Vägg fram' --asymmetri --steg 0,05 --png asymmetri.png projekt.rot 1"),
+            0);
+  for (const auto& [written, kept] : {std::pair{"karta.png", "virano-kalkyl-png.png"},
+                                      std::pair{"asymmetri.png", "virano-kalkyl-asymmetri.png"}}) {
+    EXPECT_EQ(Header(written), "PNG 960×640") << written;
+    if (const char* keep = std::getenv("VIRANO_SCREENS"))
+      std::filesystem::copy_file(dir_.path() / written, std::filesystem::path(keep) / kept,
+                                 std::filesystem::copy_options::overwrite_existing);
+  }
 
   const struct {
     const char* args;

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "engine/Asymmetry.h"
 #include "engine/calculation.h"
 #include "project/recordfile.h"
 #include "rules/Csv.h"
@@ -77,7 +78,8 @@ TEST_F(VirAnoKalkylTest, HelpIsInSwedish) {
   EXPECT_NE(o.out.find("Användning: virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]"),
             std::string::npos);
   EXPECT_NE(o.out.find("Slutstatus"), std::string::npos);
-  for (const char* option : {"--csv ", "--karta YTA ", "--avstand Z ", "--steg D ", "--png "})
+  for (const char* option : {"--csv ", "--karta YTA ", "--avstand Z ", "--steg D ", "--png ",
+                             "--asymmetri ", "--kategori K "})
     EXPECT_NE(o.out.find(std::string("\n  ") + option), std::string::npos) << option;
   EXPECT_EQ(o.err, "");
 }
@@ -157,7 +159,9 @@ TEST_F(VirAnoKalkylTest, UsageAndFileErrorsEndWithStatusTwo) {
         "--karta 0 --steg 0 " + project + " 1", "--karta 0 --avstand -1 " + project + " 1",
         "--karta 0 --avstand 1m " + project + " 1", "--steg 0,2 " + project + " 1",
         "--csv --karta 0 " + project + " 3", project + " 1 --karta",
-        "--pdf x.pdf --karta 0 " + project + " 1"}) {
+        "--pdf x.pdf --karta 0 " + project + " 1", "--kategori B " + project + " 1",
+        "--asymmetri --kategori D " + project + " 1", "--asymmetri --detalj " + project,
+        "--pdf x.pdf --asymmetri " + project, project + " 1 --asymmetri --kategori"}) {
     const Outcome o = Run(args);
     EXPECT_EQ(o.status, 2) << args;
     EXPECT_EQ(o.out, "") << args;
@@ -233,6 +237,44 @@ TEST_F(VirAnoKalkylTest, StoppedCalculationPrintsTheRowsSoFarWithStatusThree) {
   EXPECT_EQ(map.status, 3);  // a map prints nothing when it stops
   EXPECT_EQ(map.out.size(), 0u);
   EXPECT_NE(map.err.find("1.0,0"), std::string::npos);
+}
+
+// The asymmetry at the control points: the rows the library computes, the
+// room's sizes that are not numbers refused for a map, and a stop.
+TEST_F(VirAnoKalkylTest, AsymmetryTableAndMap) {
+  RoomBuilder office = Office(), bad = Office();
+  office.Point(Floor, 1, 2, 2.5, 0.6).Point(FrontWall, 2, 2, 1.25, 7);
+  bad.record().Punkter[Ceiling][0].Xp.SetText("x");
+  const std::string project = Project({&office.record(), &bad.record()});
+  std::string expected;
+  std::vector<AsymmetryRow> rows = {AsymmetryHeading()};
+  AsymmetryTable(office.record(), ComfortCategory::C, true, rows);
+  for (const AsymmetryRow& row : rows)
+    for (int c = 0; c < kAsymmetryColumns; ++c)
+      expected += row[c] + (c + 1 < kAsymmetryColumns ? "\t" : "\n");
+  const Outcome o = Run("--asymmetri --kategori c " + project + " 1");
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.out, expected);
+  EXPECT_EQ(o.out.substr(0, o.out.find('\n')),
+            "Huvudyta\tKP\tXp\tYp\tZp\tTpr mot ytan\tTpr från ytan\tAsymmetri\tGräns\tBedömning");
+  EXPECT_NE(o.out.find("\nVägg fram\t2\t2\t1,25\t7\t\t\t\t\tPunkten ligger utanför rummet\n"),
+            std::string::npos);
+
+  // Every room: the second stops at its ceiling point, after its front wall's.
+  const Outcome all = Run("--asymmetri " + project);
+  EXPECT_EQ(all.status, 3);
+  EXPECT_NE(all.err.find("Punkt 0 framför Tak"), std::string::npos) << all.err;
+  EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 5 + 1 + 2);
+
+  const Outcome map = Run("--karta 0 --asymmetri --steg 1 --csv " + project + " 1");
+  EXPECT_EQ(map.status, 0) << map.err;
+  EXPECT_EQ(map.out.substr(0, map.out.find('\n')),
+            "\xEF\xBB\xBFXp,Yp,Tpr mot ytan,Tpr från ytan,Asymmetri,Gräns,Bedömning\r");
+  office.record().Ytor[FrontWall][0].Y2.SetText("hög");
+  const Outcome refused =
+      Run("--karta 1 --asymmetri " + Project({&office.record()}, "mått.rot") + " 1");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err, "virano-kalkyl: Rummets mått är inte tal\n");
 }
 
 // A point outside the room: the table as it is, and a warning after it.

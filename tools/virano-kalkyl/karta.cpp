@@ -32,19 +32,25 @@ long double PositiveLength(const std::string& option, const std::string& text,
   throw OptionError(option + " ska vara en längd i meter större än 0: " + text);
 }
 
+ComfortCategory CategoryOf(const std::string& text) {
+  for (const auto category : {ComfortCategory::A, ComfortCategory::B, ComfortCategory::C})
+    if (Lower(text) == Lower(CategoryName(category))) return category;
+  throw OptionError("okänd kategori: " + text + " (A, B eller C)");
+}
+
 }  // namespace
 
 std::vector<std::string> TakeMapAndCsvOptions(const std::vector<std::string>& args,
                                               MapAndCsvOptions& options, bool decimalPunkt) {
   std::vector<std::string> rest;
-  bool lengthGiven = false;
+  bool lengthGiven = false, categoryGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--csv") {
-      options.csv = true;
+    if (arg == "--csv" || arg == "--asymmetri") {
+      (arg == "--csv" ? options.csv : options.asymmetry) = true;
       continue;
     }
-    if (arg != "--karta" && arg != "--avstand" && arg != "--steg") {
+    if (arg != "--karta" && arg != "--avstand" && arg != "--steg" && arg != "--kategori") {
       rest.push_back(arg);
       continue;
     }
@@ -52,6 +58,9 @@ std::vector<std::string> TakeMapAndCsvOptions(const std::vector<std::string>& ar
     const std::string& value = args[++i];
     if (arg == "--karta") {
       options.surface = SurfaceOf(value);
+    } else if (arg == "--kategori") {
+      options.category = CategoryOf(value);
+      categoryGiven = true;
     } else {
       (arg == "--avstand" ? options.distance : options.step) =
           PositiveLength(arg, value, decimalPunkt);
@@ -59,6 +68,7 @@ std::vector<std::string> TakeMapAndCsvOptions(const std::vector<std::string>& ar
     }
   }
   if (lengthGiven && !options.surface) throw OptionError("--avstand och --steg gäller --karta");
+  if (categoryGiven && !options.asymmetry) throw OptionError("--kategori gäller --asymmetri");
   return rest;
 }
 
@@ -83,6 +93,8 @@ RoomMap ComputeMap(const MapAndCsvOptions& options, const std::filesystem::path&
   request.surface = *options.surface;
   request.distance = options.distance;
   request.step = options.step;
+  request.quantity = options.asymmetry ? MapQuantity::Asymmetry : MapQuantity::Rot;
+  request.category = options.category;
   if (const auto refusal = RotMapRefusal(*result.room, request, decimalPunkt))
     throw MapRefused(*refusal);
   result.map = ComputeRotMap(*result.room, request, decimalPunkt);
@@ -92,7 +104,21 @@ RoomMap ComputeMap(const MapAndCsvOptions& options, const std::filesystem::path&
 void PrintMap(const MapAndCsvOptions& options, const std::filesystem::path& project, int room,
               bool decimalPunkt, TableOutput& out) {
   const RotMap map = ComputeMap(options, project, room, decimalPunkt).map;
-  for (const RotMapRow& row : RotMapTable(map, decimalPunkt)) out.Row(row);
+  for (const auto& row : MapTable(map, decimalPunkt)) out.Row(row);
+}
+
+void PrintAsymmetry(const MapAndCsvOptions& options, const std::filesystem::path& project,
+                    int room, bool decimalPunkt, TableOutput& out) {
+  const auto record = std::make_unique<TRoomRecord>();
+  ProjectFile(project).Read(room, *record);
+  std::vector<AsymmetryRow> rows = {AsymmetryHeading()};
+  try {
+    AsymmetryTable(*record, options.category, decimalPunkt, rows);
+  } catch (...) {
+    for (const AsymmetryRow& row : rows) out.Row(row);
+    throw;
+  }
+  for (const AsymmetryRow& row : rows) out.Row(row);
 }
 
 }  // namespace virano::kalkyl

@@ -1,5 +1,6 @@
 #pragma once
-// virano-kalkyl's options for CSV and for the ROT map of a main surface.
+// virano-kalkyl's options for CSV, for the radiant temperature asymmetry and
+// for the map of a main surface.
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -31,12 +32,16 @@ struct MapAndCsvOptions {
   std::optional<MainSurface> surface;  // --karta YTA
   long double distance = 1.0L;         // --avstand Z
   long double step = 0.10L;            // --steg D
+  bool asymmetry = false;              // --asymmetri
+  ComfortCategory category = ComfortCategory::A;  // --kategori A|B|C
 };
 
-// Takes --csv, --karta YTA, --avstand Z and --steg D out of the arguments
-// and returns the others. YTA is a main surface's caption ("Vägg fram", in
-// any case) or its number 0–5; Z and D are positive numbers with either
-// decimal separator. OptionError when a value is missing or wrong.
+// Takes --csv, --karta YTA, --avstand Z, --steg D, --asymmetri and
+// --kategori K out of the arguments and returns the others. YTA is a main
+// surface's caption ("Vägg fram", in any case) or its number 0–5; Z and D
+// are positive numbers with either decimal separator; K is A, B or C in
+// either case. OptionError when a value is missing or wrong, or an option
+// goes without the one it belongs to.
 std::vector<std::string> TakeMapAndCsvOptions(const std::vector<std::string>& args,
                                               MapAndCsvOptions& options, bool decimalPunkt);
 
@@ -70,5 +75,11 @@ RoomMap ComputeMap(const MapAndCsvOptions& options, const std::filesystem::path&
 // conversion or arithmetic error is raised before anything is printed.
 void PrintMap(const MapAndCsvOptions& options, const std::filesystem::path& project, int room,
               bool decimalPunkt, TableOutput& out);
+
+// Prints the asymmetry table of room `room` (checked to exist) of the
+// project; on a conversion or arithmetic error the rows computed so far are
+// printed before the error is raised.
+void PrintAsymmetry(const MapAndCsvOptions& options, const std::filesystem::path& project,
+                    int room, bool decimalPunkt, TableOutput& out);
 
 }  // namespace virano::kalkyl

@@ -1,9 +1,12 @@
 // virano-kalkyl [--detalj] [--csv] PROJEKT.rot [RUMSNUMMER]
-// virano-kalkyl --karta YTA [--avstand Z] [--steg D] [--csv | --png BILD.png] PROJEKT.rot RUMSNUMMER
+// virano-kalkyl --asymmetri [--kategori K] [--csv] PROJEKT.rot [RUMSNUMMER]
+// virano-kalkyl --karta YTA [--asymmetri [--kategori K]] [--avstand Z] [--steg D]
+//               [--csv | --png BILD.png] PROJEKT.rot RUMSNUMMER
 // Prints the result table of one room, or of every room, of a project file,
-// or the ROT map of one main surface of a room (karta.h), or writes the map's
-// picture (png.h); with --pdf (pdf.h) writes the project's printed reports
-// instead.
+// or the radiant temperature asymmetry at their control points, or the map
+// of the ROT or of the asymmetry over one main surface of a room (karta.h),
+// or writes the map's picture (png.h); with --pdf (pdf.h) writes the
+// project's printed reports instead.
 #include <clocale>
 #include <cstring>
 #include <exception>
@@ -30,10 +33,11 @@ using namespace virano;
 constexpr const char* kHelp =
     "Användning: virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]\n"
     "            virano-kalkyl --csv [--detalj] PROJEKT.rot [RUMSNUMMER]\n"
-    "            virano-kalkyl --karta YTA [--avstand Z] [--steg D] [--csv]\n"
-    "                          PROJEKT.rot RUMSNUMMER\n"
-    "            virano-kalkyl --karta YTA [--avstand Z] [--steg D] --png BILD.png\n"
-    "                          PROJEKT.rot RUMSNUMMER\n"
+    "            virano-kalkyl --asymmetri [--kategori K] [--csv] PROJEKT.rot [RUMSNUMMER]\n"
+    "            virano-kalkyl --karta YTA [--asymmetri [--kategori K]] [--avstand Z]\n"
+    "                          [--steg D] [--csv] PROJEKT.rot RUMSNUMMER\n"
+    "            virano-kalkyl --karta YTA [--asymmetri [--kategori K]] [--avstand Z]\n"
+    "                          [--steg D] --png BILD.png PROJEKT.rot RUMSNUMMER\n"
     "            virano-kalkyl --pdf RAPPORT.pdf [--indata] [--resultat] [--detalj]\n"
     "                          [--vaggvyer] PROJEKT.rot [RUMSNUMMER]\n"
     "\n"
@@ -50,6 +54,19 @@ constexpr const char* kHelp =
     "av vinkelkoefficienterna, beräknade som i resultattabellen. Punkter på\n"
     "ytans kanter tas inte med.\n"
     "\n"
+    "Med --asymmetri skrivs i stället strålningsasymmetrin i rummets\n"
+    "kontrollpunkter, i resultattabellens ordning: en rubrikrad och sedan en rad\n"
+    "per punkt med Huvudyta, KP, Xp, Yp, Zp, Tpr mot ytan, Tpr från ytan,\n"
+    "Asymmetri, Gräns och Bedömning. Tpr mot ytan är summan av vinkelkoefficient\n"
+    "gånger yttemperatur åt det håll punkten vetter (som i resultattabellen),\n"
+    "Tpr från ytan samma summa för samma punkt sedd från den motstående ytan,\n"
+    "Asymmetri skillnaden mellan dem i K. Gränsen är den som gäller för en kall\n"
+    "eller varm vägg, eller för ett varmt eller kallt tak (golv och tak jämför\n"
+    "takets halva med golvets) i den valda kategorin; Godkänd när asymmetrin är\n"
+    "mindre än gränsen, annars Över gränsen. En punkt utanför rummet, eller i ett\n"
+    "rum vars mått inte är tal, får en tom rad med orsaken i Bedömning. Med\n"
+    "--karta och --asymmetri blir kartan en karta över asymmetrin.\n"
+    "\n"
     "  --detalj      skriv också en rad för varje yta och delyta som punkten ser,\n"
     "                med dess vinkelkoefficient (Resultat Detalj)\n"
     "  --csv         skriv tabellen som CSV för kalkylprogram, i UTF-8 med\n"
@@ -60,6 +77,11 @@ constexpr const char* kHelp =
     "                eller 0–5\n"
     "  --avstand Z   punkternas avstånd från ytan i meter (1,0)\n"
     "  --steg D      avståndet mellan punkterna i meter (0,10)\n"
+    "  --asymmetri   skriv strålningsasymmetrin i stället för resultattabellen\n"
+    "                eller ROT-kartan\n"
+    "  --kategori K  kategori A, B eller C (A): gränserna 10 K mot en kall vägg,\n"
+    "                23 K mot en varm vägg, 5 K under ett varmt tak och 14 K\n"
+    "                under ett kallt tak i A och B; 13, 35, 7 och 18 K i C\n"
     "  --png BILD.png\n"
     "                skriv i stället kartan som bild till PNG-filen BILD.png,\n"
     "                960 × 640 bildpunkter, så som fönstret ROT-karta ritar den\n"
@@ -88,7 +110,8 @@ constexpr const char* kHelp =
     "     RAPPORT.pdf finns och inte är en PDF-fil (till exempel projektfilen),\n"
     "     eller är en mapp eller en enhet; med --karta också när avståndet inte\n"
     "     ligger inne i rummet framför ytan, eller när kartan inte får några\n"
-    "     punkter\n"
+    "     punkter; med --karta och --asymmetri också när rummets mått inte är\n"
+    "     tal, eller när ytan och den motstående ytan har olika mått\n"
     "  3  beräkningen avbröts av ett omvandlingsfel eller en division med noll;\n"
     "     raderna som hann beräknas skrivs ut (av kartan inga) och felet på\n"
     "     standard fel; med --pdf: utskriften misslyckades och ingen PDF-fil\n"
@@ -225,6 +248,17 @@ void PrintMap(const kalkyl::MapAndCsvOptions& map, const Arguments& a, bool deci
   }
 }
 
+void PrintAsymmetryOfRoom(const kalkyl::MapAndCsvOptions& options, const Arguments& a, int room,
+                          bool decimalPunkt, kalkyl::TableOutput& out) {
+  try {
+    kalkyl::PrintAsymmetry(options, a.project, room, decimalPunkt, out);
+  } catch (const ConversionError& e) {
+    throw Exit{kCalculationStopped, e.what()};
+  } catch (const CalculationError& e) {
+    throw Exit{kCalculationStopped, e.what()};
+  }
+}
+
 int Run(std::vector<std::string> args) {
   const bool decimalPunkt = SystemDecimalPunkt();
 #ifdef VIRANO_KALKYL_PDF
@@ -247,8 +281,10 @@ int Run(std::vector<std::string> args) {
     return 0;
   }
   if (map.surface && (!a.room || a.detailed)) Usage("--karta tar ett rumsnummer och inte --detalj");
+  if (map.asymmetry && a.detailed) Usage("--asymmetri går inte ihop med --detalj");
 #ifdef VIRANO_KALKYL_PDF
   if (pdf.file && (map.csv || map.surface)) Usage("--pdf går inte ihop med --csv eller --karta");
+  if (pdf.file && map.asymmetry) Usage("--pdf går inte ihop med --asymmetri");
   if (png && (!map.surface || map.csv)) Usage("--png gäller --karta och går inte ihop med --csv");
 #endif
   const ProjectFile file(a.project);
@@ -276,7 +312,10 @@ int Run(std::vector<std::string> args) {
   const int last = a.room.value_or(rooms);
   for (int room = first; room <= last; ++room) {
     if (room > first) out.BetweenTables();
-    PrintRoom(a, map, room, decimalPunkt, out);
+    if (map.asymmetry)
+      PrintAsymmetryOfRoom(map, a, room, decimalPunkt, out);
+    else
+      PrintRoom(a, map, room, decimalPunkt, out);
   }
   return 0;
 }

@@ -47,7 +47,8 @@ int WritePng(const std::string& file, const MapAndCsvOptions& options,
   RotKartaData data;
   data.map = std::move(computed.map);
   data.drawing = RoomDrawingOf(*computed.room, surface, decimalPunkt);
-  data.title = MapTitle(*computed.room, surface, data.map.distance, decimalPunkt);
+  data.title = KartaTitel(*computed.room, surface, data.map.distance, data.map.quantity,
+                          data.map.category, decimalPunkt);
 
   QSaveFile out(QString::fromStdString(file));
   if (!out.open(QIODevice::WriteOnly) ||
