@@ -133,6 +133,42 @@ TEST_F(KartaTest, PointUnderTheMouseAndTheExports) {
   EXPECT_EQ(QImage(Path(QStringLiteral("karta.png"))).size(), Karta()->KartaYta->size());
 }
 
+// The asymmetry in front of room 1's front wall, its cold window and warm
+// radiator against category A, then C; its table is what it exports.
+TEST_F(KartaTest, TheAsymmetryMapJudgedAgainstTheChosenCategory) {
+  const QString file = OpenProject();
+  ui->UpDown1->Step(-1);
+  ui->RotKarta1->trigger();
+  WaitForMap();
+  EXPECT_FALSE(Karta()->Kategori->isEnabled());
+  Karta()->Storhet->setCurrentIndex(1);
+  EXPECT_TRUE(Karta()->Kategori->isEnabled());
+  RotMapRequest request;
+  request.quantity = MapQuantity::Asymmetry;
+  for (const auto category : {ComfortCategory::A, ComfortCategory::C}) {
+    Karta()->Kategori->setCurrentIndex(static_cast<int>(category));
+    WaitForMap();
+    request.category = category;
+    const RotMap expected = ComputeRotMap(Record(file, 1), request, form->DecimalPunkt());
+    const RotMap& shown = Karta()->Karta().map;
+    EXPECT_EQ(MapTable(shown, form->DecimalPunkt()), MapTable(expected, form->DecimalPunkt()));
+    const auto over = std::count_if(shown.cells.begin(), shown.cells.end(),
+                                    [](const RotMapCell& cell) { return cell.overLimit; });
+    EXPECT_TRUE(Karta()->Status->text().contains(QStringLiteral("största asymmetri ")));
+    EXPECT_TRUE(Karta()->Status->text().endsWith(QStringLiteral(", %1 över gränsen").arg(over)))
+        << Karta()->Status->text().toStdString();
+    EXPECT_TRUE(Karta()->Karta().title.ends_with(", strålningsasymmetri, kategori " +
+                                                 CategoryName(category)));
+  }
+  dialogs.calls.clear();
+  dialogs.files = {Path(QStringLiteral("asymmetri.csv"))};
+  QTest::mouseClick(Karta()->ExportCsvButton, Qt::LeftButton);
+  EXPECT_EQ(dialogs.calls.front().options.fileName,
+            QStringLiteral("hus rum 1 Vägg fram asymmetri.csv"));
+  EXPECT_EQ(Bytes(Path(QStringLiteral("asymmetri.csv"))).toStdString(),
+            CsvText(MapTable(Karta()->Karta().map, form->DecimalPunkt()), form->DecimalPunkt()));
+}
+
 TEST_F(KartaTest, TheSummaryGridsViewAsCsv) {
   OpenProject();
   ClickTab(TForm1::kSammanst);

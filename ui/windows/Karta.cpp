@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "app/Export.h"
@@ -29,11 +30,14 @@ struct TKartaForm::Indata {
   QString fil;
   int rum = 0;
   MainSurface yta = FrontWall;
+  MapQuantity storhet = MapQuantity::Rot;
+  ComfortCategory kategori = ComfortCategory::A;
   long double avstand = 0, steg = 0;
   std::shared_ptr<const TRoomRecord> post;  // the stored room, read for the map alone
 
   bool operator==(const Indata& other) const {
-    return fil == other.fil && rum == other.rum && yta == other.yta && avstand == other.avstand &&
+    return fil == other.fil && rum == other.rum && yta == other.yta && storhet == other.storhet &&
+           kategori == other.kategori && avstand == other.avstand &&
            steg == other.steg && std::memcmp(post.get(), other.post.get(), sizeof(TRoomRecord)) == 0;
   }
 };
@@ -79,6 +83,8 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 TKartaForm::TKartaForm(Dialogs& dialogs, const TVisatRum& rum, QWidget* parent)
     : QWidget(parent, Qt::Window),
+      Storhet(new QComboBox(this)),
+      Kategori(new QComboBox(this)),
       Avstand(LengthBox("Avstand", this)),
       Steg(LengthBox("Steg", this)),
       KartaYta(new TKartaYta(data_, this)),
@@ -93,6 +99,13 @@ TKartaForm::TKartaForm(Dialogs& dialogs, const TVisatRum& rum, QWidget* parent)
   setObjectName(QStringLiteral("KartaForm"));
   setWindowTitle(QStringLiteral("ROT-karta"));
   const bool punkt = rum.decimalPunkt;
+  Storhet->setObjectName(QStringLiteral("Storhet"));
+  Storhet->addItems({QStringLiteral("ROT"), QStringLiteral("Strålningsasymmetri")});
+  Storhet->setToolTip(QStringLiteral("Vad kartan visar"));
+  Kategori->setObjectName(QStringLiteral("Kategori"));
+  Kategori->addItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+  Kategori->setToolTip(QStringLiteral("Kategorin vars gränser asymmetrin bedöms mot"));
+  Kategori->setEnabled(false);
   Avstand->setText(Text(DecimalFormat("1,0", punkt)));
   Avstand->setToolTip(QStringLiteral("Punkternas avstånd från ytan"));
   Steg->setText(Text(DecimalFormat("0,10", punkt)));
@@ -109,6 +122,10 @@ TKartaForm::TKartaForm(Dialogs& dialogs, const TVisatRum& rum, QWidget* parent)
   ExportCsvButton->setEnabled(false);
 
   auto* bar = new QHBoxLayout;
+  bar->addWidget(Storhet);
+  bar->addWidget(new QLabel(QStringLiteral("Kategori"), this));
+  bar->addWidget(Kategori);
+  bar->addSpacing(8);
   bar->addWidget(new QLabel(QStringLiteral("Avstånd från ytan"), this));
   bar->addWidget(Avstand);
   bar->addWidget(new QLabel(QStringLiteral("m    Steg"), this));
@@ -133,6 +150,11 @@ TKartaForm::TKartaForm(Dialogs& dialogs, const TVisatRum& rum, QWidget* parent)
   connect(uppdatering_, &QTimer::timeout, this, [this] { UppdateraNu(); });
   for (QLineEdit* box : {Avstand, Steg})
     connect(box, &QLineEdit::editingFinished, this, [this] { Uppdatera(); });
+  connect(Storhet, &QComboBox::currentIndexChanged, this, [this](int index) {
+    Kategori->setEnabled(index == 1);
+    Uppdatera();
+  });
+  connect(Kategori, &QComboBox::currentIndexChanged, this, [this] { Uppdatera(); });
   KartaYta->OnPunkt = [this](const QString& text) { Punkt->setText(text); };
   connect(SparaBildButton, &QPushButton::clicked, this, [this] { SparaBildButtonClick(); });
   connect(ExportCsvButton, &QPushButton::clicked, this, [this] { ExportCsvButtonClick(); });
@@ -209,6 +231,8 @@ std::optional<TKartaForm::Indata> TKartaForm::LasIndata() {
   in.rum = rum_.rum;
   const int yta = rum_.yta;
   in.yta = yta >= 0 && yta < kMainSurfaceCount ? MainSurface(yta) : FrontWall;
+  in.storhet = Storhet->currentIndex() == 1 ? MapQuantity::Asymmetry : MapQuantity::Rot;
+  in.kategori = static_cast<ComfortCategory>(std::clamp(Kategori->currentIndex(), 0, 2));
   in.avstand = *avstand;
   in.steg = *steg;
   auto post = std::make_shared<TRoomRecord>();
@@ -230,6 +254,8 @@ std::optional<TKartaForm::Indata> TKartaForm::LasIndata() {
   }
   RotMapRequest request;
   request.surface = in.yta;
+  request.quantity = in.storhet;
+  request.category = in.kategori;
   request.distance = in.avstand;
   request.step = in.steg;
   if (const auto refusal = RotMapRefusal(*post, request, punkt)) {
@@ -263,7 +289,8 @@ void TKartaForm::Starta(const Indata& in) {
   const bool punkt = rum_.decimalPunkt;
   data_.map = RotMap{};
   data_.drawing = RoomDrawingOf(*in.post, in.yta, punkt);
-  data_.title = MapTitle(*in.post, in.yta, static_cast<double>(in.avstand), punkt);
+  data_.title = KartaTitel(*in.post, in.yta, static_cast<double>(in.avstand), in.storhet,
+                           in.kategori, punkt);
   Punkt->clear();
   SparaBildButton->setEnabled(false);
   ExportCsvButton->setEnabled(false);
@@ -276,6 +303,8 @@ void TKartaForm::Starta(const Indata& in) {
   const int generation = ++generation_;
   RotMapRequest request;
   request.surface = in.yta;
+  request.quantity = in.storhet;
+  request.category = in.kategori;
   request.distance = in.avstand;
   request.step = in.steg;
   request.cancel = &jobb_->avbryt;
@@ -324,6 +353,15 @@ void TKartaForm::Klar(int generation, const std::shared_ptr<RotMap>& map, const 
     return;
   }
   data_.map = std::move(*map);
+  const QString status = data_.map.quantity == MapQuantity::Asymmetry ? AsymmetriStatus() : RotStatus();
+  VisaStatus(status, false);
+  const bool any = !data_.map.cells.empty();
+  SparaBildButton->setEnabled(any);
+  ExportCsvButton->setEnabled(any);
+  KartaYta->update();
+}
+
+QString TKartaForm::RotStatus() const {
   const bool punkt = rum_.decimalPunkt;
   const auto [low, high] = std::minmax_element(
       data_.map.cells.begin(), data_.map.cells.end(),
@@ -339,11 +377,24 @@ void TKartaForm::Klar(int generation, const std::shared_ptr<RotMap>& map, const 
                   .arg(below)
                   .arg(Text(FormatGeneral(*data_.map.minRot, punkt)));
   }
-  VisaStatus(status, false);
-  const bool any = !data_.map.cells.empty();
-  SparaBildButton->setEnabled(any);
-  ExportCsvButton->setEnabled(any);
-  KartaYta->update();
+  return status;
+}
+
+QString TKartaForm::AsymmetriStatus() const {
+  const std::vector<RotMapCell>& cells = data_.map.cells;
+  QString status = QStringLiteral("%1 punkter").arg(cells.size());
+  const auto largest = std::max_element(cells.begin(), cells.end(), [](const auto& a, const auto& b) {
+    return std::fabs(a.asymmetry) < std::fabs(b.asymmetry);
+  });
+  if (largest == cells.end()) return status;
+  const auto over = std::count_if(cells.begin(), cells.end(), [](const RotMapCell& cell) {
+    return cell.overLimit;
+  });
+  return status + QStringLiteral(", största asymmetri %1 K vid %2 / %3, %4 över gränsen")
+                      .arg(Text(KelvinText(largest->asymmetry, rum_.decimalPunkt)),
+                           Text(FormatFixed(largest->Xp, 2, rum_.decimalPunkt)),
+                           Text(FormatFixed(largest->Yp, 2, rum_.decimalPunkt)))
+                      .arg(over);
 }
 
 void TKartaForm::Exportera(const QString& title, const QString& filter, const QString& suffix,
@@ -354,11 +405,12 @@ void TKartaForm::Exportera(const QString& title, const QString& filter, const QS
   options.filter = filter;
   options.startDir = QFileInfo(senaste_->fil).absolutePath();
   const std::string_view yta = kMainSurfaceCaptions[senaste_->yta];
+  QString ytan = QString::fromUtf8(yta.data(), static_cast<qsizetype>(yta.size()));
+  if (senaste_->storhet == MapQuantity::Asymmetry) ytan += QStringLiteral(" asymmetri");
   options.fileName = QStringLiteral("%1 rum %2 %3.%4")
                          .arg(QFileInfo(senaste_->fil).fileName())
                          .arg(senaste_->rum)
-                         .arg(QString::fromUtf8(yta.data(), static_cast<qsizetype>(yta.size())),
-                              suffix);
+                         .arg(ytan, suffix);
   if (const std::optional<QString> path = ExportFilVal(dialogs_, options, suffix))
     SkrivExportFil(dialogs_, *path, bytes());
 }
@@ -378,7 +430,7 @@ void TKartaForm::ExportCsvButtonClick() {
   Exportera(QStringLiteral("Exportera CSV"), QStringLiteral("CSV-filer (*.csv)|*.csv"),
             QStringLiteral("csv"), [this] {
               const bool punkt = rum_.decimalPunkt;
-              return QByteArray::fromStdString(CsvText(RotMapTable(data_.map, punkt), punkt));
+              return QByteArray::fromStdString(CsvText(MapTable(data_.map, punkt), punkt));
             });
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The window "ROT-karta": the ROT map of the shown room's shown main surface,
-// computed from the stored room on worker threads while the window goes on,
-// and drawn as the room drawing draws the surface. It follows the room the
-// main window shows to another room, main surface or stored version.
+// or the map of its radiant temperature asymmetry, computed from the stored
+// room on worker threads while the window goes on, and drawn as the room
+// drawing draws the surface. It follows the room the main window shows to
+// another room, main surface or stored version.
 #include <QWidget>
 #include <atomic>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "projekt/VisatRum.h"
 #include "reports/rot_karta_bild.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -28,7 +30,7 @@ class TKartaYta : public QWidget {
   Q_OBJECT
  public:
   TKartaYta(const RotKartaData& karta, QWidget* parent);
-  // "Xp / Yp: ROT" of the point under the mouse, or empty.
+  // "Xp / Yp: ROT" (or the asymmetry) of the point under the mouse, or empty.
   std::function<void(const QString& text)> OnPunkt;
 
  protected:
@@ -54,7 +56,8 @@ class TKartaForm : public QWidget {
   void VisaRum(const TVisatRum& rum);
   // Brings the map up to date once the present event is handled: reads the
   // shown room from the project file and computes its map anew when the
-  // room, its main surface, the distance or the step changed. Several
+  // room, its main surface, what the map shows, the category, the distance
+  // or the step changed. Several
   // requests make one; a hidden window does nothing.
   void Uppdatera();
   // True while the map is being brought up to date.
@@ -65,6 +68,8 @@ class TKartaForm : public QWidget {
   void SparaBildButtonClick();
   void ExportCsvButtonClick();
 
+  QComboBox* Storhet;   // "ROT" or "Strålningsasymmetri"
+  QComboBox* Kategori;  // the comfort category of the asymmetry's limits
   QLineEdit* Avstand;
   QLineEdit* Steg;
   TKartaYta* KartaYta;
@@ -90,6 +95,11 @@ class TKartaForm : public QWidget {
   void Avbryt();
   void Klar(int generation, const std::shared_ptr<RotMap>& map, const QString& error);
   void VisaStatus(const QString& text, bool fel);
+  // The status line of a finished map: the points, the ROT's range and
+  // those below the minimum; or the largest asymmetry and the points over
+  // the limit.
+  QString RotStatus() const;
+  QString AsymmetriStatus() const;
   // Writes what `bytes` gives to a file the user chooses, named after the
   // project, the room and the surface.
   void Exportera(const QString& title, const QString& filter, const QString& suffix,
