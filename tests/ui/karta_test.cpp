@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <map>
+#include <set>
 
 #include "rules/Csv.h"
 #include "support/ProjectFixture.h"
@@ -133,40 +135,86 @@ TEST_F(KartaTest, PointUnderTheMouseAndTheExports) {
   EXPECT_EQ(QImage(Path(QStringLiteral("karta.png"))).size(), Karta()->KartaYta->size());
 }
 
-// The asymmetry in front of room 1's front wall, its cold window and warm
-// radiator against category A, then C; its table is what it exports.
+// The asymmetry 0,5 m before room 1's front wall, its window typed down to
+// 0 °C above the warm radiator, on a grid of 0,5 m: what the map shows is
+// chosen from the keyboard and judged against category A, then C; the
+// status line names the largest asymmetry and the points over the limit,
+// those alone are hatched, and the export is the map's table.
 TEST_F(KartaTest, TheAsymmetryMapJudgedAgainstTheChosenCategory) {
   const QString file = OpenProject();
+  ClickTab(TForm1::kIndata);
   ui->UpDown1->Step(-1);
+  TypeCell(ui->StringGrid1, 8, 3, QStringLiteral("0"));
   ui->RotKarta1->trigger();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Karta()));
   WaitForMap();
   EXPECT_FALSE(Karta()->Kategori->isEnabled());
-  Karta()->Storhet->setCurrentIndex(1);
-  EXPECT_TRUE(Karta()->Kategori->isEnabled());
+  for (QLineEdit* box : {Karta()->Avstand, Karta()->Steg}) {
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, FormatDecimal(QStringLiteral("0,5")));
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+  Karta()->Storhet->setFocus();
+  QTest::keyClick(Karta()->Storhet, Qt::Key_Down);
+  EXPECT_EQ(Karta()->Storhet->currentText(), QStringLiteral("Strålningsasymmetri"));
+  ASSERT_TRUE(Karta()->Kategori->isEnabled());
+  const bool punkt = form->DecimalPunkt();
   RotMapRequest request;
   request.quantity = MapQuantity::Asymmetry;
+  request.distance = request.step = 0.5L;
+  std::vector<long> over;
   for (const auto category : {ComfortCategory::A, ComfortCategory::C}) {
-    Karta()->Kategori->setCurrentIndex(static_cast<int>(category));
+    if (category == ComfortCategory::C)
+      for (int down = 0; down < 2; ++down) QTest::keyClick(Karta()->Kategori, Qt::Key_Down);
     WaitForMap();
     request.category = category;
-    const RotMap expected = ComputeRotMap(Record(file, 1), request, form->DecimalPunkt());
+    const RotMap expected = ComputeRotMap(Record(file, 1), request, punkt);
     const RotMap& shown = Karta()->Karta().map;
-    EXPECT_EQ(MapTable(shown, form->DecimalPunkt()), MapTable(expected, form->DecimalPunkt()));
-    const auto over = std::count_if(shown.cells.begin(), shown.cells.end(),
-                                    [](const RotMapCell& cell) { return cell.overLimit; });
-    EXPECT_TRUE(Karta()->Status->text().contains(QStringLiteral("största asymmetri ")));
-    EXPECT_TRUE(Karta()->Status->text().endsWith(QStringLiteral(", %1 över gränsen").arg(over)))
-        << Karta()->Status->text().toStdString();
+    ASSERT_EQ(MapTable(shown, punkt), MapTable(expected, punkt));
+    const auto largest = std::max_element(
+        expected.cells.begin(), expected.cells.end(),
+        [](const auto& a, const auto& b) { return std::fabs(a.asymmetry) < std::fabs(b.asymmetry); });
+    over.push_back(std::count_if(expected.cells.begin(), expected.cells.end(),
+                                 [](const RotMapCell& cell) { return cell.overLimit; }));
+    EXPECT_EQ(Karta()->Status->text(),
+              QStringLiteral("%1 punkter, största asymmetri %2 K vid %3 / %4, %5 över gränsen")
+                  .arg(expected.cells.size())
+                  .arg(QString::fromStdString(KelvinText(largest->asymmetry, punkt)),
+                       QString::fromStdString(FormatFixed(largest->Xp, 2, punkt)),
+                       QString::fromStdString(FormatFixed(largest->Yp, 2, punkt)))
+                  .arg(over.back()));
     EXPECT_TRUE(Karta()->Karta().title.ends_with(", strålningsasymmetri, kategori " +
                                                  CategoryName(category)));
+
+    // The middle of a cell over the limit is hatched, of one below it plain.
+    const QImage image = Karta()->KartaYta->grab().toImage();
+    const RotKartaBild picture(Karta()->Karta(), Karta()->KartaYta->size());
+    std::map<int, QRect> cells;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (const int i = picture.CellAt({x, y}); i >= 0) cells[i] |= QRect(x, y, 1, 1);
+    const auto smallest = std::min_element(
+        expected.cells.begin(), expected.cells.end(),
+        [](const auto& a, const auto& b) { return std::fabs(a.asymmetry) < std::fabs(b.asymmetry); });
+    for (const auto cell : {largest, smallest}) {
+      const auto i = static_cast<int>(std::distance(expected.cells.begin(), cell));
+      std::set<QRgb> colours;
+      const QPoint middle = cells[i].center();
+      for (int y = middle.y() - 3; y <= middle.y() + 3; ++y)
+        for (int x = middle.x() - 3; x <= middle.x() + 3; ++x) colours.insert(image.pixel(x, y));
+      EXPECT_EQ(colours.size(), cell->overLimit ? 2u : 1u) << i;
+    }
   }
+  EXPECT_GT(over[0], over[1]);
+  EXPECT_GT(over[1], 0);
+
   dialogs.calls.clear();
   dialogs.files = {Path(QStringLiteral("asymmetri.csv"))};
   QTest::mouseClick(Karta()->ExportCsvButton, Qt::LeftButton);
   EXPECT_EQ(dialogs.calls.front().options.fileName,
             QStringLiteral("hus rum 1 Vägg fram asymmetri.csv"));
   EXPECT_EQ(Bytes(Path(QStringLiteral("asymmetri.csv"))).toStdString(),
-            CsvText(MapTable(Karta()->Karta().map, form->DecimalPunkt()), form->DecimalPunkt()));
+            CsvText(MapTable(Karta()->Karta().map, punkt), punkt));
 }
 
 TEST_F(KartaTest, TheSummaryGridsViewAsCsv) {
