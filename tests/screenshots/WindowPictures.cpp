@@ -320,24 +320,29 @@ TEST_F(Screenshots, PrintDialog) {
   QApplication::removeTranslator(&texts);
 }
 
-// The ROT map of an office's front wall: a cold window above a warm
-// radiator, a control point, and the mouse over the window.
-TEST_F(Screenshots, RotKarta) {
-  ShowActive();
-  const QTemporaryDir projects;
+// An office whose front wall has a window at `window` °C above a warm
+// radiator, and a control point in front of it.
+QString WriteOffice(const QTemporaryDir& projects, const char* window) {
   const QString file = projects.filePath(QStringLiteral("Skolan.rot"));
-  WriteProject(file, {"Kontor 12"}, [](int k, TRoomRecord& r) {
+  WriteProject(file, {"Kontor 12"}, [window](int k, TRoomRecord& r) {
     if (k == 0) return;
     const char* sizes[] = {"|0|4|0|2,5||||19", "|0|5|0|2,5||||20", "|0|5|0|2,5||||20",
                            "|0|4|0|2,5||||20", "|0|4|0|5||||20",   "|0|4|0|5||||20"};
     for (int s = 0; s < kMainSurfaceCount; ++s)
       SetCells(r.Ytor[s][0], FieldText(r.Ytor[s][0].Namn) + QLatin1String(sizes[s]));
-    SetCells(r.Ytor[FrontWall][1], QStringLiteral("Fönster|0,8|3,2|1|2,2||||12"));
+    SetCells(r.Ytor[FrontWall][1], QStringLiteral("Fönster|0,8|3,2|1|2,2||||") + window);
     SetCells(r.Ytor[FrontWall][2], QStringLiteral("Radiator|1|3|0,15|0,75||||45"));
     SetCells(r.Punkter[FrontWall][0], QStringLiteral("2|1,2|1"));
     r.MinRot.SetText("20,5");
   });
-  dialogs.files.push_back(file);
+  return file;
+}
+
+// The ROT map of the office's front wall, the mouse over the window.
+TEST_F(Screenshots, RotKarta) {
+  ShowActive();
+  const QTemporaryDir projects;
+  dialogs.files.push_back(WriteOffice(projects, "12"));
   form->OpenButtonClick();
   ui->RotKarta1->trigger();
   TKartaForm* karta = form->KartaForm;
@@ -349,6 +354,26 @@ TEST_F(Screenshots, RotKarta) {
   QApplication::sendEvent(karta->KartaYta, &move);
   EXPECT_FALSE(karta->Punkt->text().isEmpty());
   Save(karta, QStringLiteral("24-rot-karta"));
+}
+
+// The radiant temperature asymmetry 0,6 m before the office's front wall,
+// its window at 3 °C on a frosty day: the cells over the cool wall's limit
+// hatched.
+TEST_F(Screenshots, AsymmetriKarta) {
+  ShowActive();
+  const QTemporaryDir projects;
+  dialogs.files.push_back(WriteOffice(projects, "3"));
+  form->OpenButtonClick();
+  ui->RotKarta1->trigger();
+  TKartaForm* karta = form->KartaForm;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(karta));
+  QTRY_VERIFY_WITH_TIMEOUT(!karta->Beraknar(), 30000);
+  karta->Avstand->setText(QStringLiteral("0,6"));
+  emit karta->Avstand->editingFinished();
+  karta->Storhet->setCurrentIndex(1);
+  QTRY_VERIFY_WITH_TIMEOUT(!karta->Beraknar(), 30000);
+  EXPECT_TRUE(karta->Status->text().contains(QStringLiteral("över gränsen")));
+  Save(karta, QStringLiteral("25-asymmetri-karta"));
 }
 
 }  // namespace
