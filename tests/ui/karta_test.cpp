@@ -162,6 +162,9 @@ TEST_F(KartaTest, TheAsymmetryMapJudgedAgainstTheChosenCategory) {
   RotMapRequest request;
   request.quantity = MapQuantity::Asymmetry;
   request.distance = request.step = 0.5L;
+  const auto byMagnitude = [](const RotMapCell& a, const RotMapCell& b) {
+    return std::fabs(a.asymmetry) < std::fabs(b.asymmetry);
+  };
   std::vector<long> over;
   for (const auto category : {ComfortCategory::A, ComfortCategory::C}) {
     if (category == ComfortCategory::C)
@@ -171,9 +174,7 @@ TEST_F(KartaTest, TheAsymmetryMapJudgedAgainstTheChosenCategory) {
     const RotMap expected = ComputeRotMap(Record(file, 1), request, punkt);
     const RotMap& shown = Karta()->Karta().map;
     ASSERT_EQ(MapTable(shown, punkt), MapTable(expected, punkt));
-    const auto largest = std::max_element(
-        expected.cells.begin(), expected.cells.end(),
-        [](const auto& a, const auto& b) { return std::fabs(a.asymmetry) < std::fabs(b.asymmetry); });
+    const auto largest = std::max_element(expected.cells.begin(), expected.cells.end(), byMagnitude);
     over.push_back(std::count_if(expected.cells.begin(), expected.cells.end(),
                                  [](const RotMapCell& cell) { return cell.overLimit; }));
     EXPECT_EQ(Karta()->Status->text(),
@@ -193,9 +194,7 @@ TEST_F(KartaTest, TheAsymmetryMapJudgedAgainstTheChosenCategory) {
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x)
         if (const int i = picture.CellAt({x, y}); i >= 0) cells[i] |= QRect(x, y, 1, 1);
-    const auto smallest = std::min_element(
-        expected.cells.begin(), expected.cells.end(),
-        [](const auto& a, const auto& b) { return std::fabs(a.asymmetry) < std::fabs(b.asymmetry); });
+    const auto smallest = std::min_element(expected.cells.begin(), expected.cells.end(), byMagnitude);
     for (const auto cell : {largest, smallest}) {
       const auto i = static_cast<int>(std::distance(expected.cells.begin(), cell));
       std::set<QRgb> colours;
