@@ -33,7 +33,8 @@ using namespace virano;
 constexpr const char* kHelp =
     "Användning: virano-kalkyl [--detalj] PROJEKT.rot [RUMSNUMMER]\n"
     "            virano-kalkyl --csv [--detalj] PROJEKT.rot [RUMSNUMMER]\n"
-    "            virano-kalkyl --asymmetri [--kategori K] [--csv] PROJEKT.rot [RUMSNUMMER]\n"
+    "            virano-kalkyl --asymmetri [--kategori K] [--csv] PROJEKT.rot\n"
+    "                          [RUMSNUMMER]\n"
     "            virano-kalkyl --karta YTA [--asymmetri [--kategori K]] [--avstand Z]\n"
     "                          [--steg D] [--csv] PROJEKT.rot RUMSNUMMER\n"
     "            virano-kalkyl --karta YTA [--asymmetri [--kategori K]] [--avstand Z]\n"
