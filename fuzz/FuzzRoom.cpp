@@ -1,11 +1,12 @@
 // A stored room, as any bytes, through everything that reads a room without
 // a window: the calculation in both modes for every main surface, single
-// points, a coarse ROT map, the input check, the input view, the room
+// points, the asymmetry table, coarse ROT and asymmetry maps, the input check, the input view, the room
 // drawing and the CSV of the tables. Only the program's own errors may come
 // out of any of them.
 #include <cmath>
 
 #include "FuzzSupport.h"
+#include "engine/Asymmetry.h"
 #include "engine/calculation.h"
 #include "engine/kernels.h"
 #include "engine/rotmap.h"
@@ -52,15 +53,16 @@ void SinglePoints(const TRoomRecord& room, MainSurface s, bool dp) {
 }
 
 // A map of at most 3 × 3 points, whatever the surface's size.
-void CoarseMap(const TRoomRecord& room, MainSurface s, bool dp) {
+void CoarseMap(const TRoomRecord& room, MainSurface s, MapQuantity quantity, bool dp) {
   RotMapRequest request;
   request.surface = s;
+  request.quantity = quantity;
   request.threads = 1;
   const auto w = TryStrToFloat(DecimalFormat(room.Ytor[s][0].X2.Text(), dp), dp);
   const auto h = TryStrToFloat(DecimalFormat(room.Ytor[s][0].Y2.Text(), dp), dp);
   const long double extent = std::max(std::fabs(w.value_or(1)), std::fabs(h.value_or(1)));
   if (extent / request.step > 4) request.step = extent / 4;
-  Refusable([&] { (void)RotMapTable(ComputeRotMap(room, request, dp), dp); });
+  Refusable([&] { (void)MapTable(ComputeRotMap(room, request, dp), dp); });
 }
 
 void Drawing(const TRoomRecord& room, MainSurface s, bool dp) {
@@ -97,9 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Calculate(room, true, dp);
   for (int s = 0; s < kMainSurfaceCount; ++s) {
     SinglePoints(room, static_cast<MainSurface>(s), dp);
-    CoarseMap(room, static_cast<MainSurface>(s), dp);
+    CoarseMap(room, static_cast<MainSurface>(s), MapQuantity::Rot, dp);
+    CoarseMap(room, static_cast<MainSurface>(s), MapQuantity::Asymmetry, dp);
     Drawing(room, static_cast<MainSurface>(s), dp);
   }
+  std::vector<AsymmetryRow> asymmetry;
+  Refusable([&] { AsymmetryTable(room, ComfortCategory::C, dp, asymmetry); });
   (void)CsvText(InputViewRows(room, dp), dp);
   (void)RoomErrors(room, 1, dp);
   return 0;
