@@ -157,6 +157,16 @@ TEST(SafeRewrite, AWriteProtectedFileIsRefusedAndKept) {
   EXPECT_EQ(StoredNames(path), (std::vector<std::string>{"1", "2"}));
 }
 
+TEST(SafeRewrite, ThroughASymbolicLinkTheLinkStaysAndItsFileIsRewritten) {
+  testing::TempDir dir("link");
+  const fs::path path = dir.path() / "hus.rot", link = dir.path() / "genväg.rot";
+  testing::WriteNamedProject(path, {"1", "2", "3"});
+  fs::create_symlink(path.filename(), link);
+  ProjectFile(link).Remove(2);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(StoredNames(path), (std::vector<std::string>{"1", "3"}));
+}
+
 TEST(SafeRewrite, ReplacingAllMakesAMissingFileWithTheUsualPermissions) {
   testing::TempDir dir("replace-new");
   const fs::path path = dir.path() / "Custom.roi";
