@@ -62,18 +62,30 @@ QString Caption(int s) {
 
 // A JSON value whose objects keep their members in the order they were
 // added: the record's order.
+struct NodeMember;
 struct Node {
   enum Kind { String, Number, Object, Array } kind = Object;
   QString string;
   qint64 number = 0;
-  std::vector<std::pair<QString, Node>> members;  // an object's
-  std::vector<Node> items;                        // an array's
+  std::vector<NodeMember> members;  // an object's
+  std::vector<Node> items;          // an array's
 
-  static Node Of(const QString& text) { return {String, text, 0, {}, {}}; }
-  static Node Of(qint64 value) { return {Number, {}, value, {}, {}}; }
-  static Node List() { return {Array, {}, 0, {}, {}}; }
-  void Add(const QString& key, Node value) { members.emplace_back(key, std::move(value)); }
+  static Node Of(const QString& text);
+  static Node Of(qint64 value);
+  static Node List();
+  void Add(const QString& key, Node value);
 };
+
+struct NodeMember {
+  QString key;
+  Node value;
+};
+
+// Defined once NodeMember is complete.
+Node Node::Of(const QString& text) { return {String, text, 0, {}, {}}; }
+Node Node::Of(qint64 value) { return {Number, {}, value, {}, {}}; }
+Node Node::List() { return {Array, {}, 0, {}, {}}; }
+void Node::Add(const QString& key, Node value) { members.push_back({key, std::move(value)}); }
 
 template <std::size_t N>
 Node Text(const ShortString<N>& field) {
@@ -114,9 +126,9 @@ void Write(const Node& node, int depth, QByteArray& out) {
       out += "{\n";
       for (std::size_t i = 0; i < node.members.size(); ++i) {
         out += inner;
-        WriteString(node.members[i].first, out);
+        WriteString(node.members[i].key, out);
         out += ": ";
-        Write(node.members[i].second, depth + 1, out);
+        Write(node.members[i].value, depth + 1, out);
         out += i + 1 < node.members.size() ? ",\n" : "\n";
       }
       out += outer + "}";
