@@ -40,6 +40,16 @@ struct TKartaForm::Indata {
            kategori == other.kategori && avstand == other.avstand &&
            steg == other.steg && std::memcmp(post.get(), other.post.get(), sizeof(TRoomRecord)) == 0;
   }
+
+  RotMapRequest Begaeran() const {
+    RotMapRequest request;
+    request.surface = yta;
+    request.quantity = storhet;
+    request.category = kategori;
+    request.distance = avstand;
+    request.step = steg;
+    return request;
+  }
 };
 
 // A map being computed on a thread of its own.
@@ -252,13 +262,7 @@ std::optional<TKartaForm::Indata> TKartaForm::LasIndata() {
                true);
     return std::nullopt;
   }
-  RotMapRequest request;
-  request.surface = in.yta;
-  request.quantity = in.storhet;
-  request.category = in.kategori;
-  request.distance = in.avstand;
-  request.step = in.steg;
-  if (const auto refusal = RotMapRefusal(*post, request, punkt)) {
+  if (const auto refusal = RotMapRefusal(*post, in.Begaeran(), punkt)) {
     VisaStatus(Text(*refusal), true);
     return std::nullopt;
   }
@@ -301,12 +305,7 @@ void TKartaForm::Starta(const Indata& in) {
 
   jobb_ = std::make_unique<Jobb>();
   const int generation = ++generation_;
-  RotMapRequest request;
-  request.surface = in.yta;
-  request.quantity = in.storhet;
-  request.category = in.kategori;
-  request.distance = in.avstand;
-  request.step = in.steg;
+  RotMapRequest request = in.Begaeran();
   request.cancel = &jobb_->avbryt;
   // Called on the computing thread: the bar is moved on the window's own.
   request.progress = [this, generation](int done, int total) {
